@@ -1,0 +1,94 @@
+// The year model: everything the page renderers need to know about the chosen
+// year and the chosen language or country, built from the data file.
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/date_rules.h"
+
+namespace orsalimbra::core {
+
+// Layout codes of the calendar (the stored "Tipo").
+inline constexpr int kLayoutSemester = 0;
+inline constexpr int kLayoutWeekly = 1;
+inline constexpr int kLayoutDaily = 2;
+// A stored layout code that is not a number.
+inline constexpr int kLayoutInvalid = -1;
+
+// At most this many holiday entries carry a date and a text.
+inline constexpr int kMaxStoredHolidays = 100;
+
+struct YearModel {
+  // 1 January of the chosen year; the print jobs move it to the month they print.
+  std::optional<std::chrono::year_month_day> MonthStart;
+  int CalendarYear = 0;
+  MonthLengths MonthDays{};
+  // Page names: 0 the cover, 1..12 the months.
+  std::array<std::string, 13> PageName{"Copertina"};
+  // Weekday names, 0 = Monday .. 6 = Sunday, at most three characters each.
+  std::array<std::string, 7> DayNames;
+  // Title of each list entry, 0..EntryCount.
+  std::vector<std::string> TitleList;
+  std::string CurrentTitle;
+  // Holiday entry k (1..HolidayCount) is element k - 1. Only the first
+  // kMaxStoredHolidays entries are stored; later entries are empty and never
+  // match a day.
+  std::vector<std::string> HolidayDates;
+  std::vector<std::string> HolidayNames;
+  int HolidayCount = 0;
+  int EntryCount = 0;
+  int LanguageIndex = 0;
+  // Picture path and note per page, 0 = cover.
+  std::array<std::string, 13> PhotoPaths;
+  std::array<std::string, 13> PhotoNotes;
+  int NoMonthPhotos = 1;
+  bool HasCoverPhoto = false;
+
+  // The selection list of the main window: entry names (without the leading
+  // blank the list shows), the word of its label ("Lingua" or "Paese") and
+  // the selected line (-1: none).
+  std::vector<std::string> Entries;
+  std::string EntryLabel = "Lingua";
+  int SelectedEntry = -1;
+};
+
+// What a build reads besides the previous model.
+struct YearInputs {
+  // The data file's bytes; empty when the file cannot be opened.
+  std::optional<std::string> fileBytes;
+  // The year box text.
+  std::string yearText;
+  // kLayoutSemester, kLayoutWeekly, kLayoutDaily or another stored code.
+  int layoutType = kLayoutWeekly;
+  // "RegFoto": the data file's picture rows are not applied.
+  bool userPhotosSet = false;
+  // Folder of the program, without a trailing separator.
+  std::string programFolder;
+  // Whether a picture path names an existing file.
+  std::function<bool(const std::string& path)> fileExists;
+};
+
+struct SettingsWrite {
+  std::string key;
+  std::string value;
+};
+
+struct YearLoad {
+  YearModel model;
+  // Settings writes to perform, in order ("Foto"/"Nota" pairs).
+  std::vector<SettingsWrite> settingsWrites;
+};
+
+// Builds the year model from `previous` (whose values stay where the file
+// supplies nothing) and `inputs`.
+YearLoad LoadYearData(const YearModel& previous, const YearInputs& inputs);
+
+// "dd/mm/yyyy" of a date.
+std::string DateText(const std::chrono::year_month_day& date);
+
+}  // namespace orsalimbra::core
