@@ -97,10 +97,11 @@ void PrintMonthPage(PageContext& ctx, double blockOffset) {
   const std::string monthText = TwoDigits(month);
   const std::string& name = ctx.year.PageName[month];
   const std::string year = YearText(ctx.MonthStart);
-  if (ctx.moonPhases) {
-    ctx.MoonTable = ctx.moonPhases(static_cast<int>(month), static_cast<int>(ctx.MonthStart.year()),
-                                   ctx.timeBase.UseLocalTime, ctx.timeBase.UtcOffsetHours);
-  }
+  ctx.MoonTable =
+      ctx.moonPhases
+          ? ctx.moonPhases(static_cast<int>(month), static_cast<int>(ctx.MonthStart.year()),
+                           ctx.timeBase.UseLocalTime, ctx.timeBase.UtcOffsetHours)
+          : core::MoonPhaseTable{};
 
   s.FontSize = 12;
   s.FontBold = true;

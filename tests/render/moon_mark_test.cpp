@@ -119,50 +119,39 @@ TEST(MoonMark, QuartersArePiesClosedByRadiusLines) {
 }
 
 TEST(MoonMark, TheFirstPhaseSlotBySlotIsTheOnlySymbol) {
+  // Phases on the day: kind ('N'ew, 'F'ull, 'f'irst or 'l'ast quarter) and slot.
   struct Row {
     const char* name;
-    void (*fill)(core::MoonPhaseTable&);
-    int circles;  // 1 new moon, 5 full moon, 0 nothing
+    int style;
+    std::vector<std::pair<char, std::size_t>> phases;
+    std::size_t circles;  // 1: new moon or quarter, 5: full moon, 0: nothing
   };
   const Row rows[] = {
-      {"full in slot 0 beats new in slot 1",
-       [](core::MoonPhaseTable& t) {
-         t.FullMoons[0] = kDay;
-         t.NewMoons[1] = kDay;
-       },
-       5},
-      {"new beats full in the same slot",
-       [](core::MoonPhaseTable& t) {
-         t.FullMoons[1] = kDay;
-         t.NewMoons[1] = kDay;
-       },
-       1},
-      {"another day draws nothing",
-       [](core::MoonPhaseTable& t) { t.NewMoons[0] = "16/03/2024 12:00"; }, 0},
-      {"a quarter in slot 0 beats a full moon in slot 1",
-       [](core::MoonPhaseTable& t) {
-         t.LastQuarters[0] = kDay;
-         t.FullMoons[1] = kDay;
-       },
-       1},
+      {"full in slot 0 beats new in slot 1", 1, {{'F', 0}, {'N', 1}}, 5},
+      {"new beats full in the same slot", 1, {{'F', 1}, {'N', 1}}, 1},
+      {"a quarter in slot 0 beats a full moon in slot 1", 1, {{'l', 0}, {'F', 1}}, 1},
+      {"without detail quarters are skipped", 5, {{'f', 0}, {'F', 1}}, 5},
+      {"without detail a quarter alone draws nothing", 5, {{'l', 2}}, 0},
+      {"a day without a phase draws nothing", 1, {}, 0},
   };
   for (const Row& row : rows) {
     MoonFixture f;
-    row.fill(f.ctx.MoonTable);
+    f.ctx.moonLook = MoonLookFor(row.style);
+    core::MoonPhaseTable& t = f.ctx.MoonTable;
+    t.NewMoons[3] = "16/03/2024 12:00";  // the next day never matches
+    for (const auto& [kind, slot] : row.phases) {
+      auto& kinds = kind == 'N'   ? t.NewMoons
+                    : kind == 'F' ? t.FullMoons
+                    : kind == 'f' ? t.FirstQuarters
+                                  : t.LastQuarters;
+      kinds[slot] = kDay;
+    }
     DrawMoonMark(f.ctx);
-    EXPECT_EQ(f.Circles().size(), static_cast<std::size_t>(row.circles)) << row.name;
+    EXPECT_EQ(f.Circles().size(), row.circles) << row.name;
     EXPECT_EQ(f.surface.CurrentX, 1000) << row.name;
+    EXPECT_EQ(f.surface.CurrentY, 2000) << row.name;
     EXPECT_EQ(f.surface.FillStyle, kFillTransparent) << row.name;
   }
-}
-
-TEST(MoonMark, WithoutDetailQuartersAreNotMarked) {
-  MoonFixture f;
-  f.ctx.moonLook = MoonLookFor(5);
-  f.ctx.MoonTable.FirstQuarters[0] = "15/03/2024 10:00";
-  f.ctx.MoonTable.FullMoons[1] = "15/03/2024 10:00";
-  DrawMoonMark(f.ctx);
-  EXPECT_EQ(f.Circles().size(), 5u);  // the full moon of the later slot
 }
 
 TEST(MoonMark, WhiteFillLeavesSymbolsUnfilled) {
