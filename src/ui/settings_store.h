@@ -34,7 +34,8 @@ class SettingsStore {
 
   // A store on `section`; an empty section is replaced by kFallbackSection.
   explicit SettingsStore(QString section);
-  // The store of the running program, named after its executable.
+  // The store of the running program, named after its executable (with
+  // symbolic links resolved, as QCoreApplication reports it).
   static SettingsStore ForRunningProgram();
 
   const QString& section() const { return section_; }
@@ -48,8 +49,9 @@ class SettingsStore {
   // Stores `text` under `key`, creating the section when missing. True when
   // the value reached the file.
   bool write(const QString& key, const QString& text);
-  // Removes the section with all its keys. Removing a section that does not
-  // exist succeeds. True when the file no longer holds the section.
+  // Removes the section with all its keys. True when the file no longer
+  // holds the section, which includes a section that never existed; false
+  // when the file could not be read or written.
   bool deleteSection();
 
   // Number of writes and deletes so far that did not reach the file.
