@@ -78,11 +78,15 @@ QImage DecodePicture(const QString& path, QSize size) {
   const qint64 length = file.size();
   if (length <= 0) return {};
   // The integrity check and the decoder read the same bytes: mapped when the
-  // system allows, read once otherwise.
+  // system allows, otherwise read once, but only after the header passed.
   QByteArray bytes;
   if (const uchar* mapped = file.map(0, length)) {
     bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), length);
   } else {
+    const QByteArray head = file.peek(16);
+    QImageReader probe(&file);
+    Configure(probe);
+    if (!ReadHeader(probe, head) || !file.seek(0)) return {};
     bytes = file.readAll();
     if (bytes.size() != length) return {};
   }
