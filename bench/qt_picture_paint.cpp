@@ -13,9 +13,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <functional>
+#include <ctime>
 #include <random>
-#include <vector>
 
 #include "render/qt_surface.h"
 
@@ -23,7 +22,7 @@ namespace {
 
 using orsalimbra::render::QtSurface;
 
-constexpr int kRuns = 3;
+constexpr int kRuns = 5;
 
 // A gradient with noise: compresses like a photo, not to nothing.
 QImage Photo(int width, int height) {
@@ -78,24 +77,30 @@ bool AtFullSize(const QString& picture, const QString& pdf) {
 }
 
 struct Figures {
-  double seconds = 0;  // best of the runs
+  double seconds = 1e9;     // wall clock, best of the runs
+  double cpuSeconds = 1e9;  // processor time of this process, best of the runs
   qint64 bytes = 0;
   bool ok = true;
 };
 
-Figures Measure(const std::function<bool(const QString&, const QString&)>& paint,
-                const QString& picture, const QString& pdf) {
-  Figures f;
-  std::vector<double> times;
-  for (int i = 0; i < kRuns; ++i) {
-    const auto start = std::chrono::steady_clock::now();
-    f.ok = paint(picture, pdf) && f.ok;
-    times.push_back(
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-  }
-  f.seconds = *std::min_element(times.begin(), times.end());
+using Paint = bool (*)(const QString& picture, const QString& pdf);
+
+// One run of `paint`, folded into the figures.
+double CpuSeconds() {
+  timespec t{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+void Measure(Paint paint, const QString& picture, const QString& pdf, Figures& f) {
+  const double cpuStart = CpuSeconds();
+  const auto start = std::chrono::steady_clock::now();
+  f.ok = paint(picture, pdf) && f.ok;
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  f.seconds = std::min(f.seconds, seconds);
+  f.cpuSeconds = std::min(f.cpuSeconds, CpuSeconds() - cpuStart);
   f.bytes = QFileInfo(pdf).size();
-  return f;
 }
 
 }  // namespace
@@ -117,22 +122,33 @@ int main(int argc, char** argv) {
   std::printf("picture: 6000 x 4000 JPEG, %lld bytes; best of %d runs\n",
               static_cast<long long>(QFileInfo(picture).size()), kRuns);
 
-  const Figures surface = Measure(ThroughSurface, picture, dir.filePath("surface.pdf"));
-  const Figures full = Measure(AtFullSize, picture, dir.filePath("full.pdf"));
+  // The two ways take turns, so that a machine busy with other work slows
+  // both alike.
+  Figures surface, full;
+  for (int i = 0; i < kRuns; ++i) {
+    Measure(ThroughSurface, picture, dir.filePath("surface.pdf"), surface);
+    Measure(AtFullSize, picture, dir.filePath("full.pdf"), full);
+  }
   if (!surface.ok || !full.ok) {
     std::fprintf(stderr, "a run failed (surface %d, full size %d)\n", surface.ok, full.ok);
     return 2;
   }
-  std::printf("surface, ~300 dpi:  %8.3f s  %10lld bytes\n", surface.seconds,
+  std::printf("                    wall (s)  processor (s)   PDF bytes\n");
+  std::printf("surface, ~300 dpi: %8.3f  %13.3f  %10lld\n", surface.seconds, surface.cpuSeconds,
               static_cast<long long>(surface.bytes));
-  std::printf("full size:          %8.3f s  %10lld bytes\n", full.seconds,
+  std::printf("full size:         %8.3f  %13.3f  %10lld\n", full.seconds, full.cpuSeconds,
               static_cast<long long>(full.bytes));
 
-  const double speedup = full.seconds / surface.seconds;
+  // The speed target is judged on processor time: both ways run on one
+  // thread, so on an idle machine it equals the wall time, and on a shared
+  // one other programs do not inflate it. The wall-clock ratio is shown too.
+  const double wallSpeedup = full.seconds / surface.seconds;
+  const double speedup = full.cpuSeconds / surface.cpuSeconds;
   const double sizeRatio = static_cast<double>(surface.bytes) / static_cast<double>(full.bytes);
   const bool fastEnough = speedup >= 2;
   const bool smallEnough = sizeRatio <= 0.2;
-  std::printf("speed-up %.1fx (target >= 2x): %s\n", speedup, fastEnough ? "PASS" : "FAIL");
+  std::printf("speed-up %.2fx in processor time, %.2fx wall clock (target >= 2x): %s\n", speedup,
+              wallSpeedup, fastEnough ? "PASS" : "FAIL");
   std::printf("PDF size ratio %.3f (target <= 0.200): %s\n", sizeRatio,
               smallEnough ? "PASS" : "FAIL");
   return fastEnough && smallEnough ? 0 : 1;

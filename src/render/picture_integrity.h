@@ -24,7 +24,7 @@ bool JpegComplete(Bytes bytes);
 // are left to their decoders, which report a short file themselves.
 bool BmpComplete(Bytes bytes);
 
-// The blocks up to the end of the first image's data (GIF89a specification);
+// The blocks up to the end of the first image's data (the GIF89a format);
 // later frames are never painted and are not checked.
 bool GifComplete(Bytes bytes);
 

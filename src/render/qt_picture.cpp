@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QImageIOHandler>
 #include <QImageReader>
+#include <QPainter>
 #include <algorithm>
 #include <cmath>
 
@@ -41,6 +42,36 @@ std::optional<Header> ReadHeader(QImageReader& reader, const QByteArray& head) {
   }
   h.transposed = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
   return h;
+}
+
+// JPEG decoders reduce a picture by 1/2, 1/4 or 1/8 inside the inverse DCT
+// at almost no cost. The smallest such reduction that still has at least
+// `wanted` pixels each way; the stored size when none has.
+QSize JpegReduction(QSize stored, QSize wanted) {
+  for (const int divisor : {8, 4, 2}) {
+    const QSize reduced((stored.width() + divisor - 1) / divisor,
+                        (stored.height() + divisor - 1) / divisor);
+    if (reduced.width() >= wanted.width() && reduced.height() >= wanted.height()) return reduced;
+  }
+  return stored;
+}
+
+// Scales down to `size`. While the reduction is less than two each way,
+// bilinear sampling loses nothing visible and costs half of Qt's area
+// averaging, which is kept for larger reductions, where sampling would alias.
+QImage Resample(const QImage& image, QSize size) {
+  if (image.size() == size) return image;
+  if (size.width() * 2 < image.width() || size.height() * 2 < image.height()) {
+    return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  }
+  QImage out(size,
+             image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+  if (out.isNull()) return {};
+  QPainter painter(&out);
+  painter.setCompositionMode(QPainter::CompositionMode_Source);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(QRect(QPoint(0, 0), size), image);
+  return out;
 }
 
 void Configure(QImageReader& reader) {
@@ -104,10 +135,13 @@ QImage DecodePicture(const QString& path, QSize size) {
   const QSize wanted = header->transposed ? size.transposed() : size;
   const QSize scaled(std::min(wanted.width(), header->stored.width()),
                      std::min(wanted.height(), header->stored.height()));
-  if (scaled != header->stored) reader.setScaledSize(scaled);
+  // A JPEG is decoded at its nearest reduction and resampled here for the
+  // rest; other formats are decoded in full and scaled by Qt.
+  const QSize decoded = header->format == "jpeg" ? JpegReduction(header->stored, scaled) : scaled;
+  if (decoded != header->stored) reader.setScaledSize(decoded);
   QImage image;
   if (!reader.read(&image) || image.isNull()) return {};
-  return image;
+  return Resample(image, header->transposed ? scaled.transposed() : scaled);
 }
 
 QImage DecodePictureToFit(const QString& path, QSize box) {
