@@ -2,11 +2,11 @@
 // Calculators" (mean phase from the lunation number k, periodic corrections,
 // then Meeus's conversion of a Julian Day into a calendar date).
 //
-// The arithmetic is kept exactly in the order given by Meeus, in double
-// precision, with Int as floor: the printed minutes are cut, never rounded,
-// so a reordered sum could move an instant across a minute boundary and
-// change the printed text.
+// The arithmetic follows Meeus's steps in double precision, with Int as
+// floor: the printed minutes are cut, never rounded.
 #include "core/moon_phases.h"
+
+#include "core/moon_phase_terms.h"
 
 #include <array>
 #include <chrono>
@@ -44,31 +44,6 @@ double DecimalYear(int month, int year) {
   return year + n / length;
 }
 
-// Periodic terms for the new and the full moon (Meeus, "Phases of the Moon").
-double SyzygyCorrection(double T, double M, double Mp, double F) {
-  return (0.1734 - 0.000393 * T) * std::sin(M) + 0.0021 * std::sin(2 * M) - 0.4068 * std::sin(Mp) +
-         0.0161 * std::sin(2 * Mp) - 0.0004 * std::sin(3 * Mp) + 0.0104 * std::sin(2 * F) -
-         0.0051 * std::sin(M + Mp) - 0.0074 * std::sin(M - Mp) + 0.0004 * std::sin(2 * F + M) -
-         0.0004 * std::sin(2 * F - M) - 0.0006 * std::sin(2 * F + Mp) +
-         0.0010 * std::sin(2 * F - Mp) + 0.0005 * std::sin(M + 2 * Mp);
-}
-
-// Periodic terms for the quarters, with the first/last quarter adjustment.
-double QuarterCorrection(double T, double M, double Mp, double F, Phase phase) {
-  double sum =
-      (0.1721 - 0.0004 * T) * std::sin(M) + 0.0021 * std::sin(2 * M) - 0.6280 * std::sin(Mp) +
-      0.0089 * std::sin(2 * Mp) - 0.0004 * std::sin(3 * Mp) + 0.0079 * std::sin(2 * F) -
-      0.0119 * std::sin(M + Mp) - 0.0047 * std::sin(M - Mp) + 0.0003 * std::sin(2 * F + M) -
-      0.0004 * std::sin(2 * F - M) - 0.0006 * std::sin(2 * F + Mp) + 0.0021 * std::sin(2 * F - Mp) +
-      0.0003 * std::sin(M + 2 * Mp) + 0.0004 * std::sin(M - 2 * Mp) - 0.0003 * std::sin(2 * M + Mp);
-  if (phase == kFirstQuarter) {
-    sum += 0.0028 - 0.0004 * std::cos(M) + 0.0003 * std::cos(Mp);
-  } else {
-    sum += -0.0028 + 0.0004 * std::cos(M) - 0.0003 * std::cos(Mp);
-  }
-  return sum;
-}
-
 // The instant of `phase` in lunation `k`, as a day number reduced by 2400000.
 double PhaseDay(double k, Phase phase) {
   const double T = k / 1236.85;
@@ -82,7 +57,7 @@ double PhaseDay(double k, Phase phase) {
   if (phase == kNewMoon || phase == kFullMoon) {
     J += SyzygyCorrection(T, M, Mp, F);
   } else {
-    J += QuarterCorrection(T, M, Mp, F, phase);
+    J += QuarterCorrection(T, M, Mp, F, phase == kFirstQuarter);
   }
   return J;
 }
@@ -131,9 +106,15 @@ Instant InstantOf(double J, double offsetDays) {
   const double hours = (d - whole) * 24;
   const double h = Int(hours);
   const double minutes = Int((hours - h) * 60);
-  const sys_days first = std::chrono::year{y} / month{static_cast<unsigned>(m)} / day{1};
-  return {year_month_day{first + days{static_cast<int>(whole) - 1}}, static_cast<int>(h),
-          static_cast<int>(minutes)};
+  const year_month ym = std::chrono::year{y} / month{static_cast<unsigned>(m)};
+  const int dayOfMonth = static_cast<int>(whole);
+  year_month_day date = ym / day{1};
+  if (dayOfMonth >= 1 && dayOfMonth <= static_cast<int>(unsigned{(ym / last).day()})) {
+    date = ym / day{static_cast<unsigned>(dayOfMonth)};
+  } else {
+    date = year_month_day{sys_days{date} + days{dayOfMonth - 1}};
+  }
+  return {date, static_cast<int>(h), static_cast<int>(minutes)};
 }
 
 void PutDigits(std::string& text, std::size_t at, int value, int width) {
