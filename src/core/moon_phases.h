@@ -26,9 +26,9 @@ inline constexpr int kMaxUtcOffsetHours = 24;
 // computed for `month` (1..12) of `year`. With `useLocalTime` the instants are
 // moved by `utcOffsetHours`; otherwise they are GMT.
 //
-// The sixteen instants always include every phase that falls within the
-// month (for whole-hour offsets -12..+14), plus some of the neighbouring
-// months; readers select by date.
+// The sixteen instants include every phase that falls within the month, for
+// every accepted year and offset, plus phases of the neighbouring months;
+// readers select by date.
 //
 // Outside its domain (month not 1..12, year not kMinMoonYear..kMaxMoonYear,
 // or, with `useLocalTime`, an offset beyond +-kMaxUtcOffsetHours) the table is
