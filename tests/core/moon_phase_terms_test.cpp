@@ -37,7 +37,7 @@ double DirectQuarter(double T, double M, double Mp, double F, bool first) {
 // is far below the 1e-11-day resolution of the phase day numbers.
 TEST(MoonPhaseTerms, MatchTheTermsOneSineEach) {
   constexpr double kTolerance = 1e-15;
-  constexpr int kSteps = 23;  // not a divisor of 360: no special angles only
+  constexpr int kSteps = 23;  // a prime number of steps a turn, offset below: no angle is special
   const double step = 2 * std::acos(-1.0) / kSteps;
   int mismatches = 0;
   for (double T : {-19.0, 0.0, 1.0, 5.0}) {
