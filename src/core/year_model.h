@@ -48,6 +48,9 @@ struct YearModel {
   std::array<std::string, 13> PhotoNotes;
   int NoMonthPhotos = 1;
   bool HasCoverPhoto = false;
+  // The first month (1..12) whose picture names an existing file, 0 for none:
+  // the photo-layout buttons show its picture.
+  int FirstMonthPhoto = 0;
 
   // The selection list of the main window: entry names (without the leading
   // blank the list shows), the word of its label ("Lingua" or "Paese") and

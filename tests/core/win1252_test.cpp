@@ -11,11 +11,19 @@ TEST(Win1252, DecodesTheHighHalfOfTheCodePage) {
     unsigned char byte;
     const char* utf8;
   } cases[] = {
-      {0x41, "A"},      {0x80, "\u20ac"},  // euro sign
-      {0x81, "\u0081"},                    // undefined: the C1 control of the same number
-      {0x8A, "\u0160"}, {0x8D, "\u008d"}, {0x8F, "\u008f"}, {0x90, "\u0090"}, {0x93, "\u201c"},
-      {0x9D, "\u009d"}, {0x9F, "\u0178"}, {0xA0, "\u00a0"}, {0xB0, "\u00b0"},  // degree sign of the
-                                                                               // n-th weekday keys
+      {0x41, "A"},
+      {0x80, "\u20ac"},  // euro sign
+      {0x81, "\u0081"},  // undefined: the C1 control of the same number
+      {0x8A, "\u0160"},
+      {0x8D, "\u008d"},
+      {0x8F, "\u008f"},
+      {0x90, "\u0090"},
+      {0x93, "\u201c"},
+      {0x9D, "\u009d"},
+      {0x9F, "\u0178"},
+      {0xA0, "\u00a0"},
+      {0xB0, "\u00b0"},  // degree sign of the
+                         // n-th weekday keys
       {0xEC, "\u00ec"},  // the i grave of "Luned\u00ec"
       {0xFF, "\u00ff"},
   };
