@@ -8,9 +8,10 @@ namespace {
 
 // Strips the space character (code 32) at both ends; a tab is ordinary text.
 std::string_view StripSpaces(std::string_view s) {
-  const std::size_t first = s.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(' ') - first + 1);
+  std::size_t first = 0, end = s.size();
+  while (first < end && s[first] == ' ') ++first;
+  while (end > first && s[end - 1] == ' ') --end;
+  return s.substr(first, end - first);
 }
 
 }  // namespace
@@ -37,8 +38,8 @@ DataReader::DataReader(std::string_view fileBytes) : text_(DecodeWin1252(fileByt
 bool DataReader::NextLine(std::string_view& line) {
   if (next_ >= text_.size()) return false;
   const std::string_view text(text_);
-  std::size_t end = text.find_first_of("\r\n", next_);
-  if (end == std::string_view::npos) end = text.size();
+  std::size_t end = next_;
+  while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
   line = text.substr(next_, end - next_);
   next_ = end;
   if (next_ < text.size()) {

@@ -88,9 +88,20 @@ Decoded DecodeUtf8(std::string_view text) {
 }  // namespace
 
 std::string DecodeWin1252(std::string_view bytes) {
+  // Runs of ASCII, by far the most of any data file, are copied in bulk.
   std::string out;
-  out.reserve(bytes.size() + bytes.size() / 4);
-  for (const char b : bytes) AppendUtf8(out, CodePointOf(static_cast<unsigned char>(b)));
+  std::size_t high = 0;
+  for (const char b : bytes) high += static_cast<unsigned char>(b) >> 7;
+  out.reserve(bytes.size() + 2 * high);
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    std::size_t run = i;
+    while (run < bytes.size() && static_cast<unsigned char>(bytes[run]) < 0x80) ++run;
+    out.append(bytes.substr(i, run - i));
+    if (run == bytes.size()) break;
+    AppendUtf8(out, CodePointOf(static_cast<unsigned char>(bytes[run])));
+    i = run + 1;
+  }
   return out;
 }
 

@@ -14,6 +14,19 @@ namespace {
 
 enum class HolidayRule { FixedDate, EasterOffset, NthWeekday };
 
+enum class Section { Other, Languages, Countries, Titles, Months, Weekdays, Holidays, Pictures };
+
+Section SectionOf(const std::string& name) {
+  if (name == "LINGUA" || name == "LINGUE") return Section::Languages;
+  if (name == "PAESE" || name == "PAESI") return Section::Countries;
+  if (name == "TITOLO" || name == "TITOLI") return Section::Titles;
+  if (name == "MESI") return Section::Months;
+  if (name == "GIORNI") return Section::Weekdays;
+  if (name == "FESTE") return Section::Holidays;
+  if (name == "FOTO") return Section::Pictures;
+  return Section::Other;
+}
+
 // A year text is valid when, after trimming spaces, it is a whole number from
 // 100 to 9999 written with digits only.
 std::optional<int> YearOf(std::string_view text) {
@@ -47,13 +60,17 @@ std::string_view Characters(std::string_view text, std::size_t from,
   return count == std::string_view::npos ? text : text.substr(0, OffsetOfCharacter(text, count));
 }
 
-std::string YearText(int year) {
-  std::string digits = std::to_string(year < 0 ? -year : year);
-  if (digits.size() < 4) digits.insert(0, 4 - digits.size(), '0');
-  return year < 0 ? "-" + digits : digits;
+// `value` with at least `width` digits, zero-padded, the sign in front.
+std::string Padded(int value, std::size_t width) {
+  std::string text = std::to_string(value < 0 ? -static_cast<long long>(value) : value);
+  if (text.size() < width) text.insert(0, width - text.size(), '0');
+  if (value < 0) text.insert(0, 1, '-');
+  return text;
 }
 
-std::string TwoDigits(int k) { return k < 10 ? "0" + std::to_string(k) : std::to_string(k); }
+std::string YearText(int year) { return Padded(year, 4); }
+
+std::string TwoDigits(int k) { return Padded(k, 2); }
 
 constexpr std::string_view kDegreeSign = "\u00b0";
 
@@ -75,7 +92,7 @@ class DataFileLoad {
       const std::string_view token = reader.DataToken();
       switch (KindOf(token)) {
         case TokenKind::Section:
-          section_ = SectionNameOf(token);
+          section_ = SectionOf(SectionNameOf(token));
           key_ = {};
           keyNumber_ = 0;
           rule_ = HolidayRule::FixedDate;  // the rule of the empty key
@@ -115,27 +132,37 @@ class DataFileLoad {
  private:
   void HandleItem(std::string_view t, DataReader& reader) {
     const bool chosen = count_ == model_.LanguageIndex;
-    if (section_ == "LINGUA" || section_ == "LINGUE") {
-      AddListEntry("Lingua", t);
-    } else if (section_ == "PAESE" || section_ == "PAESI") {
-      AddListEntry("Paese", t);
-    } else if (section_ == "TITOLO" || section_ == "TITOLI") {
-      AddTitle(t);
-    } else if (section_ == "MESI") {
-      if (chosen && keyNumber_ >= 0 && keyNumber_ <= 12) model_.PageName[keyNumber_] = t;
-    } else if (section_ == "GIORNI") {
-      if (chosen && keyNumber_ >= 1 && keyNumber_ <= 7) {
-        model_.DayNames[keyNumber_ - 1] = Characters(t, 0, 3);
-      }
-    } else if (section_ == "FESTE") {
-      if (h_ == 0) {
-        model_.HolidayDates.assign(kMaxStoredHolidays, std::string());
-        model_.HolidayNames.assign(kMaxStoredHolidays, std::string());
-        h_ = 1;
-      }
-      if (chosen && (t.empty() || t.front() != '-')) AddHoliday(t);
-    } else if (section_ == "FOTO") {
-      if (!inputs_.userPhotosSet) ApplyPictureRow(t, reader);
+    switch (section_) {
+      case Section::Languages:
+        AddListEntry("Lingua", t);
+        break;
+      case Section::Countries:
+        AddListEntry("Paese", t);
+        break;
+      case Section::Titles:
+        AddTitle(t);
+        break;
+      case Section::Months:
+        if (chosen && keyNumber_ >= 0 && keyNumber_ <= 12) model_.PageName[keyNumber_] = t;
+        break;
+      case Section::Weekdays:
+        if (chosen && keyNumber_ >= 1 && keyNumber_ <= 7) {
+          model_.DayNames[keyNumber_ - 1] = Characters(t, 0, 3);
+        }
+        break;
+      case Section::Holidays:
+        if (h_ == 0) {
+          model_.HolidayDates.assign(kMaxStoredHolidays, std::string());
+          model_.HolidayNames.assign(kMaxStoredHolidays, std::string());
+          h_ = 1;
+        }
+        if (chosen && (t.empty() || t.front() != '-')) AddHoliday(t);
+        break;
+      case Section::Pictures:
+        if (!inputs_.userPhotosSet) ApplyPictureRow(t, reader);
+        break;
+      case Section::Other:
+        break;
     }
   }
 
@@ -248,8 +275,8 @@ class DataFileLoad {
   YearLoad& load_;
   YearModel& model_;
 
-  std::string section_;
-  std::string_view key_;  // points into the reader's text
+  Section section_ = Section::Other;  // before the first header: no section
+  std::string_view key_;              // points into the reader's text
   int keyNumber_ = 0;
   HolidayRule rule_ = HolidayRule::FixedDate;
   int count_ = 0;
