@@ -43,8 +43,8 @@ class DataReader {
   // item).
   bool ReadDataLine();
 
-  // The last token, and the unread rest of its line, never with spaces at
-  // either end. Both stay valid as long as the reader.
+  // The last token, and the unread rest of its line (never with spaces at
+  // either end). Both stay valid as long as the reader.
   std::string_view DataToken() const { return token_; }
   std::string_view DataLine() const { return line_; }
 

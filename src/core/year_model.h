@@ -64,7 +64,8 @@ struct YearModel {
 struct YearInputs {
   // The data file's bytes; empty when the file cannot be opened.
   std::optional<std::string> fileBytes;
-  // The year box text.
+  // The year box text: a year when, after trimming spaces, it is a whole
+  // number from 100 to 9999 written with digits only.
   std::string yearText;
   // kLayoutSemester, kLayoutWeekly, kLayoutDaily or another stored code.
   int layoutType = kLayoutWeekly;
@@ -88,7 +89,12 @@ struct YearLoad {
 };
 
 // Builds the year model from `previous` (whose values stay where the file
-// supplies nothing) and `inputs`.
+// supplies nothing) and `inputs`. MonthDays, the picture flags and, for a
+// valid year text, MonthStart and CalendarYear are always renewed. The file
+// is read only with a valid year text and bytes to read; a read renews the
+// holiday table completely, while names, titles and the entry list change
+// only where the file supplies them. The settings writes are those of the
+// picture rows, unless `userPhotosSet`.
 YearLoad LoadYearData(const YearModel& previous, const YearInputs& inputs);
 
 // "dd/mm/yyyy" of a date.
