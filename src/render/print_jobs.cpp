@@ -109,7 +109,8 @@ bool PrintJobs::Printable(Job job, int month, const PrintInputs& inputs) const {
   if (layout != core::kLayoutSemester && !MonthLayout(layout)) return false;
   switch (job) {
     case Job::Month:
-      return month >= 0 && month <= 11 && inputs.year.MonthStart.has_value();
+      // The month buttons are for the month layouts only.
+      return MonthLayout(layout) && month >= 0 && month <= 11 && inputs.year.MonthStart.has_value();
     case Job::All:
       if (layout == core::kLayoutSemester) return core::YearOfText(inputs.yearText).has_value();
       return inputs.year.MonthStart.has_value();

@@ -324,9 +324,10 @@ TEST(PrintMonth, MayAndJuneShareASheet) {
   }
 }
 
-TEST(PrintMonth, OutOfRangeButtonPrintsNothing) {
-  for (int index : {-1, 12}) {
+TEST(PrintMonth, OutOfRangeButtonOrSemesterLayoutPrintsNothing) {
+  for (int index : {-1, 12, 0}) {
     TestHost host;
+    if (index == 0) host.inputs.choices.LayoutType = 0;
     PrintJobs jobs(host);
     EXPECT_EQ(jobs.PrintMonth(index).status, PrintStatus::NothingToPrint);
     EXPECT_EQ(host.dialogs, 0);
