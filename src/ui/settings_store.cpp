@@ -1,0 +1,103 @@
+#include "ui/settings_store.h"
+
+#include <QCoreApplication>
+#include <QSettings>
+#include <QStringList>
+#include <QVariant>
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+#include "ui/settings_codec.h"
+#include "ui/settings_keys.h"
+
+namespace orsalimbra::ui {
+namespace {
+
+// A fresh QSettings per operation: its status() reports the first error it
+// met and never clears, so a long-lived object would go on reporting one old
+// failure after the cause is gone. Opening also picks up changes another
+// running copy made to the file; Qt caches the parsed file per process, so
+// this costs a file status check, not a parse.
+QSettings OpenStore() {
+  return QSettings(QSettings::IniFormat, QSettings::UserScope,
+                   QString::fromLatin1(SettingsStore::kApplication),
+                   QString::fromLatin1(SettingsStore::kApplication));
+}
+
+}  // namespace
+
+QString SettingsStore::SectionFromProgramFile(const QString& programFile) {
+  const qsizetype slash = std::max(programFile.lastIndexOf(QLatin1Char('/')),
+                                   programFile.lastIndexOf(QLatin1Char('\\')));
+  QString name = programFile.mid(slash + 1);
+  // A leading dot starts a hidden name, not an extension.
+  const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+  if (dot > 0) name.truncate(dot);
+  name = name.toLower();
+  if (name.isEmpty()) return QString::fromLatin1(kFallbackSection);
+  // The first character, which may be a surrogate pair.
+  const qsizetype first = name.front().isHighSurrogate() && name.size() > 1 ? 2 : 1;
+  return name.left(first).toUpper() + name.mid(first);
+}
+
+SettingsStore::SettingsStore(QString section) : section_(std::move(section)) {
+  if (section_.isEmpty()) section_ = QString::fromLatin1(kFallbackSection);
+}
+
+SettingsStore SettingsStore::ForRunningProgram() {
+  return SettingsStore(SectionFromProgramFile(QCoreApplication::applicationFilePath()));
+}
+
+QString SettingsStore::FilePath() { return OpenStore().fileName(); }
+
+QString SettingsStore::read(const QString& key, const QString& fallback) const {
+  QSettings settings = OpenStore();
+  settings.beginGroup(section_);
+  const QVariant value = settings.value(key);
+  if (!value.isValid()) return fallback;
+  // Everything this program writes is a QString. A value edited by hand may
+  // hold an unquoted comma, which the INI reader turns into a list.
+  if (value.typeId() == QMetaType::QStringList)
+    return value.toStringList().join(QStringLiteral(", "));
+  if (!value.canConvert<QString>()) return fallback;
+  return value.toString();
+}
+
+bool SettingsStore::write(const QString& key, const QString& text) {
+  QSettings settings = OpenStore();
+  settings.beginGroup(section_);
+  settings.setValue(key, text);
+  settings.sync();
+  // A FormatError (the file was malformed when read) counts as a failure as
+  // well: success is claimed only when nothing went wrong.
+  const bool ok = settings.status() == QSettings::NoError;
+  if (!ok) ++failures_;
+  return ok;
+}
+
+bool SettingsStore::deleteSection() {
+  QSettings settings = OpenStore();
+  settings.remove(section_);
+  settings.sync();
+  const bool ok = settings.status() == QSettings::NoError;
+  if (!ok) ++failures_;
+  return ok;
+}
+
+SettingsStore::VersionOutcome SettingsStore::applyVersion() {
+  VersionOutcome outcome;
+  outcome.storedVersion = read(QString::fromLatin1(keys::Versione), QStringLiteral("0"));
+  const std::optional<std::int64_t> version = ParseInt64(outcome.storedVersion);
+  bool ok = true;
+  if (!version || *version < keys::kOldestKeptVersion) {
+    outcome.sectionDiscarded = true;
+    ok = deleteSection();
+  }
+  ok = write(QString::fromLatin1(keys::Versione), FormatInt(keys::kCurrentVersion)) && ok;
+  outcome.stamped = ok;
+  return outcome;
+}
+
+}  // namespace orsalimbra::ui

@@ -1,0 +1,75 @@
+// The per-user settings store: one section of the application "Nerb",
+// named after the program file, holding text values under keys.
+//
+// Physically an INI file in the user's configuration folder
+// (on Linux $XDG_CONFIG_HOME/Nerb/Nerb.ini, by default ~/.config/Nerb/Nerb.ini),
+// one INI section per program name. Several running copies of the program
+// share the file: every operation opens the store afresh, so a read sees
+// what another copy wrote, and a write merges into the file key by key
+// (the last write of a key wins).
+//
+// Failures are never fatal and never shown: a read that fails gives the
+// default, and a failing write or delete is reported through its return
+// value (and failureCount()), leaving the caller's in-memory choice in force.
+#pragma once
+
+#include <QString>
+
+namespace orsalimbra::ui {
+
+class SettingsStore {
+ public:
+  static constexpr char kApplication[] = "Nerb";
+  // The section used when the program file name gives none (an empty name).
+  // An empty section would address the whole file, and deleting it would
+  // wipe the sections of every other program.
+  static constexpr char kFallbackSection[] = "Orsalimbra";
+
+  // The section of the program file at `programFile` (a path or a bare
+  // name, with "/" or "\" as folder separators): the file name without
+  // folder and without its last extension, in lower case with the first
+  // character in upper case. "C:\Prog\MYCAL.EXE" and "mycal.exe" give
+  // "Mycal"; on Linux the program "orsalimbra" gives "Orsalimbra".
+  static QString SectionFromProgramFile(const QString& programFile);
+
+  // A store on `section`; an empty section is replaced by kFallbackSection.
+  explicit SettingsStore(QString section);
+  // The store of the running program, named after its executable (with
+  // symbolic links resolved, as QCoreApplication reports it).
+  static SettingsStore ForRunningProgram();
+
+  const QString& section() const { return section_; }
+  // The file backing the store.
+  static QString FilePath();
+
+  // The stored text of `key`, or `fallback` when the key is missing or the
+  // store cannot be read. A hand-edited value the INI format splits into a
+  // list ("a, b") comes back as the whole text.
+  QString read(const QString& key, const QString& fallback) const;
+  // Stores `text` under `key`, creating the section when missing. True when
+  // the value reached the file.
+  bool write(const QString& key, const QString& text);
+  // Removes the section with all its keys. True when the file no longer
+  // holds the section, which includes a section that never existed; false
+  // when the file could not be read or written.
+  bool deleteSection();
+
+  // Number of writes and deletes so far that did not reach the file.
+  int failureCount() const { return failures_; }
+
+  struct VersionOutcome {
+    QString storedVersion;          // "Versione" as read, before the stamp
+    bool sectionDiscarded = false;  // the section was from an old or unknown format
+    bool stamped = false;           // the delete (if any) and the new stamp reached the file
+  };
+  // Run once at start-up before any other key is read: a section whose
+  // "Versione" is below 2 or not a number (including a first run, where the
+  // key is missing) is discarded; then the section is stamped "3".
+  VersionOutcome applyVersion();
+
+ private:
+  QString section_;
+  int failures_ = 0;
+};
+
+}  // namespace orsalimbra::ui
