@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -11,23 +10,18 @@
 #include <QTemporaryDir>
 #include <functional>
 
+#include "ui_test_support.h"
+
 namespace orsalimbra::ui {
 namespace {
 
-QByteArray Read(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+QByteArray Read(const QString& path) { return test_support::ReadFile(path); }
 
 void Write(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  ASSERT_EQ(file.write(bytes), bytes.size());
+  ASSERT_TRUE(test_support::WriteFile(path, bytes));
 }
 
-QStringList Names(const QString& folder) {
-  return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-}
+QStringList Names(const QString& folder) { return test_support::FileNames(folder); }
 
 class SaveTest : public ::testing::Test {
  protected:
@@ -175,38 +169,17 @@ TEST_F(SaveTest, AWriteThatRunsOutOfSpaceChangesNothing) {
   EXPECT_EQ(Names(dir_.path()), QStringList({"Orsalimbra.bak", "Orsalimbra.ini"}));
 }
 
-// Root may write anywhere. Under another file-system user id the kernel drops
-// that privilege for this thread, so the folder is read-only for root too.
-class NotRootForFiles {
- public:
-  NotRootForFiles() {
-    if (geteuid() == 0) previous_ = setfsuid(kNobody);
-  }
-  ~NotRootForFiles() {
-    if (previous_ >= 0) setfsuid(static_cast<uid_t>(previous_));
-  }
-  bool active() const { return geteuid() != 0 || setfsuid(static_cast<uid_t>(-1)) == kNobody; }
-
- private:
-  static constexpr int kNobody = 65534;
-  int previous_ = -1;
-};
-
 TEST_F(SaveTest, AReadOnlyFolderChangesNothing) {
   Write(files_.dataFile, "data\r\n");
   Write(files_.backupFile, "backup\r\n");
-  ASSERT_TRUE(QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner |
-                                                     QFileDevice::ReadOther |
-                                                     QFileDevice::ExeOther));
   SaveOutcome outcome;
   {
-    NotRootForFiles guard;
-    ASSERT_TRUE(guard.active());
+    test_support::ReadOnlyFolder readOnly(dir_.path());
+    test_support::NotRootForFiles notRoot;
+    ASSERT_TRUE(notRoot.active());
     SaveFileSystem fs;
     outcome = SaveDataFile(files_, "new\r\n", fs);
   }
-  ASSERT_TRUE(QFile::setPermissions(
-      dir_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
   EXPECT_FALSE(outcome.saved);
   EXPECT_TRUE(outcome.failure.contains("scrivere il nuovo file")) << outcome.failure.toStdString();
   EXPECT_EQ(Read(files_.dataFile), "data\r\n");
