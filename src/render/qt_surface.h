@@ -1,0 +1,116 @@
+// The drawing surface over a QPainter: on a printer or a PDF file, on a
+// QImage, or on a pixmap shown by a widget.
+//
+// The painter is scaled so that one unit is one twip, with the origin at the
+// printable area's top-left corner. Fonts are sized in pixels of that twip
+// space (one point is 20 twips) with hinting off, so text metrics in twips are
+// the same on every device and a preview measures text exactly as the
+// printer does.
+//
+// A device that cannot start (a PDF in a folder that cannot be written, a
+// null image) leaves the surface failed from the start: every drawing
+// operation does nothing and EndDoc returns false.
+#pragma once
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QSizeF>
+#include <QString>
+#include <optional>
+#include <string>
+
+#include "render/surface.h"
+
+class QImage;
+class QPixmap;
+class QPrinter;
+
+namespace orsalimbra::render {
+
+class QtSurface : public Surface {
+ public:
+  // Paper: a printer or, with the PDF output format, a file. The printer
+  // should have QPrinter::HighResolution. Line widths count dots of a 600 dpi
+  // printer (2.4 twips), so lines look alike on every printer and in PDF.
+  explicit QtSurface(QPrinter* printer);
+  // A picture: twips follow the image's own resolution (dots per metre);
+  // a line width of one is one pixel of the image.
+  explicit QtSurface(QImage* image);
+  // A widget's pixmap: 15 twips per logical pixel (96 dpi), the pixmap's
+  // device pixel ratio respected; a line width of one is one device pixel.
+  explicit QtSurface(QPixmap* pixmap);
+  // Ends the painter if EndDoc was not called, as QPainter would.
+  ~QtSurface() override;
+
+  QtSurface(const QtSurface&) = delete;
+  QtSurface& operator=(const QtSurface&) = delete;
+
+  double TextWidth(std::string_view text) override;
+  // QFontMetricsF::height(), ascent plus descent: the height of a line of
+  // text without the font's extra leading.
+  double TextHeight(std::string_view text) override;
+
+  std::optional<Picture> LoadPicture(const std::string& path) override;
+  void PaintPicture(const Picture& picture, double x, double y, double width,
+                    double height) override;
+
+  // On a printer, the next sheet. An image or a pixmap holds one page: it is
+  // cleared to white instead.
+  bool NewPage() override;
+  // Ends the painter. For a PDF, also checks that the file was written.
+  bool EndDoc() override;
+  // Stops drawing. A partial PDF file is removed; a printer's job is
+  // cancelled where the print system allows it.
+  void Abort() override;
+  // Clears an image or a pixmap to white. Paper is left alone.
+  void Cls() override;
+
+  double ScaleWidth() const override { return scaleWidth_; }
+  double ScaleHeight() const override { return scaleHeight_; }
+
+ protected:
+  void DrawText(double x, double y, std::string_view text) override;
+  void DrawLine(double x1, double y1, double x2, double y2, Colour colour) override;
+  void DrawCircle(double cx, double cy, double radius, Colour colour, std::optional<double> start,
+                  std::optional<double> end) override;
+
+ private:
+  // Scales the painter to twips and sets the render hints; `devicePerTwipX/Y`
+  // are the painter's logical units per twip.
+  void Prepare(double devicePerTwipX, double devicePerTwipY);
+  bool Drawing() const { return painter_.isActive(); }
+  // The current font, rebuilt when the font state changed.
+  const QFont& Font();
+  const QFontMetricsF& Metrics();
+  QPen Pen(Colour colour) const;
+  void ClearToWhite();
+
+  QPrinter* printer_ = nullptr;
+  QPainter painter_;
+  bool paper_ = false;
+  bool ended_ = false;
+  bool aborted_ = false;
+  // An image's or a pixmap's size in the painter's logical pixels.
+  QSizeF logicalSize_;
+  double scaleWidth_ = 0;
+  double scaleHeight_ = 0;
+  // Twips per unit of DrawWidth.
+  double twipsPerLinePixel_ = 15;
+  // Device pixels per inch that pictures are decoded for.
+  double pictureDpiX_ = 96;
+  double pictureDpiY_ = 96;
+
+  struct FontKey {
+    std::string name;
+    double size = -1;
+    bool bold = false;
+    bool italic = false;
+    bool operator==(const FontKey&) const = default;
+  };
+  FontKey fontKey_;
+  QFont font_;
+  std::optional<QFontMetricsF> metrics_;
+};
+
+}  // namespace orsalimbra::render

@@ -1,0 +1,41 @@
+// Picture files made for the tests: real pictures written by Qt, and files
+// crafted byte by byte where Qt cannot write them (GIF, EXIF orientation,
+// headers that lie about the size).
+#pragma once
+
+#include <QByteArray>
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+namespace orsalimbra::render::testing {
+
+// Four quadrants: red top-left, green top-right, blue bottom-left, yellow
+// bottom-right.
+QImage Quadrants(int width, int height);
+// Colour noise over a gradient: compresses poorly, like a photo.
+QImage Noise(int width, int height, unsigned seed = 1);
+
+// The image encoded by Qt ("JPG", "BMP", "PNG").
+QByteArray Encode(const QImage& image, const char* format, int quality = 90);
+
+// A GIF89a of the image's colours reduced to 256 (3-3-2 bits), written
+// without compression: Qt reads GIF but cannot write it.
+QByteArray Gif(const QImage& image);
+
+// The JPEG with an EXIF APP1 segment holding only the orientation tag
+// (1 upright, 3 upside down, 6 turned a quarter clockwise, 8 anticlockwise).
+QByteArray WithExifOrientation(const QByteArray& jpeg, int orientation);
+
+// The JPEG whose frame header claims another size; the data stays the same.
+QByteArray WithJpegFrameSize(const QByteArray& jpeg, int width, int height);
+
+// A 24-bit BMP header claiming this size, followed by `dataBytes` zero bytes.
+QByteArray BmpHeader(int width, int height, int dataBytes);
+
+bool WriteFile(const QString& path, const QByteArray& bytes);
+
+// True when the colours are within `tolerance` on every channel (JPEG is lossy).
+bool Near(QColor a, QColor b, int tolerance = 48);
+
+}  // namespace orsalimbra::render::testing
