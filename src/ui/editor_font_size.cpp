@@ -4,11 +4,8 @@
 
 namespace orsalimbra::ui {
 
-EditorFontSize EditorFontSize::FromSetting(const QString& stored) {
-  bool ok = false;
-  const int value = stored.trimmed().toInt(&ok);
-  if (!ok) return EditorFontSize(kDefault);
-  return EditorFontSize(std::clamp(value, kSmallest, kLargest));
+EditorFontSize EditorFontSize::Bounded(int points) {
+  return EditorFontSize(std::clamp(points, kSmallest, kLargest));
 }
 
 bool EditorFontSize::Enlarge() {

@@ -1,4 +1,5 @@
-// Text size of the data-file editor, kept in the settings under "FontSize".
+// Text size of the data-file editor, kept in the settings under "FontSize";
+// always within 9..16 points.
 #pragma once
 
 #include <QString>
@@ -9,13 +10,10 @@ class EditorFontSize {
  public:
   static constexpr int kSmallest = 9;
   static constexpr int kLargest = 16;
-  static constexpr int kDefault = 9;
-  static inline const QString kSettingsKey = QStringLiteral("FontSize");
 
-  // From the stored text: a text that is not a whole number gives the
-  // default; a number outside 9..16 is brought into that range, so a hand-
-  // edited store can neither hide the text nor make it unusably large.
-  static EditorFontSize FromSetting(const QString& stored);
+  // A stored size outside 9..16 is brought into that range, so a hand-edited
+  // store can neither hide the text nor make it unusably large.
+  static EditorFontSize Bounded(int points);
 
   int points() const { return points_; }
   QString SettingText() const { return QString::number(points_); }

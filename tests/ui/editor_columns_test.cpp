@@ -123,23 +123,18 @@ TEST(EditorColumns, EnterGoesToTheStartOfTheNextLine) {
 }
 
 TEST(EditorFontSize, StaysWithinNineToSixteen) {
-  EditorFontSize size = EditorFontSize::FromSetting("15");
+  EditorFontSize size = EditorFontSize::Bounded(15);
   EXPECT_TRUE(size.Enlarge());
   EXPECT_EQ(size.points(), 16);
   EXPECT_FALSE(size.Enlarge());
   EXPECT_EQ(size.SettingText(), "16");
-  size = EditorFontSize::FromSetting("10");
+  size = EditorFontSize::Bounded(10);
   EXPECT_TRUE(size.Reduce());
   EXPECT_FALSE(size.Reduce());
   EXPECT_EQ(size.points(), 9);
-  struct Case {
-    const char* stored;
-    int points;
-  };
-  for (const Case c :
-       {Case{"12", 12}, {" 12 ", 12}, {"", 9}, {"x", 9}, {"40", 16}, {"3", 9}, {"-1", 9}}) {
-    EXPECT_EQ(EditorFontSize::FromSetting(c.stored).points(), c.points) << c.stored;
-  }
+  EXPECT_EQ(EditorFontSize::Bounded(12).points(), 12);
+  EXPECT_EQ(EditorFontSize::Bounded(40).points(), 16);
+  EXPECT_EQ(EditorFontSize::Bounded(-1).points(), 9);
 }
 
 }  // namespace
