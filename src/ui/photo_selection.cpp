@@ -1,14 +1,8 @@
 #include "ui/photo_selection.h"
 
+#include "ui/settings_keys.h"
+
 namespace orsalimbra::ui {
-
-QString PhotoSelection::PhotoKey(int slot) {
-  return QStringLiteral("Foto%1").arg(slot, 2, 10, QChar(u'0'));
-}
-
-QString PhotoSelection::NoteKey(int slot) {
-  return QStringLiteral("Nota%1").arg(slot, 2, 10, QChar(u'0'));
-}
 
 QString PhotoSelection::BoxText(const QString& note) { return note.isEmpty() ? kNoNote : note; }
 
@@ -42,8 +36,8 @@ std::vector<PhotoSelection::SettingsWrite> PhotoSelection::Confirm(
     const QString note = NoteOf(pendingNotes_[slot]);
     photoNotes[slot] = note.toStdString();
     photoPaths[slot] = pendingPhotos_[slot].toStdString();
-    writes.push_back({PhotoKey(slot), pendingPhotos_[slot]});
-    writes.push_back({NoteKey(slot), note});
+    writes.push_back({keys::PhotoKey(slot), pendingPhotos_[slot]});
+    writes.push_back({keys::NoteKey(slot), note});
   }
   return writes;
 }

@@ -10,17 +10,15 @@
 #include <string>
 #include <vector>
 
+#include "ui/settings_keys.h"
+
 namespace orsalimbra::ui {
 
 class PhotoSelection {
  public:
-  static constexpr int kSlots = 13;
+  static constexpr int kSlots = keys::kPageCount;
   // Shown in a note box for an empty note; typing replaces it.
   static inline const QString kNoNote = QStringLiteral("(nessuna nota)");
-
-  // Settings keys of a slot: "Foto00".."Foto12", "Nota00".."Nota12".
-  static QString PhotoKey(int slot);
-  static QString NoteKey(int slot);
 
   // The text a note box shows for a note, and the note a box text stands for.
   static QString BoxText(const QString& note);

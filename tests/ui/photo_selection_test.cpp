@@ -5,12 +5,6 @@
 namespace orsalimbra::ui {
 namespace {
 
-TEST(PhotoSelection, NamesTheSettingsKeysWithTwoDigits) {
-  EXPECT_EQ(PhotoSelection::PhotoKey(0), "Foto00");
-  EXPECT_EQ(PhotoSelection::PhotoKey(7), "Foto07");
-  EXPECT_EQ(PhotoSelection::NoteKey(12), "Nota12");
-}
-
 TEST(PhotoSelection, ShowsThePlaceholderForAnEmptyNoteOnly) {
   PhotoSelection selection;
   selection.Load(3, "/p/marzo.jpg", "");
