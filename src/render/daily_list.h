@@ -1,0 +1,15 @@
+// The daily form of a month page: one line per day in three columns (days
+// 1-10, 11-20, 21 to the end) with the moon symbol, weekday, day number and
+// the day's first two holiday texts, each line underlined by a thin rule.
+#pragma once
+
+#include "render/page_context.h"
+
+namespace orsalimbra::render {
+
+// Lists the month of ctx.MonthStart from the current Y and leaves
+// ctx.MonthStart on the first day of the next month, with one progress step
+// and one chance for pending events per day.
+void DrawDailyList(PageContext& ctx);
+
+}  // namespace orsalimbra::render

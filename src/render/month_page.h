@@ -1,0 +1,22 @@
+// One month on a printed page: a small block of a half-year page (layout 0),
+// or a month page with its picture, note and title above the weekly grid
+// (layout 1) or the daily list (layout 2).
+#pragma once
+
+#include "render/page_context.h"
+
+namespace orsalimbra::render {
+
+// Draws the month of ctx.MonthStart (its first day) in ctx.LayoutType and
+// leaves ctx.MonthStart on the first day of the next month, with one progress
+// step per day. `blockOffset` moves the title of a month page down (the lower
+// month of a two-month page); layout 0 ignores it and draws at the surface's
+// current Y from ctx.GridLeft, with the heading in ctx.colours.MonthHeadColour.
+// Never starts or ends a page.
+void PrintMonthPage(PageContext& ctx, double blockOffset);
+
+// The weekly grid of the month of ctx.MonthStart from the current Y: weekday
+// headings and six week rows with the holiday texts under the day numbers.
+void DrawWeeklyGrid(PageContext& ctx);
+
+}  // namespace orsalimbra::render
