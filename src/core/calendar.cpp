@@ -7,7 +7,9 @@ namespace orsalimbra::core {
 
 MonthLengths MonthLengthsOf(int year) {
   MonthLengths days{0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (std::chrono::year{year}.is_leap()) days[2] = 29;
+  // The rule itself rather than std::chrono::year, which only covers
+  // -32767..32767: the caller's year may be any int.
+  if ((year % 4 == 0 && year % 100 != 0) || year % 400 == 0) days[2] = 29;
   return days;
 }
 

@@ -16,7 +16,8 @@ using MonthLengths = std::array<std::int16_t, 13>;
 // Month lengths of `year` by the Gregorian leap-year rule.
 MonthLengths MonthLengthsOf(int year);
 
-// Floor division of two 16-bit integers. `b` must not be 0.
+// Floor division of two 16-bit integers. `b` must not be 0 (gives 0); the
+// one quotient beyond 16 bits, -32768 / -1, saturates at 32767.
 std::int16_t Div(std::int16_t a, std::int16_t b);
 
 // Easter Sunday of `anno` shifted by `offset` days, as "dd/mm/yyyy".
@@ -27,7 +28,9 @@ std::optional<std::string> Pasqua(int anno, int offset);
 // The `nt`-th weekday `dd` (1 Monday .. 7 Sunday, 0 as Sunday) of month `mm`
 // of year `yy`, as "dd/mm/yyyy"; `nt` above 5 means 5, the last one.
 // `lengths` is the month-length table of the year model. Empty when `nt` is
-// below 1 or `mm` is not a month.
+// below 1, `mm` is not a month or `yy` is beyond -32767..32767. Where day
+// 7 * nt - 6 does not exist in the month, it takes the weekday of the day it
+// rolls over to.
 std::optional<std::string> NthDayMth(int nt, int dd, int mm, int yy, const MonthLengths& lengths);
 
 }  // namespace orsalimbra::core

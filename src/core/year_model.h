@@ -48,6 +48,9 @@ struct YearModel {
   std::array<std::string, 13> PhotoNotes;
   int NoMonthPhotos = 1;
   bool HasCoverPhoto = false;
+  // The first month (1..12) whose picture names an existing file, 0 for none:
+  // the photo-layout buttons show its picture.
+  int FirstMonthPhoto = 0;
 
   // The selection list of the main window: entry names (without the leading
   // blank the list shows), the word of its label ("Lingua" or "Paese") and
@@ -61,7 +64,8 @@ struct YearModel {
 struct YearInputs {
   // The data file's bytes; empty when the file cannot be opened.
   std::optional<std::string> fileBytes;
-  // The year box text.
+  // The year box text: a year when, after trimming spaces, it is a whole
+  // number from 100 to 9999 written with digits only.
   std::string yearText;
   // kLayoutSemester, kLayoutWeekly, kLayoutDaily or another stored code.
   int layoutType = kLayoutWeekly;
@@ -85,7 +89,12 @@ struct YearLoad {
 };
 
 // Builds the year model from `previous` (whose values stay where the file
-// supplies nothing) and `inputs`.
+// supplies nothing) and `inputs`. MonthDays, the picture flags and, for a
+// valid year text, MonthStart and CalendarYear are always renewed. The file
+// is read only with a valid year text and bytes to read; a read renews the
+// holiday table completely, while names, titles and the entry list change
+// only where the file supplies them. The settings writes are those of the
+// picture rows, unless `userPhotosSet`.
 YearLoad LoadYearData(const YearModel& previous, const YearInputs& inputs);
 
 // "dd/mm/yyyy" of a date.

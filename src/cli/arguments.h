@@ -1,0 +1,13 @@
+// Reading numbers given on the command line.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace orsalimbra::cli {
+
+// The leading decimal number of an argument, the way the date rules read
+// numbers written as text ("05" is 5); empty when it starts with no number.
+std::optional<int> NumberArgument(const std::string& text);
+
+}  // namespace orsalimbra::cli

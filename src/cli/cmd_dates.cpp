@@ -1,0 +1,59 @@
+// orsalimbra-cli easter / nth: the holiday date rules, for checking the rows
+// of a data file.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/arguments.h"
+#include "cli/command.h"
+#include "core/date_rules.h"
+
+namespace orsalimbra::cli {
+
+namespace {
+
+// Reads each argument as a number; names the first that is none.
+bool ReadNumbers(const std::vector<std::string>& args, std::vector<int>& numbers,
+                 std::string& bad) {
+  for (const auto& arg : args) {
+    const auto n = NumberArgument(arg);
+    if (!n) {
+      bad = arg;
+      return false;
+    }
+    numbers.push_back(*n);
+  }
+  return true;
+}
+
+int RunEaster(const std::vector<std::string>& args) {
+  if (args.size() != 2) return UsageError("easter", "expected YEAR and OFFSET");
+  std::vector<int> n;
+  std::string bad;
+  if (!ReadNumbers(args, n, bad)) return UsageError("easter", "not a number: '" + bad + "'");
+  const auto date = core::Pasqua(n[0], n[1]);
+  if (!date) {
+    std::fprintf(stderr, "orsalimbra-cli easter: %s %s is beyond the 16-bit arithmetic\n",
+                 args[0].c_str(), args[1].c_str());
+    return kExitFailure;
+  }
+  std::printf("%s\n", date->c_str());
+  return kExitOk;
+}
+
+int RunNth(const std::vector<std::string>& args) {
+  if (args.size() != 4) return UsageError("nth", "expected NT DD MM YY");
+  std::vector<int> n;
+  std::string bad;
+  if (!ReadNumbers(args, n, bad)) return UsageError("nth", "not a number: '" + bad + "'");
+  const auto date = core::NthDayMth(n[0], n[1], n[2], n[3], core::MonthLengthsOf(n[3]));
+  std::printf("%s\n", date ? date->c_str() : "FAIL");
+  return date ? kExitOk : kExitFailure;
+}
+
+[[maybe_unused]] const bool registered = RegisterCommand({"easter", "YEAR OFFSET", RunEaster}) &&
+                                         RegisterCommand({"nth", "NT DD MM YY", RunNth});
+
+}  // namespace
+
+}  // namespace orsalimbra::cli

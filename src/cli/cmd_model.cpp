@@ -1,0 +1,142 @@
+// orsalimbra-cli model: the year model that a data file gives for a year and
+// a list entry, as one JSON object, for people who write data files.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/arguments.h"
+#include "cli/command.h"
+#include "cli/json_writer.h"
+#include "core/year_model.h"
+
+namespace orsalimbra::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The file's bytes, or nothing when it cannot be read (as the program treats
+// a data file it cannot open).
+std::optional<std::string> ReadFile(const std::string& path) {
+  std::error_code error;
+  if (fs::is_directory(path, error)) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  if (in.bad()) return std::nullopt;
+  return std::move(bytes).str();
+}
+
+std::string WithoutTrailingSeparators(std::string folder) {
+  while (!folder.empty() && folder.back() == '/') folder.pop_back();
+  return folder;
+}
+
+template <typename Container>
+void Strings(JsonWriter& json, const char* key, const Container& values) {
+  json.Key(key).BeginArray();
+  for (const auto& v : values) json.String(v);
+  json.EndArray();
+}
+
+std::string ModelJson(const core::YearLoad& load) {
+  const core::YearModel& m = load.model;
+  JsonWriter json;
+  json.BeginObject();
+  json.Key("MonthStart").String(m.MonthStart ? core::DateText(*m.MonthStart) : "");
+  json.Key("CalendarYear").Number(m.CalendarYear);
+  json.Key("MonthDays").BeginArray();
+  for (const auto days : m.MonthDays) json.Number(days);
+  json.EndArray();
+  Strings(json, "PageName", m.PageName);
+  Strings(json, "DayNames", m.DayNames);
+  Strings(json, "Entries", m.Entries);
+  json.Key("LabelLingua").String(m.EntryLabel);
+  json.Key("EntryCount").Number(m.EntryCount);
+  Strings(json, "TitleList", m.TitleList);
+  json.Key("CurrentTitle").String(m.CurrentTitle);
+  json.Key("LanguageIndex").Number(m.LanguageIndex);
+  json.Key("HolidayCount").Number(m.HolidayCount);
+  // Entries beyond the stored ones exist but carry nothing.
+  for (const auto& [key, list] :
+       {std::pair{"HolidayDates", &m.HolidayDates}, std::pair{"HolidayNames", &m.HolidayNames}}) {
+    json.Key(key).BeginArray();
+    for (int k = 0; k < m.HolidayCount; ++k) {
+      json.String(static_cast<std::size_t>(k) < list->size() ? (*list)[k] : std::string());
+    }
+    json.EndArray();
+  }
+  Strings(json, "PhotoPaths", m.PhotoPaths);
+  Strings(json, "PhotoNotes", m.PhotoNotes);
+  json.Key("SettingsWrites").BeginArray();
+  for (const auto& write : load.settingsWrites) {
+    json.BeginArray().String(write.key).String(write.value).EndArray();
+  }
+  json.EndArray();
+  json.Key("NoMonthPhotos").Number(m.NoMonthPhotos);
+  json.Key("HasCoverPhoto").Bool(m.HasCoverPhoto);
+  json.Key("SelectedEntry").Number(m.SelectedEntry);
+  json.EndObject();
+  return json.Text();
+}
+
+int RunModel(const std::vector<std::string>& args) {
+  std::optional<std::string> file, year, folder;
+  core::YearModel start;  // the state of the program's first run
+  core::YearInputs inputs;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if (arg == "--user-photos") {
+      inputs.userPhotosSet = true;
+    } else if (arg == "--year" || arg == "--entry" || arg == "--layout" || arg == "--folder") {
+      if (!hasValue) return UsageError("model", arg + " needs a value");
+      const std::string& value = args[++i];
+      if (arg == "--year") {
+        year = value;
+      } else if (arg == "--folder") {
+        folder = value;
+      } else {
+        const auto number = NumberArgument(value);
+        if (!number) return UsageError("model", arg + " needs a number, not '" + value + "'");
+        (arg == "--entry" ? start.LanguageIndex : inputs.layoutType) = *number;
+      }
+    } else if (arg.size() > 1 && arg.rfind("--", 0) == 0) {
+      return UsageError("model", "unknown option '" + arg + "'");
+    } else if (file) {
+      return UsageError("model", "more than one FILE");
+    } else {
+      file = arg;
+    }
+  }
+  if (!file) return UsageError("model", "FILE is missing");
+  if (!year) return UsageError("model", "--year is missing");
+
+  std::error_code error;
+  const fs::path absolute = fs::absolute(*file, error);
+  inputs.fileBytes = ReadFile(*file);
+  inputs.yearText = *year;
+  inputs.programFolder = WithoutTrailingSeparators(
+      folder ? *folder : (error ? fs::path(*file) : absolute).parent_path().string());
+  inputs.fileExists = [](const std::string& path) {
+    std::error_code e;
+    return fs::is_regular_file(path, e);
+  };
+  const std::string text = ModelJson(core::LoadYearData(start, inputs));
+  std::printf("%s\n", text.c_str());
+  return kExitOk;
+}
+
+[[maybe_unused]] const bool registered = RegisterCommand(
+    {"model", "FILE --year TEXT [--entry N] [--layout L] [--user-photos] [--folder DIR]",
+     RunModel});
+
+}  // namespace
+
+}  // namespace orsalimbra::cli

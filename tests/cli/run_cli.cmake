@@ -1,0 +1,10 @@
+# Runs orsalimbra-cli and checks its exit status and its standard output.
+#   -DCLI=<program> -DARGS=<;-list> -DEXPECT_STATUS=<n> -DEXPECT_OUTPUT=<regex>
+execute_process(COMMAND ${CLI} ${ARGS}
+                RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+if(NOT status EQUAL EXPECT_STATUS)
+  message(FATAL_ERROR "exit status ${status} instead of ${EXPECT_STATUS}\n${output}${errors}")
+endif()
+if(NOT output MATCHES "${EXPECT_OUTPUT}")
+  message(FATAL_ERROR "output does not match '${EXPECT_OUTPUT}':\n${output}${errors}")
+endif()
