@@ -19,8 +19,8 @@ QString LayoutToolTip(int layoutType) {
 }
 
 std::optional<LayoutView> LayoutViewFor(int layoutType, int noMonthPhotos) {
-  const QString sides =
-      noMonthPhotos == 0 ? QStringLiteral("Un mese per facciata") : QStringLiteral("Due mesi per facciata");
+  const QString sides = noMonthPhotos == 0 ? QStringLiteral("Un mese per facciata")
+                                           : QStringLiteral("Due mesi per facciata");
   switch (layoutType) {
     case core::kLayoutSemester:
       return LayoutView{0, QStringLiteral("Un semestre per facciata"), false};
