@@ -12,9 +12,7 @@ EnterMovesFocus::EnterMovesFocus(QWidget* window) : QObject(window), window_(win
 
 bool EnterMovesFocus::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
-  if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride) {
-    return false;
-  }
+  if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
   const auto* key = static_cast<QKeyEvent*>(event);
   if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
   // Keys reach the focused widget first; only this window's own controls
