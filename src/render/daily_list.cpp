@@ -26,13 +26,28 @@ std::string FirstCharacters(const std::string& text, int count) {
 
 }  // namespace
 
+double DailyListHeight(Surface& s) {
+  const double size = s.FontSize;
+  const bool bold = s.FontBold;
+  s.FontSize = IntPart(12 * kDailyFontScale);
+  s.FontBold = true;
+  const double digitHeight = s.TextHeight("0");
+  s.FontSize = IntPart(5 * kDailyFontScale);
+  s.FontBold = false;
+  const double line = IntPart(0.45 * digitHeight) + s.TextHeight(" ") +
+                      IntPart(0.18 * digitHeight) + IntPart(0.06 * digitHeight);
+  s.FontSize = size;
+  s.FontBold = bold;
+  return 0.5 * digitHeight + 11 * line;
+}
+
 void DrawDailyList(PageContext& ctx) {
   Surface& s = ctx.surface;
   const PageColours& colours = ctx.colours;
   const core::YearModel& y = ctx.year;
   const auto month = ctx.MonthStart;
 
-  ctx.FontScale = 1.6;
+  ctx.FontScale = kDailyFontScale;
   const double daySize = IntPart(12 * ctx.FontScale);
   const double textSize = IntPart(5 * ctx.FontScale);
   s.FontSize = daySize;

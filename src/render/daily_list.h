@@ -7,9 +7,14 @@
 
 namespace orsalimbra::render {
 
+inline constexpr double kDailyFontScale = 1.6;
+
 // Lists the month of ctx.MonthStart from the current Y and leaves
 // ctx.MonthStart on the first day of the next month, with one progress step
 // and one chance for pending events per day.
 void DrawDailyList(PageContext& ctx);
+
+// The height the list of a 31-day month takes. The surface's font is kept.
+double DailyListHeight(Surface& surface);
 
 }  // namespace orsalimbra::render

@@ -1,5 +1,6 @@
 #include "render/month_page.h"
 
+#include <algorithm>
 #include <string>
 
 #include "render/calendar_walk.h"
@@ -30,7 +31,15 @@ void DrawPictureArea(PageContext& ctx, unsigned month) {
   }
   ctx.PictureWidth = m.PageWidth;
   ctx.PictureHeight = IntPart(m.PageWidth * picture->height / picture->width);
-  const double limit = IntPart(0.6 * m.PageHeight);
+  // At most six tenths of the page, and never so tall that the title and
+  // the grid or list below it would run off the page: with real fonts a
+  // tall picture at six tenths of an A4 page pushes a sixth week row or the
+  // 31st day of the daily list past the printable area.
+  const double body = ctx.LayoutType == core::kLayoutDaily ? DailyListHeight(s)
+                                                           : WeeklyGridHeight(s, kWeeklyFontScale);
+  const double limit = std::max(
+      0.0,
+      std::min(IntPart(0.6 * m.PageHeight), IntPart(m.PageHeight - 1.4 * ctx.TitleHeight - body)));
   if (ctx.PictureHeight > limit) {
     ctx.PictureWidth = IntPart(ctx.PictureWidth * limit / ctx.PictureHeight);
     ctx.PictureHeight = limit;
@@ -61,8 +70,8 @@ void DrawMonthPageHead(PageContext& ctx, double blockOffset, unsigned month,
   DrawPageTitle(ctx);
   ctx.surface.FontItalic = false;
   ctx.GridLeft = 500;
-  ctx.ColumnScale = 2.05;
-  ctx.FontScale = 1.98;
+  ctx.ColumnScale = kMonthPageColumnScale;
+  ctx.FontScale = kWeeklyFontScale;
 }
 
 // The holiday texts of the day ctx.DateText in column slot `c`: the last
@@ -130,6 +139,22 @@ void PrintMonthPage(PageContext& ctx, double blockOffset) {
       break;
     }
   }
+}
+
+double WeeklyGridHeight(Surface& s, double fontScale) {
+  const double size = s.FontSize;
+  const bool bold = s.FontBold;
+  const auto height = [&](double points, bool isBold) {
+    s.FontSize = IntPart(points * fontScale);
+    s.FontBold = isBold;
+    return s.TextHeight("0");
+  };
+  const double row = height(6, false) + height(12, true);
+  // The holiday texts hang below the last row.
+  const double tail = height(5, false) + height(4, false) - 26 * fontScale;
+  s.FontSize = size;
+  s.FontBold = bold;
+  return 7 * row + std::max(0.0, tail);
 }
 
 void DrawWeeklyGrid(PageContext& ctx) {

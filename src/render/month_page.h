@@ -7,6 +7,10 @@
 
 namespace orsalimbra::render {
 
+// Scales of a month page (layouts 1 and 2) against a half-year block.
+inline constexpr double kMonthPageColumnScale = 2.05;
+inline constexpr double kWeeklyFontScale = 1.98;
+
 // Draws the month of ctx.MonthStart (its first day) in ctx.LayoutType and
 // leaves ctx.MonthStart on the first day of the next month, with one progress
 // step per day. `blockOffset` moves the title of a month page down (the lower
@@ -18,5 +22,9 @@ void PrintMonthPage(PageContext& ctx, double blockOffset);
 // The weekly grid of the month of ctx.MonthStart from the current Y: weekday
 // headings and six week rows with the holiday texts under the day numbers.
 void DrawWeeklyGrid(PageContext& ctx);
+
+// The height the weekly grid takes at `fontScale`, from its first spacer to
+// below the holiday texts of the sixth row. The surface's font is kept.
+double WeeklyGridHeight(Surface& surface, double fontScale);
 
 }  // namespace orsalimbra::render

@@ -183,7 +183,7 @@ TEST(WeeklyGrid, ARemarkOnSundayIsRedByItsColumnAndNeighboursKeepTheFirstLine) {
 }
 
 struct HeadFixture : PageFixture {
-  HeadFixture() {
+  explicit HeadFixture(double height = 15000) : PageFixture(11000, height) {
     ctx.LayoutType = core::kLayoutWeekly;
     ctx.NoMonthPhotos = 0;
     ctx.MonthStart = Date(2024, 4, 1);
@@ -193,26 +193,55 @@ struct HeadFixture : PageFixture {
   }
 };
 
-TEST(MonthPageHead, ATallPictureTakesAtMostSixTenthsOfThePage) {
-  HeadFixture f;
+TEST(MonthPageHead, ATallPictureTakesAtMostSixTenthsOfAHighPage) {
+  HeadFixture f(30000);
   f.surface.AddPicture("/pics/april.jpg", 1000, 2000);
   PrintMonthPage(f.ctx, 0);
   const auto pictures = f.surface.opsOf(Kind::Picture);
   ASSERT_EQ(pictures.size(), 1u);
-  EXPECT_EQ(pictures[0].x, 3250);
+  EXPECT_EQ(pictures[0].x, 1000);
   EXPECT_EQ(pictures[0].y, 0);
-  EXPECT_EQ(pictures[0].x2, 4500);
-  EXPECT_EQ(pictures[0].y2, 9000);
+  EXPECT_EQ(pictures[0].x2, 9000);
+  EXPECT_EQ(pictures[0].y2, 18000);
   // The note under the picture, placed with the 20-point digit of start-up.
   const Op note = f.OnlyText("Spring");
-  EXPECT_EQ(note.x, 3250 + 50);
-  EXPECT_EQ(note.y, 9000 + 120);
+  EXPECT_EQ(note.x, 1000 + 50);
+  EXPECT_EQ(note.y, 18000 + 120);
   EXPECT_EQ(note.fontSize, 12);
   EXPECT_FALSE(note.bold);
-  EXPECT_EQ(f.ctx.TitleHeight, 1000);
-  EXPECT_EQ(f.ctx.TitleTop, 9000 + 400);
+  EXPECT_EQ(f.ctx.TitleHeight, 2000);
+  EXPECT_EQ(f.ctx.TitleTop, 18000 + 800);
   EXPECT_EQ(f.OnlyText("Aprile 2024").page, 0);
   EXPECT_EQ(f.progress.events, 1 + 6);
+}
+
+TEST(MonthPageHead, ATallPictureLeavesRoomForTheWholeMonth) {
+  // The fullest months: six week rows with two holiday texts in the last,
+  // and a 31st day with holidays.
+  struct Row {
+    int layout;
+    unsigned month;
+    double pictureHeight;
+  };
+  for (const Row& row : {Row{core::kLayoutWeekly, 9, 7555}, Row{core::kLayoutDaily, 3, 7806}}) {
+    HeadFixture f;
+    f.ctx.LayoutType = row.layout;
+    f.ctx.MonthStart = Date(2024, row.month, 1);
+    f.year.PhotoPaths[row.month] = "/pics/april.jpg";
+    f.surface.AddPicture("/pics/april.jpg", 1000, 2000);
+    f.AddHoliday(row.month == 9 ? "30/09/2024" : "31/03/2024", "A");
+    f.AddHoliday(row.month == 9 ? "30/09/2024" : "31/03/2024", "(B)");
+    PrintMonthPage(f.ctx, 0);
+    EXPECT_EQ(f.ctx.PictureHeight, row.pictureHeight) << row.layout;
+    double bottom = 0;
+    for (const Op& op : f.surface.ops()) {
+      bottom = std::max(bottom, op.kind == Kind::Text   ? op.y + op.fontSize * 24
+                                : op.kind == Kind::Line ? op.y
+                                                        : 0.0);
+    }
+    EXPECT_LE(bottom, 15000) << row.layout;
+    EXPECT_GT(bottom, 14500) << row.layout;  // no more room is left than needed
+  }
 }
 
 TEST(MonthPageHead, AWidePictureSpansThePageWidth) {

@@ -1,0 +1,219 @@
+#include "ui/config_window.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <vector>
+
+#include "ui/data_file_text.h"
+#include "ui/settings_keys.h"
+#include "ui/settings_store.h"
+#include "ui/stored_choices.h"
+
+namespace orsalimbra::ui {
+
+namespace {
+
+// Contents of a file, or nothing when it cannot be read.
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.readAll();
+}
+
+void DefaultWarn(QWidget* parent, const QString& text) {
+  QMessageBox::warning(parent, Config::kCaption, text);
+}
+
+void DefaultOpenHelp(const QString& helpFile) {
+  // Like the shell's "open": a missing page or viewer shows nothing.
+  QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
+}
+
+}  // namespace
+
+Config::Config(const ProgramFiles& files, int entryCount, SettingsStore& settings, QWidget* parent,
+               ConfigHooks hooks)
+    : QDialog(parent),
+      files_(files),
+      settings_(settings),
+      hooks_(std::move(hooks)),
+      fontSize_(EditorFontSize::Bounded(ReadEditorFontSize(settings))) {
+  if (!hooks_.warn) hooks_.warn = DefaultWarn;
+  if (!hooks_.openHelp) hooks_.openHelp = DefaultOpenHelp;
+  if (!hooks_.fileSystem) hooks_.fileSystem = std::make_shared<SaveFileSystem>();
+  setObjectName(QStringLiteral("Config"));
+  setWindowTitle(kCaption);
+  setModal(true);
+
+  auto* buttons = new QHBoxLayout;
+  QPushButton* reduce = AddButton("Riduci", QStringLiteral("Riduci carattere"), {});
+  QPushButton* enlarge = AddButton("Aumenta", QStringLiteral("Ingrandisci carattere"), {});
+  QPushButton* rollBack = AddButton("RollBack", QStringLiteral("Versione precedente"), {});
+  QPushButton* save = AddButton("SalvaKey", QStringLiteral("Salva"),
+                                QStringLiteral(" Salva le modifiche apportate al file "));
+  QPushButton* cancel = AddButton("AnnullaKey", QStringLiteral("Annulla"),
+                                  QStringLiteral(" Ritorna senza apportare modifiche "));
+  QPushButton* help = AddButton("Aiuto", QStringLiteral("Aiuto"), {});
+  buttons->addWidget(reduce);
+  buttons->addWidget(enlarge);
+  buttons->addSpacing(12);
+  buttons->addWidget(rollBack);
+  buttons->addStretch();
+  buttons->addWidget(save);
+  buttons->addWidget(cancel);
+  buttons->addSpacing(12);
+  buttons->addWidget(help);
+  connect(reduce, &QPushButton::clicked, this, &Config::Reduce);
+  connect(enlarge, &QPushButton::clicked, this, &Config::Enlarge);
+  connect(rollBack, &QPushButton::clicked, this, &Config::RollBack);
+  connect(save, &QPushButton::clicked, this, &Config::Save);
+  connect(cancel, &QPushButton::clicked, this, &Config::reject);
+  connect(help, &QPushButton::clicked, this, &Config::Help);
+
+  text_ = new QPlainTextEdit(this);
+  text_->setObjectName(QStringLiteral("Testo"));
+  text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  text_->installEventFilter(this);
+  // Help is on F1 wherever the focus is.
+  for (QPushButton* button : {reduce, enlarge, rollBack, save, cancel, help}) {
+    button->installEventFilter(this);
+  }
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(buttons);
+  layout->addWidget(text_, 1);
+  resize(860, 600);
+
+  ApplyFont();
+  const QByteArray bytes = ReadAll(files_.dataFile);
+  text_->setPlainText(FillColumns(SplitFileLines(DecodeDataFile(bytes)), entryCount));
+  text_->moveCursor(QTextCursor::Start);
+  text_->setFocus();
+}
+
+QPushButton* Config::AddButton(const char* name, const QString& caption, const QString& toolTip) {
+  auto* button = new QPushButton(caption, this);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setToolTip(toolTip);
+  return button;
+}
+
+void Config::ApplyFont() {
+  QFont font(QStringLiteral("Courier New"));
+  font.setStyleHint(QFont::TypeWriter);
+  font.setBold(true);
+  font.setPointSize(fontSize_.points());
+  text_->setFont(font);
+}
+
+bool Config::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+  const int key = static_cast<QKeyEvent*>(event)->key();
+  if (key == Qt::Key_F1) {
+    Help();
+    return true;
+  }
+  if (watched != text_) return false;
+  switch (key) {
+    case Qt::Key_Tab:
+      MoveCaret(&NextTabStop);
+      return true;
+    case Qt::Key_Backtab:
+      // Tab stays inside the table; Shift+Tab is the keyboard's way out.
+      focusNextPrevChild(false);
+      return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      // No line break is typed (Shift+Enter included); new lines come only
+      // from pasting.
+      MoveCaret(&NextLineStart);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void Config::MoveCaret(TextCaret (*rule)(std::span<const int>, TextCaret)) {
+  const QTextDocument* document = text_->document();
+  std::vector<int> lengths;
+  lengths.reserve(static_cast<std::size_t>(document->blockCount()));
+  // A block's length counts its separator.
+  for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+    lengths.push_back(block.length() - 1);
+  }
+  QTextCursor cursor = text_->textCursor();
+  const TextCaret to = rule(lengths, {cursor.blockNumber(), cursor.positionInBlock()});
+  cursor.setPosition(document->findBlockByNumber(to.line).position() + to.column);
+  text_->setTextCursor(cursor);
+}
+
+QString Config::EditedText() const {
+  // toPlainText() would turn no-break spaces into blanks.
+  QString text = text_->document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, u'\n');
+  text.replace(QChar::LineSeparator, u'\n');
+  return text;
+}
+
+void Config::Reduce() {
+  // Stored with the next save or enlargement only.
+  if (fontSize_.Reduce()) ApplyFont();
+  text_->setFocus();
+}
+
+void Config::Enlarge() {
+  if (fontSize_.Enlarge()) {
+    ApplyFont();
+    settings_.write(keys::FontSize, fontSize_.SettingText());
+  }
+  text_->setFocus();
+}
+
+void Config::RollBack() {
+  const QByteArray bytes = ReadAll(files_.backupFile);
+  if (!bytes.isEmpty()) {
+    // Shown as stored, without filling; one step of undo brings the edited
+    // text back.
+    QTextCursor cursor(text_->document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(ToEditorText(DecodeDataFile(bytes)));
+    cursor.endEditBlock();
+    text_->moveCursor(QTextCursor::Start);
+  }
+  text_->setFocus();
+}
+
+void Config::Save() {
+  const EncodedDataFile encoded = EncodeDataFile(ToFileText(EditedText()));
+  if (!encoded.problems.isEmpty()) {
+    hooks_.warn(this, encoded.problems);
+    text_->setFocus();
+    return;
+  }
+  const SaveOutcome outcome = SaveDataFile(files_, encoded.bytes, *hooks_.fileSystem);
+  if (!outcome.saved) {
+    hooks_.warn(this, outcome.failure);
+    text_->setFocus();
+    return;
+  }
+  settings_.write(keys::FontSize, fontSize_.SettingText());
+  accept();
+}
+
+void Config::Help() {
+  hooks_.openHelp(files_.helpFile);
+  text_->setFocus();
+}
+
+}  // namespace orsalimbra::ui

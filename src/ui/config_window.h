@@ -1,0 +1,67 @@
+// The data-file editor window: the data file as plain text, laid out as a
+// table of 20-character columns, with a one-version backup and roll-back.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <memory>
+
+#include "ui/data_file_saver.h"
+#include "ui/editor_columns.h"
+#include "ui/editor_font_size.h"
+#include "ui/program_folder.h"
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace orsalimbra::ui {
+
+class SettingsStore;
+
+// What the editor does outside itself; tests replace these.
+struct ConfigHooks {
+  // Tells the user why a save did not happen. Default: a warning box.
+  std::function<void(QWidget* parent, const QString& text)> warn;
+  // Opens the help page. Default: the desktop's handler for the file.
+  std::function<void(const QString& helpFile)> openHelp;
+  // The file operations of a save. Default: the real files.
+  std::shared_ptr<SaveFileSystem> fileSystem;
+};
+
+class Config : public QDialog {
+  Q_OBJECT
+
+ public:
+  static inline const QString kCaption = QStringLiteral("Orsalimbra - Configurazione avanzata");
+
+  // Reads the data file of `files` at once; `entryCount` list entries give
+  // the table's columns. Show it with exec(): nothing is returned, a save
+  // replaces the data file.
+  Config(const ProgramFiles& files, int entryCount, SettingsStore& settings,
+         QWidget* parent = nullptr, ConfigHooks hooks = {});
+
+  int fontPoints() const { return fontSize_.points(); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QPushButton* AddButton(const char* name, const QString& caption, const QString& toolTip);
+  void ApplyFont();
+  void MoveCaret(TextCaret (*rule)(std::span<const int>, TextCaret));
+  // The edited text with '\n' breaks, every character kept.
+  QString EditedText() const;
+  void Reduce();
+  void Enlarge();
+  void RollBack();
+  void Save();
+  void Help();
+
+  ProgramFiles files_;
+  SettingsStore& settings_;
+  ConfigHooks hooks_;
+  EditorFontSize fontSize_;
+  QPlainTextEdit* text_;
+};
+
+}  // namespace orsalimbra::ui

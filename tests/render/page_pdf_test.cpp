@@ -1,0 +1,79 @@
+// Every kind of printed page drawn on a PDF through the Qt surface and read
+// back with pdftotext.
+#include <gtest/gtest.h>
+
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "render/qt_surface.h"
+#include "sample_calendar.h"
+
+namespace orsalimbra::render::testing {
+namespace {
+
+QString RunTool(const QString& program, const QStringList& arguments) {
+  QProcess process;
+  process.start(program, arguments);
+  if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+    ADD_FAILURE() << program.toStdString() << " failed (poppler-utils installed?)";
+    return {};
+  }
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QStringList PageWords(const QString& pdf, int page) {
+  static const QRegularExpression space(R"(\s+)");
+  return RunTool("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), pdf, "-"})
+      .split(space, Qt::SkipEmptyParts);
+}
+
+TEST(PagePdf, EveryPageKindCarriesItsTexts) {
+  QTemporaryDir dir;
+  SampleCalendar sample(dir.path());
+  ASSERT_TRUE(sample.ready);
+  const QString pdf = dir.filePath("calendar.pdf");
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(pdf);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  printer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Point);
+  {
+    QtSurface surface(&printer);
+    DrawSamplePages(surface, sample);
+    ASSERT_TRUE(surface.EndDoc()) << surface.FailureText();
+  }
+
+  struct Page {
+    QStringList present;
+    QStringList absent;
+  };
+  const Page expected[] = {
+      {{"Almanacco", "2024", "12", "Dicembre", "2023", "Gennaio", "Giugno", "Luglio", "Dom",
+        "Capodanno", "(Befana)"},
+       {"Agosto"}},
+      {{"Aprile", "2024", "Primavera", "lago", "Lun", "Dom", "Liberazione", "(San", "Marco)", "30"},
+       {"31", "Maggio"}},
+      {{"Gennaio", "Febbraio", "Capodanno", "Epifania", "(Befana)", "29"}, {"Marzo", "Primavera"}},
+      {{"Marzo", "pazzerello", "Ven", "Dom", "31", "Pasqua", "(Festa", "donna)", "-", "(Mimosa)"},
+       {"Aprile"}},
+      {{"Gennaio", "Febbraio", "Capodanno", "(San", "Valentino)", "29"}, {"Marzo"}},
+      {{"Almanacco", "2024"}, {"Gennaio"}},
+      {{"Buon", "anno", "dalla", "famiglia", "Generatore", "calendari", "Ver.3.7"}, {"Almanacco"}},
+  };
+  for (int i = 0; i < 7; ++i) {
+    const QStringList words = PageWords(pdf, i + 1);
+    for (const QString& word : expected[i].present) {
+      EXPECT_TRUE(words.contains(word)) << "page " << i + 1 << " lacks " << word.toStdString();
+    }
+    for (const QString& word : expected[i].absent) {
+      EXPECT_FALSE(words.contains(word)) << "page " << i + 1 << " has " << word.toStdString();
+    }
+  }
+  static const QRegularExpression pages(R"(Pages:\s+(\d+))");
+  EXPECT_EQ(pages.match(RunTool("pdfinfo", {pdf})).captured(1), "7");
+}
+
+}  // namespace
+}  // namespace orsalimbra::render::testing

@@ -1,0 +1,308 @@
+#include "ui/sel_foto_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+#include "ui/picture_area.h"
+#include "ui/settings_keys.h"
+#include "ui/settings_store.h"
+#include "ui_test_support.h"
+
+namespace orsalimbra::ui {
+namespace {
+
+const char* const kMonths[] = {"Copertina", "Gennaio",  "Febbraio", "Marzo",  "Aprile",
+                               "Maggio",    "Giugno",   "Luglio",   "Agosto", "Settembre",
+                               "Ottobre",   "Novembre", "Dicembre"};
+
+class SelFotoTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder_.isValid());
+    files_ = ProgramFiles::In(folder_.path());
+    for (int slot = 0; slot < 13; ++slot) model_.PageName[slot] = kMonths[slot];
+    model_.EntryCount = 2;
+    cover_ = MakePicture("cover.jpg", Qt::red);
+    march_ = MakePicture("marzo.jpg", Qt::blue);
+    model_.PhotoPaths[0] = cover_.toStdString();
+    model_.PhotoNotes[0] = "Retro";
+    model_.PhotoPaths[3] = march_.toStdString();
+    model_.PhotoNotes[3] = "Primavera";
+    model_.PhotoPaths[5] = folder_.filePath("gone.jpg").toStdString();
+  }
+
+  QString MakePicture(const char* name, Qt::GlobalColor colour) {
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(colour);
+    const QString path = folder_.filePath(QString::fromLatin1(name));
+    EXPECT_TRUE(image.save(path, "JPG"));
+    return path;
+  }
+
+  // A shown window; `loaded` waits for the deferred load.
+  std::unique_ptr<SelFoto> Open(bool loaded = true) {
+    SelFotoHooks hooks;
+    hooks.choosePicture = [this](QWidget*, const PictureRequest& request) {
+      requests_.push_back(request);
+      return chosen_;
+    };
+    hooks.openEditor = [this](QWidget*) { ++editorOpened_; };
+    auto window = std::make_unique<SelFoto>(model_, store_, files_, nullptr, hooks);
+    window->show();
+    if (loaded) {
+      QSignalSpy finished(window.get(), &SelFoto::loadFinished);
+      EXPECT_TRUE(finished.wait(5000));
+    }
+    return window;
+  }
+
+  template <typename T>
+  static T* Child(SelFoto& window, const QString& name) {
+    T* child = window.findChild<T*>(name);
+    EXPECT_NE(child, nullptr) << name.toStdString();
+    return child;
+  }
+  static QLineEdit* Note(SelFoto& window, int slot) {
+    return Child<QLineEdit>(window, QStringLiteral("NotaMese%1").arg(slot));
+  }
+  static PictureArea* Picture(SelFoto& window, int slot) {
+    return Child<PictureArea>(window, QStringLiteral("FotoMese%1").arg(slot));
+  }
+  static QPushButton* Button(SelFoto& window, const char* name) {
+    return Child<QPushButton>(window, QString::fromLatin1(name));
+  }
+  static void ClickPicture(SelFoto& window, int slot) {
+    QTest::mouseClick(Picture(window, slot), Qt::LeftButton);
+  }
+  // Brings the focus into note box `slot` as the Tab key does.
+  static void FocusNote(SelFoto& window, int slot) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    Note(window, slot)->setFocus(Qt::TabFocusReason);
+  }
+  QString Stored(const QString& key) { return store_.read(key, "<none>"); }
+
+  test_support::TempSettings settings_;
+  QTemporaryDir folder_;
+  ProgramFiles files_;
+  SettingsStore store_{QStringLiteral("SelFotoTest")};
+  core::YearModel model_;
+  QString cover_, march_;
+  QString chosen_;
+  std::vector<PictureRequest> requests_;
+  int editorOpened_ = 0;
+};
+
+TEST_F(SelFotoTest, FillsTheSlotsFromTheSharedArrays) {
+  auto window = Open(false);
+  EXPECT_EQ(window->windowTitle(), "Orsalimbra - Selezione Immagini");
+  EXPECT_FALSE(Button(*window, "Avanzata")->isEnabled());
+  EXPECT_EQ(Child<QLabel>(*window, "NomeMese4")->text(), "-----------");
+  QSignalSpy finished(window.get(), &SelFoto::loadFinished);
+  ASSERT_TRUE(finished.wait(5000));
+  EXPECT_TRUE(window->slotsLoaded());
+  EXPECT_TRUE(Button(*window, "Avanzata")->isEnabled());
+  EXPECT_EQ(Child<QLabel>(*window, "NomeMese0")->text(), "Copertina");
+  EXPECT_EQ(Child<QLabel>(*window, "NomeMese12")->text(), "Dicembre");
+  EXPECT_EQ(Note(*window, 0)->text(), "Retro");
+  EXPECT_EQ(Note(*window, 1)->text(), "(nessuna nota)");
+  EXPECT_TRUE(Picture(*window, 0)->HasPicture());
+  EXPECT_TRUE(Picture(*window, 3)->HasPicture());
+  EXPECT_FALSE(Picture(*window, 1)->HasPicture());
+  // A picture that is gone shows nothing but keeps its path.
+  EXPECT_FALSE(Picture(*window, 5)->HasPicture());
+  EXPECT_EQ(window->selection().PendingPhoto(5), folder_.filePath("gone.jpg"));
+  // Decoded to the area, never at the file's size.
+  const QPixmap shown = Picture(*window, 3)->pixmap();
+  EXPECT_LE(shown.width(), Picture(*window, 3)->PictureBox().width());
+  EXPECT_LE(shown.height(), Picture(*window, 3)->PictureBox().height());
+}
+
+TEST_F(SelFotoTest, PlacesTheControlsWhereTheirTwipsSay) {
+  auto window = Open(false);
+  struct Place {
+    const char* name;
+    QRect pixels;
+  };
+  // Twips / 15.
+  for (const Place& p : {Place{"FotoMese0", {16, 16, 76, 107}},
+                         {"FotoMese1", {16, 144, 107, 80}},
+                         {"FotoMese12", {400, 368, 107, 80}},
+                         {"NomeMese7", {272, 242, 107, 15}},
+                         {"Fine", {128, 8, 65, 33}},
+                         {"Avanzata", {368, 8, 81, 33}},
+                         {"Label2", {120, 48, 385, 49}}}) {
+    QWidget* widget = window->findChild<QWidget*>(QString::fromLatin1(p.name));
+    ASSERT_NE(widget, nullptr) << p.name;
+    EXPECT_EQ(widget->geometry(), p.pixels) << p.name;
+  }
+  struct Tip {
+    const char* name;
+    const char* caption;
+    const char* toolTip;
+  };
+  for (const Tip& t :
+       {Tip{"Fine", "Fine", " Conferma selezione immagini "},
+        {"Annulla", "Annulla", " Annulla modifiche alla selezione "},
+        {"Reset", "Reset", " Rimuovi impostazioni immagini e note "},
+        {"Avanzata", "Configurazione Avanzata", " Vai al pannello di configurazione avanzata "}}) {
+    EXPECT_EQ(Button(*window, t.name)->text(), t.caption);
+    EXPECT_EQ(Button(*window, t.name)->toolTip(), t.toolTip);
+  }
+  EXPECT_EQ(Child<QLabel>(*window, "Label1")->text(), "nota di retro copertina:");
+  EXPECT_EQ(QFontInfo(Child<QLabel>(*window, "Label2")->font()).family(),
+            QFontInfo(QFont("Arial")).family());
+}
+
+TEST_F(SelFotoTest, NoteBoxesRoundTripThePlaceholder) {
+  auto window = Open();
+  FocusNote(*window, 1);
+  EXPECT_EQ(Note(*window, 1)->selectedText(), "(nessuna nota)");
+  QTest::keyClicks(Note(*window, 1), "neve");
+  EXPECT_EQ(Note(*window, 1)->text(), "neve");
+  // A real note is not selected on entry; cleared and left, the box shows
+  // the placeholder again.
+  Note(*window, 3)->setFocus(Qt::OtherFocusReason);
+  EXPECT_FALSE(Note(*window, 3)->hasSelectedText());
+  Note(*window, 3)->clear();
+  Note(*window, 2)->setFocus(Qt::MouseFocusReason);
+  EXPECT_EQ(Note(*window, 3)->text(), "(nessuna nota)");
+  // Enter moves to "Fine" and confirms nothing.
+  QTest::keyClicks(Note(*window, 2), "x");
+  QTest::keyClick(Note(*window, 2), Qt::Key_Return);
+  EXPECT_EQ(QApplication::focusWidget(), Button(*window, "Fine"));
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(Stored("Nota02"), "<none>");
+  // Typed exactly as the placeholder, a note is empty; the box still being
+  // edited counts when "Fine" is reached without leaving it.
+  Note(*window, 0)->setFocus(Qt::OtherFocusReason);
+  Note(*window, 0)->setText("(nessuna nota)");
+  Button(*window, "Fine")->click();
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(Stored("Nota00"), "");
+  EXPECT_EQ(Stored("Nota01"), "neve");
+  EXPECT_EQ(Stored("Nota02"), "x");
+  EXPECT_EQ(Stored("Nota03"), "");
+  EXPECT_EQ(Stored("Nota04"), "");
+  EXPECT_EQ(model_.PhotoNotes[1], "neve");
+  EXPECT_EQ(model_.PhotoNotes[3], "");
+}
+
+TEST_F(SelFotoTest, ResetThenAnnullaChangesNothing) {
+  const core::YearModel before = model_;
+  auto window = Open();
+  Button(*window, "Reset")->click();
+  EXPECT_FALSE(Picture(*window, 0)->HasPicture());
+  EXPECT_EQ(Note(*window, 0)->text(), "(nessuna nota)");
+  Button(*window, "Annulla")->click();
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(model_.PhotoPaths, before.PhotoPaths);
+  EXPECT_EQ(model_.PhotoNotes, before.PhotoNotes);
+  EXPECT_EQ(Stored("Foto00"), "<none>");
+}
+
+TEST_F(SelFotoTest, ResetThenFineStoresTwentySixEmptyKeys) {
+  auto window = Open();
+  Button(*window, "Reset")->click();
+  Button(*window, "Fine")->click();
+  for (int slot = 0; slot < 13; ++slot) {
+    EXPECT_EQ(Stored(keys::PhotoKey(slot)), "") << slot;
+    EXPECT_EQ(Stored(keys::NoteKey(slot)), "") << slot;
+    EXPECT_EQ(model_.PhotoPaths[slot], "");
+    EXPECT_EQ(model_.PhotoNotes[slot], "");
+  }
+}
+
+TEST_F(SelFotoTest, FineBeforeTheLoadEndsStoresNothing) {
+  const core::YearModel before = model_;
+  auto window = Open(false);
+  Button(*window, "Reset")->click();
+  Button(*window, "Fine")->click();
+  EXPECT_FALSE(window->isVisible());
+  QTest::qWait(2 * SelFoto::kLoadDelayMs);
+  EXPECT_FALSE(window->slotsLoaded());
+  EXPECT_EQ(model_.PhotoPaths, before.PhotoPaths);
+  EXPECT_EQ(model_.PhotoNotes, before.PhotoNotes);
+  EXPECT_EQ(Stored("Foto00"), "<none>");
+}
+
+TEST_F(SelFotoTest, ClosingDuringTheLoadStopsIt) {
+  auto window = Open(false);
+  QPushButton* cancel = Button(*window, "Annulla");
+  QObject::connect(window.get(), &SelFoto::slotFilled, cancel, [cancel](int slot) {
+    if (slot == 2) cancel->click();
+  });
+  QSignalSpy filled(window.get(), &SelFoto::slotFilled);
+  QSignalSpy finished(window.get(), &SelFoto::loadFinished);
+  ASSERT_TRUE(filled.wait(5000));
+  QTest::qWait(100);
+  EXPECT_EQ(filled.count(), 3);
+  EXPECT_EQ(finished.count(), 0);
+  EXPECT_EQ(Child<QLabel>(*window, "NomeMese3")->text(), "-----------");
+}
+
+TEST_F(SelFotoTest, GuardsPicturesAndEditorWhileLoading) {
+  auto window = Open(false);
+  ClickPicture(*window, 1);
+  Button(*window, "Avanzata")->setEnabled(true);  // a click that slips through
+  Button(*window, "Avanzata")->click();
+  EXPECT_TRUE(requests_.empty());
+  EXPECT_EQ(editorOpened_, 0);
+  QSignalSpy finished(window.get(), &SelFoto::loadFinished);
+  ASSERT_TRUE(finished.wait(5000));
+  Button(*window, "Avanzata")->click();
+  EXPECT_EQ(editorOpened_, 1);
+}
+
+TEST_F(SelFotoTest, AsksForAPictureAndKeepsTheSlotWhenNothingUsableIsChosen) {
+  auto window = Open();
+  ClickPicture(*window, 0);
+  ASSERT_EQ(requests_.size(), 1u);
+  EXPECT_EQ(requests_[0].title, "Seleziona l'immagine di Copertina");
+  EXPECT_EQ(requests_[0].initialPath, cover_);
+  EXPECT_EQ(requests_[0].filters,
+            QStringList({"Immagini JPEG (*.jpg)", "Immagini BMP (*.bmp)", "Immagini GIF (*.gif)",
+                         "Tutte le Immagini (*.jpg *.bmp *.gif)", "Tutti i file (*)"}));
+  EXPECT_EQ(requests_[0].selectedFilter, "Immagini JPEG (*.jpg)");
+  // Cancelled: nothing changes.
+  EXPECT_TRUE(Picture(*window, 0)->HasPicture());
+  EXPECT_EQ(window->selection().PendingPhoto(0), cover_);
+  // Not a picture: nothing changes either.
+  chosen_ = folder_.filePath("notes.jpg");
+  ASSERT_TRUE(test_support::WriteFile(chosen_, "not a picture"));
+  ClickPicture(*window, 0);
+  EXPECT_EQ(window->selection().PendingPhoto(0), cover_);
+  EXPECT_TRUE(Picture(*window, 0)->HasPicture());
+  // A picture replaces the slot's and is stored on confirmation.
+  chosen_ = march_;
+  ClickPicture(*window, 7);
+  EXPECT_EQ(requests_.back().title, "Seleziona l'immagine di Luglio");
+  EXPECT_TRUE(requests_.back().initialPath.isEmpty());
+  EXPECT_TRUE(Picture(*window, 7)->HasPicture());
+  Button(*window, "Fine")->click();
+  EXPECT_EQ(Stored("Foto07"), march_);
+  EXPECT_EQ(Stored("Foto00"), cover_);
+  EXPECT_EQ(Stored("Foto05"), folder_.filePath("gone.jpg"));
+  EXPECT_EQ(model_.PhotoPaths[7], march_.toStdString());
+}
+
+TEST_F(SelFotoTest, TheCloseButtonDiscardsLikeAnnulla) {
+  auto window = Open();
+  Note(*window, 0)->setText("changed");
+  Button(*window, "Reset")->click();
+  window->close();
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(window->result(), QDialog::Rejected);
+  EXPECT_EQ(model_.PhotoNotes[0], "Retro");
+  EXPECT_EQ(Stored("Nota00"), "<none>");
+}
+
+}  // namespace
+}  // namespace orsalimbra::ui
