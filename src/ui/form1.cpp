@@ -16,7 +16,6 @@
 
 #include "render/credits.h"
 #include "render/scale_colour.h"
-#include "ui/caption_button.h"
 #include "ui/clickable_label.h"
 #include "ui/enter_moves_focus.h"
 #include "ui/layout_button.h"
@@ -26,6 +25,7 @@
 #include "ui/settings_keys.h"
 #include "ui/spin_buttons.h"
 #include "ui/stored_choices.h"
+#include "ui/wrap_button.h"
 #include "ui/year_entry.h"
 #include "ui/year_inputs.h"
 
@@ -84,7 +84,7 @@ void Form1::CreateControls() {
     return l;
   };
   const auto button = [&](const char* objectName, const QString& caption, const QRect& place) {
-    auto* b = new CaptionButton(caption, this);
+    auto* b = new WrapButton(caption, this);
     name(b, objectName, place);
     return b;
   };
@@ -438,7 +438,7 @@ void Form1::HelpClicked() {
 
 void Form1::ImagesClicked() {
   if (!Ready) return;
-  if (services_.showImageWindow) services_.showImageWindow(this, year_, store_);
+  if (services_.showImageWindow) services_.showImageWindow(this, year_, store_, env_.files);
   LetEventsRun();
   LoadYearData();
 }

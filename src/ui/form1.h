@@ -34,7 +34,7 @@ class QPushButton;
 
 namespace orsalimbra::ui {
 
-class CaptionButton;
+class WrapButton;
 class ClickableLabel;
 class EnterMovesFocus;
 class LayoutButton;
@@ -165,9 +165,9 @@ class Form1 : public QWidget {
   ClickableLabel* Fuso = nullptr;
   ClickableLabel* EsempioLun = nullptr;
   QPushButton* OpzioneLuna = nullptr;
-  CaptionButton* FontKey = nullptr;
+  WrapButton* FontKey = nullptr;
   ClickableLabel* EsempioTit = nullptr;
-  CaptionButton* ColTitKey = nullptr;
+  WrapButton* ColTitKey = nullptr;
   QLabel* CoverOFF = nullptr;
   ClickableLabel* Cover = nullptr;
   LayoutButton* Tipo0 = nullptr;
@@ -178,16 +178,16 @@ class Form1 : public QWidget {
   QLabel* Formato = nullptr;
   QProgressBar* Progress = nullptr;
   QCheckBox* OrdInv = nullptr;
-  CaptionButton* Aiuto = nullptr;
-  CaptionButton* Modifica = nullptr;
-  CaptionButton* StampaAll = nullptr;
-  CaptionButton* Stampa0 = nullptr;
-  CaptionButton* Stampa1 = nullptr;
-  CaptionButton* Stampa2 = nullptr;
+  WrapButton* Aiuto = nullptr;
+  WrapButton* Modifica = nullptr;
+  WrapButton* StampaAll = nullptr;
+  WrapButton* Stampa0 = nullptr;
+  WrapButton* Stampa1 = nullptr;
+  WrapButton* Stampa2 = nullptr;
   QFrame* FrameM = nullptr;
   QLabel* LabelM = nullptr;
   std::array<QPushButton*, 12> StampaM{};
-  CaptionButton* Esci = nullptr;
+  WrapButton* Esci = nullptr;
   EnterMovesFocus* keyPreview_ = nullptr;
 };
 

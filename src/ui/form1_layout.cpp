@@ -6,13 +6,13 @@
 
 #include "render/cover_preview.h"
 #include "render/qt_surface.h"
-#include "ui/caption_button.h"
 #include "ui/clickable_label.h"
 #include "ui/form1.h"
 #include "ui/layout_button.h"
 #include "ui/layout_choice.h"
 #include "ui/settings_codec.h"
 #include "ui/settings_keys.h"
+#include "ui/wrap_button.h"
 
 namespace orsalimbra::ui {
 

@@ -2,14 +2,11 @@
 
 #include <QColorDialog>
 #include <QDesktopServices>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QFontDialog>
-#include <QLabel>
 #include <QUrl>
-#include <QVBoxLayout>
 
 #include "ui/printer_metrics.h"
+#include "ui/sel_foto_window.h"
 
 namespace orsalimbra::ui {
 
@@ -28,6 +25,12 @@ std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) {
   return font;
 }
 
+void ShowImageWindow(QWidget* owner, core::YearModel& year, SettingsStore& store,
+                     const ProgramFiles& files) {
+  SelFoto window(year, store, files, owner);
+  window.exec();
+}
+
 void OpenHelpPage(const QString& path) {
   // The result is not examined: a page that cannot be shown shows nothing.
   QDesktopServices::openUrl(QUrl::fromLocalFile(path));
@@ -39,22 +42,10 @@ WindowServices WindowServices::Standard() {
   WindowServices services;
   services.chooseColour = &ChooseColour;
   services.chooseFont = &ChooseFont;
-  services.showImageWindow = &ShowImageWindowPlaceholder;
+  services.showImageWindow = &ShowImageWindow;
   services.openHelpPage = &OpenHelpPage;
   services.measurePrinter = &MeasureDefaultPrinter;
   return services;
-}
-
-void ShowImageWindowPlaceholder(QWidget* owner, core::YearModel&, SettingsStore&) {
-  QDialog dialog(owner);
-  dialog.setWindowTitle(QStringLiteral("Imposta immagini e note"));
-  auto* layout = new QVBoxLayout(&dialog);
-  layout->addWidget(new QLabel(
-      QStringLiteral("La scelta di immagini e note non è ancora disponibile."), &dialog));
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-  layout->addWidget(buttons);
-  dialog.exec();
 }
 
 }  // namespace orsalimbra::ui

@@ -11,6 +11,7 @@
 
 #include "core/year_model.h"
 #include "render/page_context.h"
+#include "ui/program_folder.h"
 #include "ui/settings_store.h"
 
 class QWidget;
@@ -24,7 +25,9 @@ struct WindowServices {
   std::function<std::optional<QFont>(QWidget* parent, const QFont& initial)> chooseFont;
   // The image and note window, shown modally; it may change the pictures
   // and notes of `year` and their settings.
-  std::function<void(QWidget* owner, core::YearModel& year, SettingsStore& store)> showImageWindow;
+  std::function<void(QWidget* owner, core::YearModel& year, SettingsStore& store,
+                     const ProgramFiles& files)>
+      showImageWindow;
   // Opens a help page that exists.
   std::function<void(const QString& path)> openHelpPage;
   // The page metrics of the printer the calendar will go to.
@@ -32,8 +35,5 @@ struct WindowServices {
 
   static WindowServices Standard();
 };
-
-// Stands in for the image and note window until it exists: a modal notice.
-void ShowImageWindowPlaceholder(QWidget* owner, core::YearModel& year, SettingsStore& store);
 
 }  // namespace orsalimbra::ui

@@ -1,9 +1,11 @@
 // The main window's events: the year box and its spin buttons, the language
 // list, the re-entrancy guard, help, the image and note window and the exit.
 #include <QSignalSpy>
+#include <QTimer>
 #include <QToolButton>
 
 #include "main_window_fixture.h"
+#include "ui/sel_foto_window.h"
 
 namespace orsalimbra::ui::testing {
 namespace {
@@ -164,6 +166,29 @@ TEST_F(MainWindowTest, TheImageWindowIsFollowedByARebuild) {
   const QImage thumbnail = Control<QLabel>("Miniat1")->pixmap().toImage();
   EXPECT_EQ(thumbnail.pixelColor(thumbnail.rect().center()), QColor(Qt::green));
   EXPECT_EQ(Formato(), "Un mese per facciata, formato settimanale");
+}
+
+TEST_F(MainWindowTest, TheImageButtonOpensTheImageAndNoteWindowModally) {
+  realImageWindow = true;
+  Form1& w = Start();
+  QString caption;
+  bool ownedByTheWindow = false;
+  std::function<void()> closeWhenShown = [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) {
+      QTimer::singleShot(10, closeWhenShown);
+      return;
+    }
+    caption = modal->windowTitle();
+    ownedByTheWindow = modal->parentWidget() == &w;
+    modal->close();
+  };
+  QTimer::singleShot(0, closeWhenShown);
+  const int builds = w.yearModelBuilds();
+  Click("Modifica");
+  EXPECT_EQ(caption, SelFoto::kCaption);
+  EXPECT_TRUE(ownedByTheWindow);
+  EXPECT_EQ(w.yearModelBuilds(), builds + 1);
 }
 
 TEST_F(MainWindowTest, HelpOpensThePageOnlyWhenItExists) {

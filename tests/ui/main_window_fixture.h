@@ -106,10 +106,12 @@ class MainWindowTest : public ::testing::Test {
       std::optional<QFont> answer = fontAnswer;
       return answer;
     };
-    services.showImageWindow = [this](QWidget*, core::YearModel& year, SettingsStore&) {
+    services.showImageWindow = [this](QWidget*, core::YearModel& year, SettingsStore&,
+                                      const ProgramFiles&) {
       ++imageWindowShown;
       if (imageWindowEdits) imageWindowEdits(year);
     };
+    if (realImageWindow) services.showImageWindow = WindowServices::Standard().showImageWindow;
     services.openHelpPage = [this](const QString& path) { helpOpened.push_back(path); };
     services.measurePrinter = [] {
       render::PageMetrics metrics;
@@ -167,6 +169,7 @@ class MainWindowTest : public ::testing::Test {
   std::optional<QColor> colourAskedWith;
   std::optional<QFont> fontAskedWith;
   int imageWindowShown = 0;
+  bool realImageWindow = false;
   std::function<void(core::YearModel&)> imageWindowEdits;
   std::vector<QString> helpOpened;
 
