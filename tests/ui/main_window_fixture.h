@@ -133,7 +133,9 @@ class MainWindowTest : public ::testing::Test {
     env.timeZoneBias = bias;
     window_ = std::make_unique<Form1>(env, Services());
     window_->Start();
-    QApplication::setActiveWindow(window_.get());
+    // Focus events need an active window; without a window manager
+    // nothing activates it unless asked.
+    window_->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
     return *window_;
   }
