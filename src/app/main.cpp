@@ -1,9 +1,11 @@
 #include <QApplication>
-#include <QLabel>
+
+#include "ui/form1.h"
+#include "ui/window_environment.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QLabel window(" Generatore di calendari - Ver.3.7 ");
-  window.show();
+  orsalimbra::ui::Form1 window(orsalimbra::ui::WindowEnvironment::ForRunningProgram());
+  window.Start();
   return app.exec();
 }

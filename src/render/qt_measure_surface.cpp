@@ -1,0 +1,70 @@
+#include "render/qt_measure_surface.h"
+
+#include <QPageLayout>
+#include <QPrinter>
+#include <QString>
+#include <algorithm>
+#include <cmath>
+
+#include "render/qt_picture.h"
+
+namespace orsalimbra::render {
+
+namespace {
+// As on the Qt surface: no page needs a larger font.
+constexpr int kMaxFontTwips = 100'000;
+}  // namespace
+
+QFont TwipFont(const std::string& name, double points, bool bold, bool italic) {
+  int pixels = 1;
+  if (points > 0) {
+    pixels = static_cast<int>(std::clamp(std::lround(points * 20), 1L, long{kMaxFontTwips}));
+  }
+  QFont font(QString::fromStdString(name.empty() ? std::string(kBaseFontName) : name));
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  font.setItalic(italic);
+  font.setHintingPreference(QFont::PreferNoHinting);
+  return font;
+}
+
+QtMeasureSurface::QtMeasureSurface(QSizeF pageTwips) : page_(pageTwips) {}
+
+QSizeF QtMeasureSurface::PrintableTwips(const QPrinter& printer) {
+  // Points are exact; inches would round the page to 0.01 in.
+  return printer.pageLayout().paintRect(QPageLayout::Point).size() * 20;
+}
+
+const QFontMetricsF& QtMeasureSurface::Metrics() {
+  FontKey key{FontName.empty() ? std::string(kBaseFontName) : FontName, FontSize, FontBold,
+              FontItalic};
+  if (!metrics_ || !(key == fontKey_)) {
+    metrics_.emplace(TwipFont(key.name, key.size, key.bold, key.italic));
+    fontKey_ = std::move(key);
+  }
+  return *metrics_;
+}
+
+double QtMeasureSurface::TextWidth(std::string_view text) {
+  return Metrics().horizontalAdvance(
+      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+double QtMeasureSurface::TextHeight(std::string_view) { return Metrics().height(); }
+
+std::optional<Picture> QtMeasureSurface::LoadPicture(const std::string& path) {
+  return LoadPictureFile(path);
+}
+
+bool QtMeasureSurface::NewPage() {
+  CurrentX = 0;
+  CurrentY = 0;
+  return true;
+}
+
+void QtMeasureSurface::Cls() {
+  CurrentX = 0;
+  CurrentY = 0;
+}
+
+}  // namespace orsalimbra::render

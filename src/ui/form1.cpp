@@ -1,0 +1,453 @@
+#include "ui/form1.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include <utility>
+
+#include "render/credits.h"
+#include "render/scale_colour.h"
+#include "ui/clickable_label.h"
+#include "ui/enter_moves_focus.h"
+#include "ui/layout_button.h"
+#include "ui/layout_choice.h"
+#include "ui/page_sketches.h"
+#include "ui/settings_codec.h"
+#include "ui/settings_keys.h"
+#include "ui/spin_buttons.h"
+#include "ui/stored_choices.h"
+#include "ui/wrap_button.h"
+#include "ui/year_entry.h"
+#include "ui/year_inputs.h"
+
+namespace orsalimbra::ui {
+
+namespace {
+
+// The window is laid out in twips, 15 to a pixel at the standard 96 dpi;
+// Qt scales pixels for screens of other densities.
+constexpr int kTwipsPerPixel = 15;
+int Px(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+QRect Twips(int left, int top, int width, int height) {
+  return QRect(Px(left), Px(top), Px(width), Px(height));
+}
+
+constexpr int kClientWidth = 8184;
+constexpr int kClientHeight = 5484;
+
+QString Key(const char* name) { return QString::fromLatin1(name); }
+
+}  // namespace
+
+Form1::Form1(WindowEnvironment environment, WindowServices services, QWidget* parent)
+    : QWidget(parent),
+      env_(std::move(environment)),
+      services_(std::move(services)),
+      store_(env_.settingsSection) {
+  setObjectName(QStringLiteral("Form1"));
+  timeBase_ = core::TimeBaseState(core::TimeBaseState::Hooks{
+      [this](const std::string& caption) { Fuso->setText(QString::fromStdString(caption)); },
+      [this] { LetEventsRun(); },
+      [this](const std::string& value) {
+        store_.write(Key(keys::LocalTime), QString::fromStdString(value));
+      }});
+  CreateControls();
+  ConnectControls();
+}
+
+Form1::~Form1() = default;
+
+void Form1::CreateControls() {
+  setFixedSize(Px(kClientWidth), Px(kClientHeight));
+  // The small controls of the window are sized for an 8-point face.
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(11);
+  setFont(font);
+
+  const auto name = [](QWidget* widget, const char* objectName, const QRect& place) {
+    widget->setObjectName(QString::fromLatin1(objectName));
+    widget->setGeometry(place);
+  };
+  const auto label = [&](const char* objectName, const QString& caption, const QRect& place,
+                         QWidget* parent) {
+    auto* l = new QLabel(caption, parent);
+    name(l, objectName, place);
+    return l;
+  };
+  const auto button = [&](const char* objectName, const QString& caption, const QRect& place) {
+    auto* b = new WrapButton(caption, this);
+    name(b, objectName, place);
+    return b;
+  };
+  const auto pictureBox = [&](const char* objectName, const QRect& place) {
+    auto* box = new ClickableLabel(this);
+    name(box, objectName, place);
+    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    box->setLineWidth(1);
+    box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return box;
+  };
+
+  // Created in the order the focus travels with Tab (and Enter).
+  Label4 =
+      label("Label4", QStringLiteral("Generatore di calendari"), Twips(480, 120, 7212, 372), this);
+  QFont banner(QStringLiteral("Arial"));
+  banner.setPixelSize(20);
+  banner.setBold(true);
+  Label4->setFont(banner);
+  Label4->setAlignment(Qt::AlignCenter);
+
+  Text1 = new QLineEdit(QStringLiteral("2002"), this);
+  name(Text1, "Text1", Twips(480, 645, 855, 420));
+  UpDown1 = new SpinButtons(this);
+  name(UpDown1, "UpDown1", Twips(1320, 660, 240, 396));
+  Label1 = label("Label1", QStringLiteral("Anno"), Twips(1680, 720, 696, 312), this);
+  LabelLingua = label("LabelLingua", QStringLiteral("Lingua"), Twips(2400, 720, 732, 288), this);
+  LabelLingua->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  Lingue = new QComboBox(this);
+  name(Lingue, "Lingue", Twips(3180, 690, 2175, 288));
+  Lingue->setPlaceholderText(QStringLiteral(" seleziona"));
+  Fuso = new ClickableLabel(this);
+  Fuso->setText(QStringLiteral("GMT"));
+  name(Fuso, "Fuso", Twips(5520, 780, 576, 252));
+  Fuso->setAlignment(Qt::AlignCenter);
+  Fuso->setCursor(Qt::PointingHandCursor);
+  EsempioLun = pictureBox("EsempioLun", Twips(6060, 690, 740, 400));
+  OpzioneLuna = button("OpzioneLuna", QStringLiteral("Lune"), Twips(6840, 690, 855, 400));
+  FontKey = button("FontKey", QStringLiteral("Font titoli"), Twips(480, 1280, 855, 660));
+  EsempioTit = pictureBox("EsempioTit", Twips(1320, 1110, 5535, 885));
+  ColTitKey = button("ColTitKey", QStringLiteral("Colore titoli"), Twips(6840, 1275, 855, 660));
+
+  // The no-cover picture lies under the miniature and shows when it is hidden.
+  CoverOFF = new QLabel(this);
+  name(CoverOFF, "CoverOFF", Twips(516, 2160, 1185, 1545));
+  CoverOFF->setScaledContents(true);
+  coverOffPicture_ = DrawNoCoverPicture(CoverOFF->size(), devicePixelRatioF());
+  CoverOFF->setPixmap(coverOffPicture_);
+  Cover = pictureBox("Cover", CoverOFF->geometry());
+  Cover->setCursor(Qt::PointingHandCursor);
+
+  Tipo1 = new LayoutButton(PageSketch::Weekly, this);
+  name(Tipo1, "Tipo1", Twips(2470, 2160, 1215, 1575));
+  Tipo2 = new LayoutButton(PageSketch::Daily, this);
+  name(Tipo2, "Tipo2", Twips(4490, 2160, 1215, 1545));
+  Tipo0 = new LayoutButton(PageSketch::Semester, this);
+  name(Tipo0, "Tipo0", Twips(6480, 2160, 1215, 1545));
+  Tipo0->setToolTip(LayoutToolTip(core::kLayoutSemester));
+  Tipo1->setToolTip(LayoutToolTip(core::kLayoutWeekly));
+  Tipo2->setToolTip(LayoutToolTip(core::kLayoutDaily));
+  // The thumbnails lie on the weekly and daily buttons.
+  Miniat1 = pictureBox("Miniat1", Twips(2676, 2310, 900, 660));
+  Miniat2 = pictureBox("Miniat2", Twips(4596, 2310, 900, 660));
+  Miniat1->setToolTip(Tipo1->toolTip());
+  Miniat2->setToolTip(Tipo2->toolTip());
+  Miniat1->hide();
+  Miniat2->hide();
+
+  Formato = label("Formato", QStringLiteral("Un mese per facciata, formato settimanale"),
+                  Twips(2520, 3840, 5052, 252), this);
+  Formato->setAlignment(Qt::AlignCenter);
+  Progress = new QProgressBar(this);
+  name(Progress, "Progress", Twips(600, 3840, 6972, 252));
+  Progress->setTextVisible(false);
+  Progress->hide();
+  OrdInv = new QCheckBox(QStringLiteral("Ord-Inv"), this);
+  name(OrdInv, "OrdInv", Twips(4920, 4215, 1092, 240));
+
+  Aiuto = button("Aiuto", QStringLiteral("Help"), Twips(120, 4485, 852, 780));
+  Modifica =
+      button("Modifica", QStringLiteral("Imposta immagini e note"), Twips(1080, 4485, 852, 780));
+  StampaAll = button("StampaAll", QStringLiteral("Stampa tutto"), Twips(2040, 4485, 852, 780));
+  Stampa0 = button("Stampa0", QStringLiteral("Stampa solo copertina"), Twips(3000, 4485, 852, 780));
+  Stampa1 = button("Stampa1", QStringLiteral("Stampa primo semestre"), Twips(3960, 4485, 852, 780));
+  Stampa2 =
+      button("Stampa2", QStringLiteral("Stampa secondo semestre"), Twips(4920, 4485, 852, 780));
+
+  FrameM = new QFrame(this);
+  name(FrameM, "FrameM", Twips(5880, 4125, 1290, 1150));
+  FrameM->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  LabelM = label("LabelM", QStringLiteral("Stampa mese"), Twips(45, 45, 1200, 240), FrameM);
+  LabelM->setAlignment(Qt::AlignCenter);
+  // Three rows of four month buttons.
+  for (int i = 0; i < 12; ++i) {
+    auto* month = new QPushButton(QString::number(i + 1), FrameM);
+    month->setObjectName(QStringLiteral("StampaM%1").arg(i));
+    month->setGeometry(Twips(45 + (i % 4) * 300, 300 + (i / 4) * 270, 300, 255));
+    StampaM[i] = month;
+  }
+  Esci = button("Esci", QStringLiteral("Fine"), Twips(7236, 4485, 852, 780));
+
+  setWindowTitle(QString::fromUtf8(render::kCreditLine));
+  setWindowIcon(QIcon(DrawPageSketch(PageSketch::Weekly, QSize(32, 32), 2)));
+}
+
+void Form1::ConnectControls() {
+  Text1->installEventFilter(this);
+  connect(UpDown1, &SpinButtons::stepped, this, &Form1::SpinStepped);
+  connect(Lingue, &QComboBox::currentIndexChanged, this, &Form1::LanguageChosen);
+  connect(Fuso, &ClickableLabel::clicked, this, [this] { timeBase_.Click(); });
+  connect(OpzioneLuna, &QPushButton::clicked, this, &Form1::MoonStyleClicked);
+  connect(FontKey, &QPushButton::clicked, this, &Form1::TitleFontClicked);
+  connect(EsempioTit, &ClickableLabel::clicked, this, &Form1::TitleSampleClicked);
+  connect(ColTitKey, &QPushButton::clicked, this, &Form1::TitleColourClicked);
+  connect(Cover, &ClickableLabel::clicked, this, &Form1::CoverClicked);
+  connect(Tipo0, &QAbstractButton::clicked, this, [this] { LayoutClicked(core::kLayoutSemester); });
+  connect(Tipo1, &QAbstractButton::clicked, this, [this] { LayoutClicked(core::kLayoutWeekly); });
+  connect(Tipo2, &QAbstractButton::clicked, this, [this] { LayoutClicked(core::kLayoutDaily); });
+  connect(Miniat1, &ClickableLabel::clicked, this, [this] { LayoutClicked(core::kLayoutWeekly); });
+  connect(Miniat2, &ClickableLabel::clicked, this, [this] { LayoutClicked(core::kLayoutDaily); });
+  connect(Aiuto, &QPushButton::clicked, this, &Form1::HelpClicked);
+  connect(Modifica, &QPushButton::clicked, this, &Form1::ImagesClicked);
+  connect(Esci, &QPushButton::clicked, this, &Form1::ExitClicked);
+
+  connect(StampaAll, &QPushButton::clicked, this, [this] {
+    if (Ready) PrintAll();
+  });
+  const auto halfYear = [this](int half) {
+    if (!Ready) return;
+    HalfYear = half;
+    PrintHalfYear();
+  };
+  connect(Stampa0, &QPushButton::clicked, this, [halfYear] { halfYear(0); });
+  connect(Stampa1, &QPushButton::clicked, this, [halfYear] { halfYear(1); });
+  connect(Stampa2, &QPushButton::clicked, this, [halfYear] { halfYear(2); });
+  for (int i = 0; i < 12; ++i) {
+    // Not guarded: a month prints whenever its button is pressed.
+    connect(StampaM[i], &QPushButton::clicked, this, [this, i] { PrintMonth(i); });
+  }
+}
+
+void Form1::Start() {
+  // Enter moves the focus on, seen before any control gets the key.
+  if (keyPreview_ == nullptr) keyPreview_ = new EnterMovesFocus(this);
+  Ready = false;
+
+  timeBase_.SetUtcOffsetHours(core::UtcOffsetFromBias(env_.timeZoneBias));
+  // The year is never stored: every start proposes it afresh.
+  lastSpinYear_ = ProposedYear(env_.today);
+  Text1->setText(QString::number(lastSpinYear_));
+  metrics_.WeeklyRowBase = 760;
+  year_.PageName[0] = "Copertina";
+
+  store_.applyVersion();
+  const StoredChoices choices = ReadStoredChoices(store_);
+  year_.LanguageIndex = choices.LanguageIndex;
+  {
+    const QSignalBlocker quiet(Lingue);
+    if (year_.LanguageIndex >= 0 && year_.LanguageIndex < Lingue->count()) {
+      Lingue->setCurrentIndex(year_.LanguageIndex);
+    }
+  }
+  const int layout = choices.layoutCode();
+  LayoutType = layout == core::kLayoutInvalid ? std::nullopt : std::optional<int>(layout);
+  // A colour that cannot be read as one keeps the usual title colour.
+  titleLook_.TitleColour = choices.titleColour().value_or(render::Rgb(255, 210, 30));
+  titleLook_.TitleFont = choices.TitleFont.toStdString();
+  titleLook_.TitleBold = choices.TitleBold;
+  titleLook_.TitleItalic = choices.TitleItalic;
+  // An empty moon style means nothing to show; any other text that is no
+  // number is a style outside the table, which shows as style 0.
+  if (choices.MoonStyle.trimmed().isEmpty()) {
+    MoonStyle.reset();
+  } else {
+    MoonStyle = choices.moonStyle().value_or(0);
+  }
+  CoverStyle = choices.coverStyle().value_or(0);
+  if (choices.OrdInv == 0 || choices.OrdInv == 1) OrdInv->setChecked(choices.OrdInv == 1);
+  titleLook_.TitleShadow = choices.TitleShadow;
+  UserPhotosSet = choices.UserPhotosSet;
+  timeBase_.SetUseLocalTime(choices.UseLocalTime);
+  timeBase_.ShowTimeBase();
+  for (int page = 0; page < keys::kPageCount; ++page) {
+    year_.PhotoPaths[page] = choices.PhotoPaths[page].toStdString();
+    year_.PhotoNotes[page] = choices.PhotoNotes[page].toStdString();
+  }
+  titleLook_.TitleShadowColour = render::ScaleColour(titleLook_.TitleColour, 0.5);
+  colours_ = render::PageColours{};
+  moonLook_.MoonLineColour = render::kRed;
+  moonLook_.MoonFillColour = render::kWhite;
+
+  LoadYearData();
+  if (year_.LanguageIndex >= 0 && year_.LanguageIndex < static_cast<int>(year_.TitleList.size())) {
+    year_.CurrentTitle = year_.TitleList[static_cast<std::size_t>(year_.LanguageIndex)];
+  }
+  if (services_.measurePrinter) metrics_ = services_.measurePrinter();
+  metrics_.WeeklyRowBase = 760;
+
+  show();
+  ShowLayout();
+  DrawTitleSample();
+  ShowMoonSample();
+  Ready = true;
+  PrintAllActive = 0;
+  Aiuto->setFocus();
+}
+
+void Form1::LetEventsRun() { QCoreApplication::processEvents(); }
+
+QSize Form1::PixelsInside(const QLabel* label) const {
+  return label->contentsRect().size() * label->devicePixelRatioF();
+}
+
+void Form1::LoadYearData() {
+  Ready = false;
+  PrinterChosen = false;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  ++builds_;
+
+  const core::YearInputs inputs =
+      ReadYearInputs(env_.files.dataFile, env_.files.folder, Text1->text(),
+                     LayoutType.value_or(core::kLayoutInvalid), UserPhotosSet);
+  core::YearLoad load = core::LoadYearData(year_, inputs);
+  if (duringYearModelBuild) duringYearModelBuild();
+
+  for (const core::SettingsWrite& write : load.settingsWrites) {
+    store_.write(QString::fromStdString(write.key), QString::fromStdString(write.value));
+  }
+  year_ = std::move(load.model);
+  ShowEntries();
+  ShowMonthThumbnails();
+  LoadCoverPicture();
+  // Clicks that arrived during the build are spent here, while Ready is
+  // still false, instead of acting on the new model afterwards.
+  LetEventsRun();
+
+  Ready = true;
+  DrawTitleSample();
+  ShowLayout();
+  QApplication::restoreOverrideCursor();
+  Aiuto->setFocus();
+}
+
+void Form1::ShowEntries() {
+  // Filling the list selects lines; that is no choice of the user's.
+  const QSignalBlocker quiet(Lingue);
+  bool same = Lingue->count() == static_cast<int>(year_.Entries.size());
+  for (int i = 0; same && i < Lingue->count(); ++i) {
+    same = Lingue->itemText(i) ==
+           QLatin1Char(' ') + QString::fromStdString(year_.Entries[static_cast<std::size_t>(i)]);
+  }
+  if (!same) {
+    Lingue->clear();
+    for (const std::string& entry : year_.Entries) {
+      Lingue->addItem(QLatin1Char(' ') + QString::fromStdString(entry));
+    }
+  }
+  if (year_.SelectedEntry >= 0 && year_.SelectedEntry < Lingue->count()) {
+    Lingue->setCurrentIndex(year_.SelectedEntry);
+  }
+  LabelLingua->setText(QString::fromStdString(year_.EntryLabel));
+}
+
+void Form1::ShowMonthThumbnails() {
+  if (year_.NoMonthPhotos != 0 || year_.FirstMonthPhoto < 1) {
+    Miniat1->hide();
+    Miniat2->hide();
+    return;
+  }
+  // A picture that cannot be decoded leaves the one loaded before.
+  ImgTemp.Load(
+      QString::fromStdString(year_.PhotoPaths[static_cast<std::size_t>(year_.FirstMonthPhoto)]),
+      PixelsInside(Miniat1));
+  QPixmap thumbnail = QPixmap::fromImage(ImgTemp.image());
+  thumbnail.setDevicePixelRatio(devicePixelRatioF());
+  Miniat1->setPixmap(thumbnail);
+  Miniat2->setPixmap(thumbnail);
+  Miniat1->show();
+  Miniat2->show();
+}
+
+void Form1::LoadCoverPicture() {
+  if (!year_.HasCoverPhoto) return;
+  // A cover picture that cannot be decoded leaves the one held before.
+  Immagine.Load(QString::fromStdString(year_.PhotoPaths[0]), PixelsInside(Cover));
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Text1) {
+    // Focus moves inside this window count; leaving the window and coming
+    // back (another program, a dialog) does not.
+    if (event->type() == QEvent::FocusIn) {
+      const auto reason = static_cast<QFocusEvent*>(event)->reason();
+      if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+        YearBoxFocusIn();
+      }
+    } else if (event->type() == QEvent::FocusOut) {
+      const auto reason = static_cast<QFocusEvent*>(event)->reason();
+      if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+        YearBoxFocusOut();
+      }
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void Form1::YearBoxFocusIn() {
+  if (!Ready) return;
+  YearTextOnFocus = Text1->text();
+}
+
+void Form1::YearBoxFocusOut() {
+  if (!Ready || Text1->text() == YearTextOnFocus) return;
+  // The new year shows in the title while the model is rebuilt.
+  DrawTitleSample();
+  LetEventsRun();
+  LoadYearData();
+}
+
+void Form1::SpinStepped(int delta) {
+  if (!Ready) return;
+  const std::optional<int> year = SpinStep(Text1->text(), lastSpinYear_, delta);
+  if (!year) return;
+  lastSpinYear_ = *year;
+  Text1->setText(QString::number(*year));
+  // The step applies the year at once; the year box, if it has the focus,
+  // must not apply it a second time when the rebuild moves the focus away.
+  if (Text1->hasFocus()) YearTextOnFocus = Text1->text();
+  DrawTitleSample();
+  LetEventsRun();
+  LoadYearData();
+}
+
+void Form1::LanguageChosen(int index) {
+  if (!Ready || index < 0) return;
+  year_.LanguageIndex = index;
+  store_.write(Key(keys::Lingua), FormatInt(index));
+  if (index < static_cast<int>(year_.TitleList.size())) {
+    year_.CurrentTitle = year_.TitleList[static_cast<std::size_t>(index)];
+  }
+  LoadYearData();
+}
+
+void Form1::HelpClicked() {
+  if (!Ready) return;
+  // A missing help page shows nothing.
+  const QFileInfo page(env_.files.helpFile);
+  if (!page.isFile()) return;
+  if (services_.openHelpPage) services_.openHelpPage(page.absoluteFilePath());
+}
+
+void Form1::ImagesClicked() {
+  if (!Ready) return;
+  if (services_.showImageWindow) services_.showImageWindow(this, year_, store_, env_.files);
+  LetEventsRun();
+  LoadYearData();
+}
+
+void Form1::ExitClicked() {
+  // Only this button stores the reversed-order choice; closing the window
+  // from its title bar stores nothing.
+  store_.write(Key(keys::OrdInv), FormatInt(OrdInv->isChecked() ? 1 : 0));
+  close();
+}
+
+}  // namespace orsalimbra::ui

@@ -1,0 +1,194 @@
+// The main window: the owner of the calendar state for the whole run, with
+// the year box, the language list, the title and moon samples, the layout
+// buttons, the cover miniature and the print commands.
+//
+// Every handler that could start a second rebuild of the year model, or a
+// print, while one is under way is guarded by Ready: while it is false the
+// handler does nothing at all, and the event is not kept for later.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "core/time_base.h"
+#include "core/year_model.h"
+#include "render/moon_look.h"
+#include "render/page_context.h"
+#include "ui/picture_slot.h"
+#include "ui/settings_store.h"
+#include "ui/window_environment.h"
+#include "ui/window_services.h"
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+
+namespace orsalimbra::ui {
+
+class WrapButton;
+class ClickableLabel;
+class EnterMovesFocus;
+class LayoutButton;
+class SpinButtons;
+
+class Form1 : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit Form1(WindowEnvironment environment,
+                 WindowServices services = WindowServices::Standard(), QWidget* parent = nullptr);
+  ~Form1() override;
+
+  // The start-up sequence: reads the settings, builds the year model,
+  // measures the printer page and shows the window.
+  void Start();
+
+  // Called in the middle of every rebuild of the year model, while Ready is
+  // false, before the new model is applied (tests deliver events here).
+  std::function<void()> duringYearModelBuild;
+
+  // State, for the print jobs and the tests.
+  bool ready() const { return Ready; }
+  const core::YearModel& yearModel() const { return year_; }
+  const render::TitleLook& titleLook() const { return titleLook_; }
+  const render::MoonLook& moonLook() const { return moonLook_; }
+  // Empty when the stored moon style is empty.
+  std::optional<int> moonStyle() const { return MoonStyle; }
+  // Empty when the stored layout code is not a number.
+  std::optional<int> layoutType() const { return LayoutType; }
+  int coverStyle() const { return CoverStyle; }
+  const std::string& coverTitle() const { return CoverTitle; }
+  const render::PageMetrics& pageMetrics() const { return metrics_; }
+  const render::PageColours& pageColours() const { return colours_; }
+  const core::TimeBaseState& timeBase() const { return timeBase_; }
+  bool printerChosen() const { return PrinterChosen; }
+  bool userPhotosSet() const { return UserPhotosSet; }
+  int yearModelBuilds() const { return builds_; }
+  SettingsStore& settings() { return store_; }
+
+ private:
+  void CreateControls();
+  void ConnectControls();
+
+  // The year model and what the window shows of it.
+  void LoadYearData();
+  void ShowEntries();
+  void ShowMonthThumbnails();
+  void LoadCoverPicture();
+  void LetEventsRun();
+
+  // Year box, language, help, pictures, exit.
+  void YearBoxFocusIn();
+  void YearBoxFocusOut();
+  void SpinStepped(int delta);
+  void LanguageChosen(int index);
+  void HelpClicked();
+  void ImagesClicked();
+  void ExitClicked();
+
+  // Layout and cover miniature.
+  void ShowLayout();
+  void LayoutClicked(int layoutType);
+  void CoverClicked();
+  void DrawCoverPreview();
+
+  // Title and moon samples.
+  void DrawTitleSample();
+  void ShowMoonSample();
+  void TitleColourClicked();
+  void TitleFontClicked();
+  void TitleSampleClicked();
+  void MoonStyleClicked();
+
+  // Print commands; the print jobs fill them in.
+  void PrintAll();
+  void PrintMonth(int index);
+  void PrintHalfYear();
+  bool ChoosePrinter();
+
+  // The pixel size of a picture drawn over `label`'s inside.
+  QSize PixelsInside(const QLabel* label) const;
+
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+  WindowEnvironment env_;
+  WindowServices services_;
+  SettingsStore store_;
+
+  // Re-entrancy guard, false during start-up and every year-model build.
+  bool Ready = false;
+
+  // The year model and the choices read from the settings.
+  core::YearModel year_;
+  QString YearTextOnFocus;
+  int lastSpinYear_ = 0;
+  std::optional<int> LayoutType;
+  int CoverStyle = 0;
+  std::optional<int> MoonStyle;
+  bool UserPhotosSet = false;
+  render::TitleLook titleLook_;
+  std::string CoverTitle;
+  render::MoonLook moonLook_;
+  core::TimeBaseState timeBase_;
+  render::PageMetrics metrics_;
+  render::PageColours colours_;
+
+  // Pictures held at the size they are shown (the month thumbnail and the
+  // cover photo), and the no-cover picture.
+  PictureSlot ImgTemp;
+  PictureSlot Immagine;
+  QPixmap coverOffPicture_;
+
+  // Print state.
+  bool PrinterChosen = false;
+  int PrintAllActive = 0;
+  int HalfYear = 0;
+
+  int builds_ = 0;
+
+  // Controls, named as the user interface names them.
+  QLabel* Label4 = nullptr;
+  QLineEdit* Text1 = nullptr;
+  SpinButtons* UpDown1 = nullptr;
+  QLabel* Label1 = nullptr;
+  QLabel* LabelLingua = nullptr;
+  QComboBox* Lingue = nullptr;
+  ClickableLabel* Fuso = nullptr;
+  ClickableLabel* EsempioLun = nullptr;
+  QPushButton* OpzioneLuna = nullptr;
+  WrapButton* FontKey = nullptr;
+  ClickableLabel* EsempioTit = nullptr;
+  WrapButton* ColTitKey = nullptr;
+  QLabel* CoverOFF = nullptr;
+  ClickableLabel* Cover = nullptr;
+  LayoutButton* Tipo0 = nullptr;
+  LayoutButton* Tipo1 = nullptr;
+  LayoutButton* Tipo2 = nullptr;
+  ClickableLabel* Miniat1 = nullptr;
+  ClickableLabel* Miniat2 = nullptr;
+  QLabel* Formato = nullptr;
+  QProgressBar* Progress = nullptr;
+  QCheckBox* OrdInv = nullptr;
+  WrapButton* Aiuto = nullptr;
+  WrapButton* Modifica = nullptr;
+  WrapButton* StampaAll = nullptr;
+  WrapButton* Stampa0 = nullptr;
+  WrapButton* Stampa1 = nullptr;
+  WrapButton* Stampa2 = nullptr;
+  QFrame* FrameM = nullptr;
+  QLabel* LabelM = nullptr;
+  std::array<QPushButton*, 12> StampaM{};
+  WrapButton* Esci = nullptr;
+  EnterMovesFocus* keyPreview_ = nullptr;
+};
+
+}  // namespace orsalimbra::ui

@@ -1,0 +1,51 @@
+#include "ui/window_services.h"
+
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QFontDialog>
+#include <QUrl>
+
+#include "ui/printer_metrics.h"
+#include "ui/sel_foto_window.h"
+
+namespace orsalimbra::ui {
+
+namespace {
+
+std::optional<QColor> ChooseColour(QWidget* parent, const QColor& initial) {
+  const QColor colour = QColorDialog::getColor(initial, parent, QStringLiteral("Colore Titoli"));
+  if (!colour.isValid()) return std::nullopt;
+  return colour;
+}
+
+std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) {
+  bool ok = false;
+  const QFont font = QFontDialog::getFont(&ok, initial, parent);
+  if (!ok) return std::nullopt;
+  return font;
+}
+
+void ShowImageWindow(QWidget* owner, core::YearModel& year, SettingsStore& store,
+                     const ProgramFiles& files) {
+  SelFoto window(year, store, files, owner);
+  window.exec();
+}
+
+void OpenHelpPage(const QString& path) {
+  // The result is not examined: a page that cannot be shown shows nothing.
+  QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+}  // namespace
+
+WindowServices WindowServices::Standard() {
+  WindowServices services;
+  services.chooseColour = &ChooseColour;
+  services.chooseFont = &ChooseFont;
+  services.showImageWindow = &ShowImageWindow;
+  services.openHelpPage = &OpenHelpPage;
+  services.measurePrinter = &MeasureDefaultPrinter;
+  return services;
+}
+
+}  // namespace orsalimbra::ui

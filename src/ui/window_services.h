@@ -1,0 +1,39 @@
+// The dialogs and outside services the main window calls on. The program
+// uses the standard ones; tests put in their own to answer the dialogs.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+#include "core/year_model.h"
+#include "render/page_context.h"
+#include "ui/program_folder.h"
+#include "ui/settings_store.h"
+
+class QWidget;
+
+namespace orsalimbra::ui {
+
+struct WindowServices {
+  // The colour chooser, titled "Colore Titoli"; nothing when cancelled.
+  std::function<std::optional<QColor>(QWidget* parent, const QColor& initial)> chooseColour;
+  // The font chooser; nothing when cancelled. Face, bold and italic count.
+  std::function<std::optional<QFont>(QWidget* parent, const QFont& initial)> chooseFont;
+  // The image and note window, shown modally; it may change the pictures
+  // and notes of `year` and their settings.
+  std::function<void(QWidget* owner, core::YearModel& year, SettingsStore& store,
+                     const ProgramFiles& files)>
+      showImageWindow;
+  // Opens a help page that exists.
+  std::function<void(const QString& path)> openHelpPage;
+  // The page metrics of the printer the calendar will go to.
+  std::function<render::PageMetrics()> measurePrinter;
+
+  static WindowServices Standard();
+};
+
+}  // namespace orsalimbra::ui

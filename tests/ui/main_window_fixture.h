@@ -1,0 +1,185 @@
+// A main window started on a private program folder and settings store,
+// with dialogs that answer from the test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <deque>
+#include <memory>
+#include <optional>
+
+#include "ui/form1.h"
+#include "ui/layout_button.h"
+#include "ui/spin_buttons.h"
+
+namespace orsalimbra::ui::testing {
+
+// Three languages. The German entry has no title, no February name and no
+// Monday name, so that choosing it keeps the names of the entry before.
+inline const char kDataFile[] =
+    "<LINGUE>\r\n"
+    "                    Italiano            English             Deutsch\r\n"
+    "<TITOLI>\r\n"
+    "                    Calendario          #Calendar           \"\"\r\n"
+    "<MESI>\r\n"
+    "[1]                 Gennaio             January             Januar\r\n"
+    "[2]                 Febbraio            February\r\n"
+    "<GIORNI>\r\n"
+    "[1]                 Luned\xEC              Monday\r\n"
+    "<FESTE>\r\n"
+    "[01/01]             Capodanno           \"New Year's Day\"    Neujahr\r\n";
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(root_.isValid());
+    program_ = root_.filePath(QStringLiteral("program"));
+    ASSERT_TRUE(QDir().mkpath(program_));
+    WriteDataFile(kDataFile);
+    UseNewSettingsFolder();
+  }
+  void TearDown() override { window_.reset(); }
+
+  void WriteDataFile(const QByteArray& text) {
+    QFile file(program_ + QStringLiteral("/Orsalimbra.ini"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(text), text.size());
+  }
+
+  // A picture file in the program folder.
+  QString Picture(const QString& name, QColor colour) {
+    QImage image(120, 90, QImage::Format_RGB32);
+    image.fill(colour);
+    const QString path = program_ + QLatin1Char('/') + name;
+    EXPECT_TRUE(image.save(path, "PNG"));
+    return path;
+  }
+
+  // Qt keeps a parsed settings file for the life of the process; a folder
+  // this process never opened makes the next store read the file itself.
+  void UseNewSettingsFolder() {
+    settingsFolder_ = root_.filePath(QStringLiteral("settings%1").arg(settingsRuns_++));
+    ASSERT_TRUE(QDir().mkpath(settingsFolder_ + QStringLiteral("/Nerb")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsFolder_));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_);
+  }
+  QString IniPath() const { return settingsFolder_ + QStringLiteral("/Nerb/Nerb.ini"); }
+
+  // Settings as another run (or a hand edit) left them.
+  void SeedSettings(const QByteArray& sectionBody) {
+    QFile file(IniPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("[Orsatest]\nVersione=3\n" + sectionBody);
+  }
+
+  // The stored text of a key, read from the file as a new run would.
+  std::optional<QString> Stored(const char* key) const {
+    QSettings file(IniPath(), QSettings::IniFormat);
+    const QVariant value = file.value(QStringLiteral("Orsatest/") + QString::fromLatin1(key));
+    if (!value.isValid()) return std::nullopt;
+    return value.toString();
+  }
+
+  WindowServices Services() {
+    WindowServices services;
+    services.chooseColour = [this](QWidget*, const QColor& initial) {
+      colourAskedWith = initial;
+      std::optional<QColor> answer = colourAnswer;
+      return answer;
+    };
+    services.chooseFont = [this](QWidget*, const QFont& initial) {
+      fontAskedWith = initial;
+      std::optional<QFont> answer = fontAnswer;
+      return answer;
+    };
+    services.showImageWindow = [this](QWidget*, core::YearModel& year, SettingsStore&,
+                                      const ProgramFiles&) {
+      ++imageWindowShown;
+      if (imageWindowEdits) imageWindowEdits(year);
+    };
+    if (realImageWindow) services.showImageWindow = WindowServices::Standard().showImageWindow;
+    services.openHelpPage = [this](const QString& path) { helpOpened.push_back(path); };
+    services.measurePrinter = [] {
+      render::PageMetrics metrics;
+      metrics.PageWidth = 11000;
+      metrics.PageHeight = 15500;
+      metrics.PageWidth80 = 8800;
+      metrics.DigitWidth = 220;
+      metrics.DigitHeight = 460;
+      return metrics;
+    };
+    return services;
+  }
+
+  Form1& Start(QDate today = QDate(2025, 10, 1), int bias = -60) {
+    WindowEnvironment env;
+    env.files = ProgramFiles::In(program_);
+    env.settingsSection = QStringLiteral("Orsatest");
+    env.today = today;
+    env.timeZoneBias = bias;
+    window_ = std::make_unique<Form1>(env, Services());
+    window_->Start();
+    // Focus events need an active window; without a window manager
+    // nothing activates it unless asked.
+    window_->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    return *window_;
+  }
+
+  // Ends the run (without the exit button) and starts again on what it stored.
+  Form1& Restart(QDate today = QDate(2025, 10, 1)) {
+    window_.reset();
+    const QString old = IniPath();
+    UseNewSettingsFolder();
+    EXPECT_TRUE(QFile::copy(old, IniPath()));
+    return Start(today);
+  }
+
+  Form1& window() { return *window_; }
+  template <typename T = QWidget>
+  T* Control(const char* name) {
+    T* control = window_->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(control, nullptr) << name;
+    return control;
+  }
+  void Click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+  }
+  void Click(const char* name) { Click(Control(name)); }
+  QLineEdit* YearBox() { return Control<QLineEdit>("Text1"); }
+  QComboBox* Languages() { return Control<QComboBox>("Lingue"); }
+  QString Formato() { return Control<QLabel>("Formato")->text(); }
+  const core::YearModel& Year() { return window_->yearModel(); }
+
+  // Dialog answers and what the window asked.
+  std::optional<QColor> colourAnswer;
+  std::optional<QFont> fontAnswer;
+  std::optional<QColor> colourAskedWith;
+  std::optional<QFont> fontAskedWith;
+  int imageWindowShown = 0;
+  bool realImageWindow = false;
+  std::function<void(core::YearModel&)> imageWindowEdits;
+  std::vector<QString> helpOpened;
+
+  QTemporaryDir root_;
+  QString program_;
+  QString settingsFolder_;
+  int settingsRuns_ = 0;
+  std::unique_ptr<Form1> window_;
+};
+
+}  // namespace orsalimbra::ui::testing
