@@ -39,7 +39,7 @@
 #include "core/date_rules.h"
 #include "render/cover_page.h"
 #include "render/print_jobs.h"
-#include "render/qt_page_metrics.h"
+#include "render/qt_measure_surface.h"
 #include "render/qt_pdf_export.h"
 #include "render/qt_picture.h"
 #include "render/qt_surface.h"
@@ -186,7 +186,8 @@ std::vector<std::pair<QString, QRectF>> PictureRects(const QString& folder, cons
   } host;
   SetUpPdf(host.printer, pdf);
   host.inputs = Inputs(folder);
-  host.inputs.choices.metrics = render::MeasurePrinterPage(host.printer);
+  render::QtMeasureSurface page(render::QtMeasureSurface::PrintableTwips(host.printer));
+  host.inputs.choices.metrics = render::MeasurePage(page);
   render::PrintJobs jobs(host);
   jobs.PrintAll();
   return host.rects;

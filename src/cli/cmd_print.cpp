@@ -2,20 +2,15 @@
 // window, running the window's print jobs. The choices not given as options
 // are the user's, read from the settings store as the window reads them at
 // start-up; nothing is ever written to the store.
-#include <QByteArray>
 #include <QDate>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QUuid>
 #include <charconv>
 #include <cstdio>
-#include <filesystem>
 #include <map>
 #include <optional>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "cli/command.h"
@@ -24,12 +19,15 @@
 #include "core/year_model.h"
 #include "render/cover_page.h"
 #include "render/qt_pdf_export.h"
+#include "render/scale_colour.h"
 #include "ui/program_folder.h"
 #include "ui/settings_codec.h"
 #include "ui/settings_keys.h"
 #include "ui/settings_store.h"
 #include "ui/stored_choices.h"
 #include "ui/system_time_zone.h"
+#include "ui/year_entry.h"
+#include "ui/year_inputs.h"
 
 namespace orsalimbra::cli {
 
@@ -171,29 +169,11 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
   return std::nullopt;
 }
 
-// The year the window proposes at start-up: this year, or the next one from
-// July on.
-std::string ProposedYear() {
-  const QDate today = QDate::currentDate();
-  return std::to_string(today.month() > 6 ? today.year() + 1 : today.year());
-}
-
-// The colour at `factor` of its intensity, channel by channel: the title
-// shadow is the title colour at half intensity.
-render::Colour ScaleColour(render::Colour colour, double factor) {
-  const auto channel = [&](int value) {
-    int scaled = static_cast<int>(value * factor);
-    return factor > 1 && scaled > 255 ? 255 : scaled;
-  };
-  return render::Rgb(channel(render::RedOf(colour)), channel(render::GreenOf(colour)),
-                     channel(render::BlueOf(colour)));
-}
-
 // The choices the window would start with. A section the window would
 // discard at start-up (no format version, or an old one) gives the defaults,
-// without being discarded here.
-// `old` tells of a section stamped with an old or unreadable version; a
-// section without a stamp is one the window never ran with.
+// without being discarded here. `old` tells of a section stamped with an old
+// or unreadable version; a section without a stamp is one the window never
+// ran with.
 ui::StoredChoices ReadChoices(const QString& section, bool& old) {
   const ui::SettingsStore store(section);
   const QString stamp = store.read(QString::fromLatin1(ui::keys::Versione), QString());
@@ -205,14 +185,6 @@ ui::StoredChoices ReadChoices(const QString& section, bool& old) {
       ui::SettingsStore(section + "/" + QUuid::createUuid().toString(QUuid::Id128)));
 }
 
-std::optional<std::string> ReadFile(const QString& path) {
-  QFile file(path);
-  if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) return std::nullopt;
-  return bytes.toStdString();
-}
-
 int Fail(const std::string& message) {
   std::fprintf(stderr, "orsalimbra-cli %s: %s\n", kName, message.c_str());
   return kExitFailure;
@@ -222,8 +194,6 @@ int Export(const Options& o) {
   const QString folder = o.folder ? QDir(QString::fromStdString(*o.folder)).absolutePath()
                                   : QCoreApplication::applicationDirPath();
   const ui::ProgramFiles files = ui::ProgramFiles::In(folder);
-  const std::optional<std::string> data = ReadFile(files.dataFile);
-  if (!data) return Fail("cannot read the data file \"" + files.dataFile.toStdString() + "\"");
 
   const QString section = o.section ? QString::fromStdString(*o.section)
                                     : ui::SettingsStore::SectionFromProgramFile(kMainProgram);
@@ -243,16 +213,15 @@ int Export(const Options& o) {
     start.PhotoNotes[page] = stored.PhotoNotes[page].toStdString();
   }
   const int layout = o.layout.value_or(stored.layoutCode());
-  core::YearInputs yearInputs;
-  yearInputs.fileBytes = data;
-  yearInputs.yearText = o.year.value_or(ProposedYear());
-  yearInputs.layoutType = layout;
-  yearInputs.userPhotosSet = stored.UserPhotosSet;
-  yearInputs.programFolder = files.folder.toStdString();
-  yearInputs.fileExists = [](const std::string& path) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
-  };
+  const QString yearText = o.year ? QString::fromStdString(*o.year)
+                                  : QString::number(ui::ProposedYear(QDate::currentDate()));
+  const core::YearInputs yearInputs =
+      ui::ReadYearInputs(files.dataFile, files.folder, yearText, layout, stored.UserPhotosSet);
+  // The window opens without its data file; a calendar without names and
+  // holidays, though, is no export anybody asked for.
+  if (!yearInputs.fileBytes) {
+    return Fail("cannot read the data file \"" + files.dataFile.toStdString() + "\"");
+  }
   // The data file's picture rows are taken into the model only: a batch
   // export leaves the user's settings alone.
   render::PrintInputs inputs;
@@ -265,21 +234,27 @@ int Export(const Options& o) {
 
   render::PrintChoices& c = inputs.choices;
   c.LayoutType = layout;
-  c.CoverStyle = o.coverStyle.value_or(stored.coverStyle().value_or(render::kCoverTitleTop));
+  c.CoverStyle = o.coverStyle.value_or(stored.coverStyle().value_or(render::kCoverNone));
   // The cover miniature gives up the picture-only style without a picture.
   if (c.CoverStyle >= render::kCoverPictureOnly && !inputs.year.HasCoverPhoto) c.CoverStyle = 0;
   c.OrdInv = o.reverse.value_or(stored.OrdInv == 1);
   c.titleLook.TitleColour = stored.titleColour().value_or(render::Rgb(255, 210, 30));
-  c.titleLook.TitleShadowColour = ScaleColour(c.titleLook.TitleColour, 0.5);
+  c.titleLook.TitleShadowColour = render::ScaleColour(c.titleLook.TitleColour, 0.5);
   c.titleLook.TitleFont = stored.TitleFont.toStdString();
   c.titleLook.TitleBold = stored.TitleBold;
   c.titleLook.TitleItalic = stored.TitleItalic;
   c.titleLook.TitleShadow = stored.TitleShadow;
-  c.moonLook = render::MoonLookFor(o.moonStyle.value_or(stored.moonStyle().value_or(1)));
+  // As the window reads it: an empty style shows no moon, any other text
+  // that is no number is a style outside the table (no moon either).
+  if (o.moonStyle) {
+    c.moonLook = render::MoonLookFor(*o.moonStyle);
+  } else if (!stored.MoonStyle.trimmed().isEmpty()) {
+    c.moonLook = render::MoonLookFor(stored.moonStyle().value_or(0));
+  }
   c.timeBase.UseLocalTime = o.localTime.value_or(stored.UseLocalTime);
   c.timeBase.UtcOffsetHours = o.utcOffset.value_or(core::UtcOffsetFromBias(ui::TimeZoneBias()));
   c.ProgramFolder = files.folder.toStdString();
-  c.fileExists = yearInputs.fileExists;
+  c.fileExists = &ui::PictureFileExists;
 
   render::PdfTarget target;
   target.path = QString::fromStdString(o.output);

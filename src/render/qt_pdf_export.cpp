@@ -10,7 +10,7 @@
 #include <optional>
 #include <system_error>
 
-#include "render/qt_page_metrics.h"
+#include "render/qt_measure_surface.h"
 #include "render/qt_surface.h"
 
 namespace orsalimbra::render {
@@ -61,7 +61,8 @@ PrintResult ExportPdf(const PdfTarget& target, PrintInputs inputs, PrintCommand 
   printer.setPageSize(target.pageSize);
   printer.setPageOrientation(target.orientation);
   printer.setCreator(QStringLiteral("Orsalimbra"));
-  inputs.choices.metrics = MeasurePrinterPage(printer);
+  QtMeasureSurface page(QtMeasureSurface::PrintableTwips(printer));
+  inputs.choices.metrics = MeasurePage(page);
 
   PdfHost host(printer, std::move(inputs));
   PrintJobs jobs(host);

@@ -10,7 +10,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "render/qt_page_metrics.h"
+#include "render/qt_measure_surface.h"
 #include "render/qt_picture.h"
 
 namespace orsalimbra::render {

@@ -1,17 +1,23 @@
 // The printer's page measured without printing gives the figures a surface
-// on that printer gives, for every paper the print dialog may leave.
-#include "render/qt_page_metrics.h"
-
+// on that printer gives, for every paper the print dialog may leave: the
+// window measures again after the dialog this way.
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
 #include <QPrinter>
 #include <QTemporaryDir>
 
+#include "render/page_context.h"
+#include "render/qt_measure_surface.h"
 #include "render/qt_surface.h"
 
 namespace orsalimbra::render {
 namespace {
+
+PageMetrics Measured(const QPrinter& printer) {
+  QtMeasureSurface page(QtMeasureSurface::PrintableTwips(printer));
+  return MeasurePage(page);
+}
 
 TEST(PrinterPageMetrics, SameAsASurfaceOnThatPrinter) {
   struct Row {
@@ -37,7 +43,7 @@ TEST(PrinterPageMetrics, SameAsASurfaceOnThatPrinter) {
     printer.setPageMargins(QMarginsF(row.margin, row.margin, row.margin, row.margin),
                            QPageLayout::Point);
 
-    const PageMetrics measured = MeasurePrinterPage(printer);
+    const PageMetrics measured = Measured(printer);
     // Measuring starts no document.
     EXPECT_FALSE(QFileInfo::exists(file));
 
@@ -56,9 +62,9 @@ TEST(PrinterPageMetrics, LetterIsWiderAndShorterThanA4) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
   printer.setPageSize(QPageSize(QPageSize::A4));
-  const PageMetrics a4 = MeasurePrinterPage(printer);
+  const PageMetrics a4 = Measured(printer);
   printer.setPageSize(QPageSize(QPageSize::Letter));
-  const PageMetrics letter = MeasurePrinterPage(printer);
+  const PageMetrics letter = Measured(printer);
   // Qt's A4 is 595 x 842 whole points, Letter 612 x 792.
   EXPECT_DOUBLE_EQ(a4.PageWidth, 11900);
   EXPECT_DOUBLE_EQ(a4.PageHeight, 16840);
