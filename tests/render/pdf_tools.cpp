@@ -21,7 +21,8 @@ QString RunTool(const QString& program, const QStringList& arguments) {
 
 QStringList PdfPageWords(const QString& pdf, int page) {
   static const QRegularExpression space(R"(\s+)");
-  return RunTool("pdftotext", {"-raw", "-f", QString::number(page), "-l", QString::number(page), pdf, "-"})
+  return RunTool("pdftotext",
+                 {"-raw", "-f", QString::number(page), "-l", QString::number(page), pdf, "-"})
       .split(space, Qt::SkipEmptyParts);
 }
 
