@@ -13,7 +13,7 @@ struct Phrase {
 };
 
 // The reports of the drawing surface and of the print jobs.
-constexpr std::array<Phrase, 9> kPhrases{{
+constexpr std::array<Phrase, 10> kPhrases{{
     {R"re(Cannot write the file "(.*)"(: .*)?)re", "Non si può scrivere il file \"%1\"."},
     {R"re(The file "(.*)" was not written)re", "Il file \"%1\" non è stato scritto."},
     {R"re(The printer "(.*)" cannot start printing)re",
@@ -24,6 +24,7 @@ constexpr std::array<Phrase, 9> kPhrases{{
     {R"re(The document was abandoned)re", "Il documento è stato abbandonato."},
     {R"re(The device is not open for drawing)re", "La stampante non è pronta."},
     {R"re(No printer is available)re", "Non c'è nessuna stampante."},
+    {R"re(The printer stopped the document)re", "La stampante ha interrotto il documento."},
 }};
 
 }  // namespace
