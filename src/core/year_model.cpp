@@ -27,22 +27,6 @@ Section SectionOf(const std::string& name) {
   return Section::Other;
 }
 
-// A year text is valid when, after trimming spaces, it is a whole number from
-// 100 to 9999 written with digits only.
-std::optional<int> YearOf(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return std::nullopt;
-  text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-  int value = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
-    if (value > 9999) return std::nullopt;
-  }
-  if (value < 100) return std::nullopt;
-  return value;
-}
-
 // Byte offset of character `index` (from 0) of UTF-8 `text`, or its size when
 // the text is shorter.
 std::size_t OffsetOfCharacter(std::string_view text, std::size_t index) {
@@ -289,11 +273,25 @@ class DataFileLoad {
 
 }  // namespace
 
+std::optional<int> YearOfText(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return std::nullopt;
+  text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+  int value = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+    if (value > 9999) return std::nullopt;
+  }
+  if (value < 100) return std::nullopt;
+  return value;
+}
+
 YearLoad LoadYearData(const YearModel& previous, const YearInputs& inputs) {
   YearLoad load{previous, {}};
   YearModel& model = load.model;
 
-  const std::optional<int> year = YearOf(inputs.yearText);
+  const std::optional<int> year = YearOfText(inputs.yearText);
   if (year) {
     model.MonthStart = std::chrono::year{*year} / 1 / 1;
     model.CalendarYear = *year;

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/date_rules.h"
@@ -96,6 +97,10 @@ struct YearLoad {
 // only where the file supplies them. The settings writes are those of the
 // picture rows, unless `userPhotosSet`.
 YearLoad LoadYearData(const YearModel& previous, const YearInputs& inputs);
+
+// The year of a year box text: after trimming spaces, a whole number from 100
+// to 9999 written with digits only; empty for any other text.
+std::optional<int> YearOfText(std::string_view text);
 
 // "dd/mm/yyyy" of a date.
 std::string DateText(const std::chrono::year_month_day& date);

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "render/qt_measure_surface.h"
 #include "render/qt_picture.h"
 
 namespace orsalimbra::render {
@@ -23,8 +24,6 @@ constexpr double kPaperLineDpi = 600;
 constexpr double kPaperPictureDpi = 300;
 // Widget pixmaps are laid out at the logical 96 dpi whatever the screen.
 constexpr double kScreenDpi = 96;
-// Font sizes are whole pixels of the twip space; beyond this no page needs.
-constexpr int kMaxFontTwips = 100'000;
 // No picture is decoded to more pixels than this along one side, whatever
 // the rectangle asked for.
 constexpr double kMaxPictureSidePixels = 50'000;
@@ -114,18 +113,7 @@ const QFont& QtSurface::Font() {
   FontKey key{FontName.empty() ? std::string(kBaseFontName) : FontName, FontSize, FontBold,
               FontItalic};
   if (metrics_ && key == fontKey_) return font_;
-  // One point is 20 twips; the painter's unit is the twip, so the pixel size
-  // in that space is the size in twips, independent of the device.
-  int pixels = 1;
-  if (FontSize > 0) {
-    pixels = static_cast<int>(std::clamp(std::lround(FontSize * 20), 1L, long{kMaxFontTwips}));
-  }
-  font_ = QFont(QString::fromStdString(key.name));
-  font_.setPixelSize(pixels);
-  font_.setBold(FontBold);
-  font_.setItalic(FontItalic);
-  // Hinting would fit glyphs to a pixel grid of twips, never to the device's.
-  font_.setHintingPreference(QFont::PreferNoHinting);
+  font_ = TwipFont(key.name, FontSize, FontBold, FontItalic);
   metrics_.emplace(font_);
   fontKey_ = std::move(key);
   return font_;

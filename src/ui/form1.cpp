@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -25,6 +26,7 @@
 #include "ui/settings_keys.h"
 #include "ui/spin_buttons.h"
 #include "ui/stored_choices.h"
+#include "ui/window_print_host.h"
 #include "ui/wrap_button.h"
 #include "ui/year_entry.h"
 #include "ui/year_inputs.h"
@@ -62,6 +64,7 @@ Form1::Form1(WindowEnvironment environment, WindowServices services, QWidget* pa
       }});
   CreateControls();
   ConnectControls();
+  CreatePrintJobs();
 }
 
 Form1::~Form1() = default;
@@ -213,9 +216,7 @@ void Form1::ConnectControls() {
     if (Ready) PrintAll();
   });
   const auto halfYear = [this](int half) {
-    if (!Ready) return;
-    HalfYear = half;
-    PrintHalfYear();
+    if (Ready) PrintHalfYear(half);
   };
   connect(Stampa0, &QPushButton::clicked, this, [halfYear] { halfYear(0); });
   connect(Stampa1, &QPushButton::clicked, this, [halfYear] { halfYear(1); });
@@ -288,7 +289,6 @@ void Form1::Start() {
   DrawTitleSample();
   ShowMoonSample();
   Ready = true;
-  PrintAllActive = 0;
   Aiuto->setFocus();
 }
 

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -19,6 +20,7 @@
 #include "core/year_model.h"
 #include "render/moon_look.h"
 #include "render/page_context.h"
+#include "render/print_jobs.h"
 #include "ui/picture_slot.h"
 #include "ui/settings_store.h"
 #include "ui/window_environment.h"
@@ -29,6 +31,7 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QPrinter;
 class QProgressBar;
 class QPushButton;
 
@@ -39,6 +42,7 @@ class ClickableLabel;
 class EnterMovesFocus;
 class LayoutButton;
 class SpinButtons;
+class WindowPrintHost;
 
 class Form1 : public QWidget {
   Q_OBJECT
@@ -71,6 +75,9 @@ class Form1 : public QWidget {
   const render::PageColours& pageColours() const { return colours_; }
   const core::TimeBaseState& timeBase() const { return timeBase_; }
   bool printerChosen() const { return PrinterChosen; }
+  // The printer the print dialog sets up and the jobs print on.
+  QPrinter& printer() { return *printer_; }
+  const render::PrintJobs& printJobs() const { return *jobs_; }
   bool userPhotosSet() const { return UserPhotosSet; }
   int yearModelBuilds() const { return builds_; }
   SettingsStore& settings() { return store_; }
@@ -78,6 +85,7 @@ class Form1 : public QWidget {
  private:
   void CreateControls();
   void ConnectControls();
+  void CreatePrintJobs();
 
   // The year model and what the window shows of it.
   void LoadYearData();
@@ -109,11 +117,16 @@ class Form1 : public QWidget {
   void TitleSampleClicked();
   void MoonStyleClicked();
 
-  // Print commands; the print jobs fill them in.
+  // Print commands.
   void PrintAll();
   void PrintMonth(int index);
-  void PrintHalfYear();
+  // HalfYear = half, then the half-year job (0 the cover alone).
+  void PrintHalfYear(int half);
   bool ChoosePrinter();
+  // The year model and the choices a job prints with.
+  render::PrintInputs PrintInputs() const;
+  // Tells the user of a job the device stopped.
+  void ReportPrint(const render::PrintResult& result);
 
   // The pixel size of a picture drawn over `label`'s inside.
   QSize PixelsInside(const QLabel* label) const;
@@ -149,9 +162,11 @@ class Form1 : public QWidget {
   QPixmap coverOffPicture_;
 
   // Print state.
+  // PrintAllActive and HalfYear are kept by the print jobs.
   bool PrinterChosen = false;
-  int PrintAllActive = 0;
-  int HalfYear = 0;
+  std::unique_ptr<QPrinter> printer_;
+  std::unique_ptr<WindowPrintHost> printHost_;
+  std::unique_ptr<render::PrintJobs> jobs_;
 
   int builds_ = 0;
 

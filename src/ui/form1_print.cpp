@@ -1,16 +1,76 @@
-// The main window's print commands. The print jobs are not built yet: the
-// commands do nothing. The handlers have already checked Ready where the
-// command is guarded; HalfYear is set before PrintHalfYear runs.
+// The main window's print commands: the printer dialog, and the print jobs
+// run over the window's progress bar, pointer and focus.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProgressBar>
+
 #include "ui/form1.h"
+#include "ui/print_failure_text.h"
+#include "ui/printer_metrics.h"
+#include "ui/window_print_host.h"
+#include "ui/wrap_button.h"
+#include "ui/year_inputs.h"
 
 namespace orsalimbra::ui {
 
-void Form1::PrintAll() {}
+void Form1::CreatePrintJobs() {
+  printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  WindowPrintHost::Parts parts;
+  parts.window = this;
+  parts.progress = Progress;
+  parts.secondHalfButton = Stampa2;
+  parts.exitButton = Esci;
+  parts.printer = printer_.get();
+  parts.choosePrinter = [this] { return ChoosePrinter(); };
+  parts.inputs = [this] { return PrintInputs(); };
+  parts.letEventsRun = [this] { LetEventsRun(); };
+  printHost_ = std::make_unique<WindowPrintHost>(std::move(parts));
+  jobs_ = std::make_unique<render::PrintJobs>(*printHost_);
+}
 
-void Form1::PrintMonth(int) {}
+void Form1::PrintAll() { ReportPrint(jobs_->PrintAll()); }
 
-void Form1::PrintHalfYear() {}
+void Form1::PrintMonth(int index) { ReportPrint(jobs_->PrintMonth(index)); }
 
-bool Form1::ChoosePrinter() { return PrinterChosen; }
+void Form1::PrintHalfYear(int half) { ReportPrint(jobs_->PrintHalfYear(half)); }
+
+bool Form1::ChoosePrinter() {
+  if (PrinterChosen) return true;
+  if (services_.choosePrinter && services_.choosePrinter(this, *printer_)) {
+    PrinterChosen = true;
+    // Another printer or paper lays the pages out anew: the page metrics of
+    // the start-up belong to the printer that was the default then.
+    metrics_ = MeasurePrinter(*printer_);
+    metrics_.WeeklyRowBase = 760;
+  }
+  LetEventsRun();
+  return PrinterChosen;
+}
+
+render::PrintInputs Form1::PrintInputs() const {
+  render::PrintInputs inputs;
+  inputs.year = year_;
+  inputs.yearText = Text1->text().toStdString();
+  render::PrintChoices& c = inputs.choices;
+  c.LayoutType = LayoutType.value_or(core::kLayoutInvalid);
+  c.CoverStyle = CoverStyle;
+  c.OrdInv = OrdInv->checkState() == Qt::Checked;
+  c.titleLook = titleLook_;
+  c.moonLook = moonLook_;
+  c.timeBase.UseLocalTime = timeBase_.UseLocalTime();
+  c.timeBase.UtcOffsetHours = timeBase_.UtcOffsetHours();
+  c.metrics = metrics_;
+  c.colours = colours_;
+  c.ProgramFolder = env_.files.folder.toStdString();
+  c.fileExists = &PictureFileExists;
+  return inputs;
+}
+
+void Form1::ReportPrint(const render::PrintResult& result) {
+  if (result.status != render::PrintStatus::Failed || !services_.showPrintFailure) return;
+  services_.showPrintFailure(this, QString::fromUtf8(kPrintFailureTitle),
+                             PrintFailureText(result.failure));
+}
 
 }  // namespace orsalimbra::ui

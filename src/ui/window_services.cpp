@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFontDialog>
+#include <QMessageBox>
 #include <QUrl>
 
 #include "ui/printer_metrics.h"
@@ -31,6 +32,10 @@ void ShowImageWindow(QWidget* owner, core::YearModel& year, SettingsStore& store
   window.exec();
 }
 
+void ShowPrintFailure(QWidget* parent, const QString& title, const QString& text) {
+  QMessageBox::warning(parent, title, text);
+}
+
 void OpenHelpPage(const QString& path) {
   // The result is not examined: a page that cannot be shown shows nothing.
   QDesktopServices::openUrl(QUrl::fromLocalFile(path));
@@ -45,6 +50,8 @@ WindowServices WindowServices::Standard() {
   services.showImageWindow = &ShowImageWindow;
   services.openHelpPage = &OpenHelpPage;
   services.measurePrinter = &MeasureDefaultPrinter;
+  services.choosePrinter = &StandardPrintDialog;
+  services.showPrintFailure = &ShowPrintFailure;
   return services;
 }
 

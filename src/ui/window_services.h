@@ -11,6 +11,7 @@
 
 #include "core/year_model.h"
 #include "render/page_context.h"
+#include "ui/print_dialog.h"
 #include "ui/program_folder.h"
 #include "ui/settings_store.h"
 
@@ -32,6 +33,11 @@ struct WindowServices {
   std::function<void(const QString& path)> openHelpPage;
   // The page metrics of the printer the calendar will go to.
   std::function<render::PageMetrics()> measurePrinter;
+  // The print dialog: sets up the printer (or a PDF file); false when
+  // cancelled.
+  PrintDialog choosePrinter;
+  // Tells the user that a print job failed and why.
+  std::function<void(QWidget* parent, const QString& title, const QString& text)> showPrintFailure;
 
   static WindowServices Standard();
 };

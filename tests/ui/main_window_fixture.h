@@ -13,6 +13,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPageSize>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -51,6 +53,7 @@ class MainWindowTest : public ::testing::Test {
     ASSERT_TRUE(QDir().mkpath(program_));
     WriteDataFile(kDataFile);
     UseNewSettingsFolder();
+    printPdf = root_.filePath(QStringLiteral("calendar.pdf"));
   }
   void TearDown() override { window_.reset(); }
 
@@ -122,6 +125,17 @@ class MainWindowTest : public ::testing::Test {
       metrics.DigitHeight = 460;
       return metrics;
     };
+    services.choosePrinter = [this](QWidget*, QPrinter& printer) {
+      ++printDialogs;
+      if (!printAnswer) return false;
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(printPdf);
+      if (printPaper) printer.setPageSize(QPageSize(*printPaper));
+      return true;
+    };
+    services.showPrintFailure = [this](QWidget*, const QString&, const QString& text) {
+      printFailures.push_back(text);
+    };
     return services;
   }
 
@@ -174,6 +188,13 @@ class MainWindowTest : public ::testing::Test {
   bool realImageWindow = false;
   std::function<void(core::YearModel&)> imageWindowEdits;
   std::vector<QString> helpOpened;
+  // The print dialog: confirmed, it sends the pages to printPdf on the
+  // paper printPaper (when set).
+  bool printAnswer = true;
+  QString printPdf;
+  std::optional<QPageSize::PageSizeId> printPaper;
+  int printDialogs = 0;
+  std::vector<QString> printFailures;
 
   QTemporaryDir root_;
   QString program_;

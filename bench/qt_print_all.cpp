@@ -1,0 +1,401 @@
+// "Stampa tutto" to a PDF in the weekly layout with a cover picture and
+// twelve month pictures of 6000 x 4000 pixels, against two references
+// measured in the same run:
+//   floor      only decoding the 13 JPEGs at the pixel sizes the pages need;
+//   full size  decoding them at full size and drawing them into the same
+//              rectangles of a PDF.
+//
+// Targets: wall time <= 1.5 x the floor and >= 2x faster than full size,
+// peak memory < 300 MB, PDF < 15 MB.
+//
+// Each measurement runs in a child process of its own (this program started
+// again with a phase name), so that its peak memory is its own and no cache
+// of one phase helps another. The pictures are made once and kept in the
+// temporary folder for later runs.
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
+#include <QPrinter>
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <map>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/date_rules.h"
+#include "render/cover_page.h"
+#include "render/print_jobs.h"
+#include "render/qt_measure_surface.h"
+#include "render/qt_pdf_export.h"
+#include "render/qt_picture.h"
+#include "render/qt_surface.h"
+
+namespace {
+
+using namespace orsalimbra;
+
+constexpr int kRuns = 3;
+constexpr int kWidth = 6000;
+constexpr int kHeight = 4000;
+constexpr int kPictures = 13;
+// The surface decodes page pictures for 300 dpi.
+constexpr double kPictureDpi = 300;
+
+double CpuSeconds() {
+  timespec t{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+long PeakKilobytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+QString PicturePath(const QString& folder, int page) {
+  return QDir(folder).filePath(QStringLiteral("page%1.jpg").arg(page, 2, 10, QLatin1Char('0')));
+}
+
+// A gradient with colour noise and a few shapes: compresses like a photo.
+QImage Photo(unsigned seed) {
+  QImage image(kWidth, kHeight, QImage::Format_RGB32);
+  std::minstd_rand random(seed);
+  const int shift = static_cast<int>(seed * 37 % 256);
+  for (int y = 0; y < kHeight; ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < kWidth; ++x) {
+      const int n = static_cast<int>(random() % 24);
+      line[x] = qRgb((x * 200 / kWidth + shift + n) % 256, (y * 200 / kHeight + n) % 256,
+                     ((x + y) * 150 / (kWidth + kHeight) + shift / 2 + n) % 256);
+    }
+  }
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  for (int i = 0; i < 12; ++i) {
+    painter.setBrush(QColor::fromHsv(static_cast<int>(random() % 360), 160, 200, 120));
+    painter.setPen(Qt::NoPen);
+    painter.drawEllipse(QPointF(random() % kWidth, random() % kHeight), 300 + random() % 900,
+                        200 + random() % 600);
+  }
+  return image;
+}
+
+int Generate(const QString& folder) {
+  for (int page = 0; page < kPictures; ++page) {
+    QImageWriter writer(PicturePath(folder, page), "jpeg");
+    writer.setQuality(90);
+    if (!writer.write(Photo(static_cast<unsigned>(page + 1)))) {
+      std::fprintf(stderr, "cannot write %s\n", qPrintable(writer.fileName()));
+      return 2;
+    }
+  }
+  QFile done(QDir(folder).filePath("complete"));
+  return done.open(QIODevice::WriteOnly) ? 0 : 2;
+}
+
+render::PrintInputs Inputs(const QString& folder) {
+  render::PrintInputs inputs;
+  core::YearModel& y = inputs.year;
+  y.CalendarYear = 2026;
+  y.MonthStart = std::chrono::year{2026} / 1 / 1;
+  y.MonthDays = core::MonthLengthsOf(2026);
+  y.PageName = {"Copertina", "Gennaio", "Febbraio",  "Marzo",   "Aprile",   "Maggio",  "Giugno",
+                "Luglio",    "Agosto",  "Settembre", "Ottobre", "Novembre", "Dicembre"};
+  y.DayNames = {"Lun", "Mar", "Mer", "Gio", "Ven", "Sab", "Dom"};
+  y.CurrentTitle = "Calendario";
+  for (const auto& [date, name] : {std::pair{"01/01/2026", "Capodanno"},
+                                   {"06/01/2026", "Epifania"},
+                                   {"25/04/2026", "Festa della Liberazione"},
+                                   {"25/12/2026", "Natale"}}) {
+    y.HolidayDates.push_back(date);
+    y.HolidayNames.push_back(name);
+  }
+  y.HolidayCount = static_cast<int>(y.HolidayDates.size());
+  for (int page = 0; page < kPictures; ++page) {
+    y.PhotoPaths[page] = PicturePath(folder, page).toStdString();
+    y.PhotoNotes[page] = page == 0 ? "Buon anno\\dalla famiglia" : "Nota del mese";
+  }
+  y.HasCoverPhoto = true;
+  y.NoMonthPhotos = 0;
+  y.FirstMonthPhoto = 1;
+  inputs.yearText = "2026";
+  inputs.choices.LayoutType = core::kLayoutWeekly;
+  inputs.choices.CoverStyle = render::kCoverTitleMiddle;
+  inputs.choices.titleLook.TitleShadow = true;
+  inputs.choices.titleLook.TitleBold = true;
+  inputs.choices.moonLook = render::MoonLookFor(1);
+  inputs.choices.ProgramFolder = folder.toStdString();
+  return inputs;
+}
+
+void SetUpPdf(QPrinter& printer, const QString& path) {
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+}
+
+// A surface that notes where the pictures go instead of painting them.
+class RectSurface : public render::QtSurface {
+ public:
+  using QtSurface::QtSurface;
+  void PaintPicture(const render::Picture& picture, double x, double y, double width,
+                    double height) override {
+    rects.emplace_back(QString::fromStdString(picture.path), QRectF(x, y, width, height));
+  }
+  std::vector<std::pair<QString, QRectF>> rects;
+};
+
+// The job's picture rectangles, in twips, from a run that paints none.
+std::vector<std::pair<QString, QRectF>> PictureRects(const QString& folder, const QString& pdf) {
+  struct Host : render::PrintHost {
+    QPrinter printer{QPrinter::HighResolution};
+    render::PrintInputs inputs;
+    std::unique_ptr<RectSurface> surface;
+    std::vector<std::pair<QString, QRectF>> rects;
+    bool ChoosePrinter() override { return true; }
+    render::PrintInputs Inputs() override { return inputs; }
+    render::Surface* OpenDocument() override {
+      surface = std::make_unique<RectSurface>(&printer);
+      return surface.get();
+    }
+    void CloseDocument() override {
+      rects = surface->rects;
+      surface.reset();
+    }
+    void SetProgressMaximum(int) override {}
+    void SetProgressValue(int) override {}
+    void SetProgressVisible(bool) override {}
+    void LetEventsRun() override {}
+    void SetBusyPointer(bool) override {}
+    void SetFocus(render::FocusTarget) override {}
+  } host;
+  SetUpPdf(host.printer, pdf);
+  host.inputs = Inputs(folder);
+  render::QtMeasureSurface page(render::QtMeasureSurface::PrintableTwips(host.printer));
+  host.inputs.choices.metrics = render::MeasurePage(page);
+  render::PrintJobs jobs(host);
+  jobs.PrintAll();
+  return host.rects;
+}
+
+QSize Pixels(const QRectF& twips) {
+  return QSize(static_cast<int>(std::ceil(twips.width() * kPictureDpi / 1440)),
+               static_cast<int>(std::ceil(twips.height() * kPictureDpi / 1440)));
+}
+
+struct Measured {
+  double seconds = 0;
+  double cpu = 0;
+  long long bytes = 0;
+  bool ok = true;
+};
+
+Measured PrintAll(const QString& folder, const QString& pdf) {
+  Measured m;
+  const double cpu = CpuSeconds();
+  const auto start = std::chrono::steady_clock::now();
+  const render::PrintResult result =
+      render::ExportPdf({pdf}, Inputs(folder), render::PrintCommand::All);
+  m.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  m.cpu = CpuSeconds() - cpu;
+  m.ok = result.status == render::PrintStatus::Printed && result.pages == 14;
+  if (!m.ok) std::fprintf(stderr, "print-all: %s\n", result.failure.c_str());
+  m.bytes = QFileInfo(pdf).size();
+  return m;
+}
+
+Measured Floor(const QString& folder, const QString& pdf) {
+  const auto rects = PictureRects(folder, pdf);
+  Measured m;
+  m.ok = rects.size() == kPictures;
+  const double cpu = CpuSeconds();
+  const auto start = std::chrono::steady_clock::now();
+  for (const auto& [path, rect] : rects) {
+    m.ok = !render::DecodePicture(path, Pixels(rect)).isNull() && m.ok;
+  }
+  m.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  m.cpu = CpuSeconds() - cpu;
+  return m;
+}
+
+Measured FullSize(const QString& folder, const QString& pdf) {
+  const auto rects = PictureRects(folder, pdf);
+  Measured m;
+  m.ok = rects.size() == kPictures;
+  const double cpu = CpuSeconds();
+  const auto start = std::chrono::steady_clock::now();
+  {
+    QPrinter printer(QPrinter::HighResolution);
+    SetUpPdf(printer, pdf);
+    QPainter painter;
+    m.ok = painter.begin(&printer) && m.ok;
+    painter.scale(printer.logicalDpiX() / 1440.0, printer.logicalDpiY() / 1440.0);
+    for (std::size_t i = 0; i < rects.size() && m.ok; ++i) {
+      if (i > 0) m.ok = printer.newPage();
+      const QImage image(rects[i].first);
+      m.ok = !image.isNull() && m.ok;
+      painter.drawImage(rects[i].second, image);
+    }
+    m.ok = painter.end() && m.ok;
+  }
+  m.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  m.cpu = CpuSeconds() - cpu;
+  m.bytes = QFileInfo(pdf).size();
+  return m;
+}
+
+// Runs in a child: one phase, its figures on stdout.
+int RunPhase(const std::string& phase, const QString& folder, const QString& pdf) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  int argc = 1;
+  char name[] = "bench_qt_print_all";
+  char* argv[] = {name, nullptr};
+  QGuiApplication app(argc, argv);
+  if (phase == "generate") return Generate(folder);
+  Measured m;
+  if (phase == "print") {
+    m = PrintAll(folder, pdf);
+  } else if (phase == "floor") {
+    m = Floor(folder, pdf);
+  } else if (phase == "full") {
+    m = FullSize(folder, pdf);
+  } else {
+    return 2;
+  }
+  std::printf("seconds %.6f\ncpu %.6f\nrss_kb %ld\nbytes %lld\nok %d\n", m.seconds, m.cpu,
+              PeakKilobytes(), m.bytes, m.ok ? 1 : 0);
+  return m.ok ? 0 : 1;
+}
+
+std::string Quoted(const std::string& text) {
+  std::string out = "'";
+  for (char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return out + "'";
+}
+
+// Starts this program again for `phase` and reads its figures.
+std::map<std::string, double> Child(const std::string& self, const std::string& phase,
+                                    const std::string& folder, const std::string& pdf) {
+  const std::string command =
+      Quoted(self) + " --phase " + phase + " " + Quoted(folder) + " " + Quoted(pdf);
+  std::map<std::string, double> figures;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return figures;
+  char key[64];
+  double value = 0;
+  while (std::fscanf(pipe, "%63s %lf", key, &value) == 2) figures[key] = value;
+  figures["status"] = pclose(pipe);
+  return figures;
+}
+
+struct Best {
+  double seconds = 1e9, cpu = 1e9, rssKb = 0, bytes = 0;
+  bool ok = true;
+  void Add(const std::map<std::string, double>& f) {
+    const auto get = [&](const char* k) {
+      const auto it = f.find(k);
+      return it == f.end() ? -1.0 : it->second;
+    };
+    ok = ok && get("ok") == 1 && get("status") == 0;
+    seconds = std::min(seconds, get("seconds"));
+    cpu = std::min(cpu, get("cpu"));
+    rssKb = std::max(rssKb, get("rss_kb"));
+    bytes = get("bytes");
+  }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 5 && std::strcmp(argv[1], "--phase") == 0) {
+    return RunPhase(argv[2], QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[4]));
+  }
+  char self[4096];
+  const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+  if (length <= 0) return 2;
+  self[length] = '\0';
+
+  const QString folder =
+      QDir::temp().filePath(QStringLiteral("orsalimbra-bench-%1x%2").arg(kWidth).arg(kHeight));
+  if (!QFileInfo::exists(QDir(folder).filePath("complete"))) {
+    std::printf("making %d pictures of %d x %d in %s (once)...\n", kPictures, kWidth, kHeight,
+                qPrintable(folder));
+    std::fflush(stdout);
+    if (!QDir().mkpath(folder) ||
+        Child(self, "generate", folder.toStdString(), "-")["status"] != 0) {
+      std::fprintf(stderr, "cannot make the pictures\n");
+      return 2;
+    }
+  }
+  long long pictureBytes = 0;
+  for (int page = 0; page < kPictures; ++page) {
+    pictureBytes += QFileInfo(PicturePath(folder, page)).size();
+  }
+  std::printf("%d JPEGs of %d x %d, %.1f MB in all; best of %d runs, each in its own process\n",
+              kPictures, kWidth, kHeight, pictureBytes / 1e6, kRuns);
+
+  const std::string out = QDir::temp().filePath("orsalimbra-bench-print-all.pdf").toStdString();
+  Best print, floor, full;
+  // The phases take turns, so that other work on the machine slows all alike.
+  for (int run = 0; run < kRuns; ++run) {
+    print.Add(Child(self, "print", folder.toStdString(), out));
+    floor.Add(Child(self, "floor", folder.toStdString(), out + ".floor.pdf"));
+    full.Add(Child(self, "full", folder.toStdString(), out + ".full.pdf"));
+  }
+  std::remove((out + ".floor.pdf").c_str());
+  std::remove((out + ".full.pdf").c_str());
+  if (!print.ok || !floor.ok || !full.ok) {
+    std::fprintf(stderr, "a run failed (print %d, floor %d, full size %d)\n", print.ok, floor.ok,
+                 full.ok);
+    return 2;
+  }
+
+  std::printf("                            wall (s)  processor (s)  peak (MB)   PDF (MB)\n");
+  std::printf("print all:                 %8.3f  %13.3f  %9.1f  %9.2f\n", print.seconds, print.cpu,
+              print.rssKb / 1024, print.bytes / 1e6);
+  std::printf("floor, decode at page size:%8.3f  %13.3f  %9.1f\n", floor.seconds, floor.cpu,
+              floor.rssKb / 1024);
+  std::printf("full size, decode + embed: %8.3f  %13.3f  %9.1f  %9.2f\n", full.seconds, full.cpu,
+              full.rssKb / 1024, full.bytes / 1e6);
+
+  const double overFloor = print.seconds / floor.seconds;
+  const double speedup = full.seconds / print.seconds;
+  const double peakMb = print.rssKb / 1024;
+  const double pdfMb = print.bytes / 1e6;
+  struct Target {
+    const char* text;
+    bool pass;
+  };
+  char line[4][128];
+  std::snprintf(line[0], sizeof line[0], "wall %.2fx the floor (target <= 1.5x; processor %.2fx)",
+                overFloor, print.cpu / floor.cpu);
+  std::snprintf(line[1], sizeof line[1],
+                "%.2fx faster than full size (target >= 2x; processor %.2fx)", speedup,
+                full.cpu / print.cpu);
+  std::snprintf(line[2], sizeof line[2], "peak memory %.1f MB (target < 300 MB)", peakMb);
+  std::snprintf(line[3], sizeof line[3], "PDF %.2f MB (target < 15 MB)", pdfMb);
+  const std::array<Target, 4> targets{Target{line[0], overFloor <= 1.5},
+                                      Target{line[1], speedup >= 2}, Target{line[2], peakMb < 300},
+                                      Target{line[3], pdfMb < 15}};
+  bool all = true;
+  for (const Target& t : targets) {
+    std::printf("%s: %s\n", t.text, t.pass ? "PASS" : "FAIL");
+    all = all && t.pass;
+  }
+  return all ? 0 : 1;
+}

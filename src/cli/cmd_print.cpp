@@ -1,0 +1,296 @@
+// orsalimbra-cli print OUT.pdf: prints a calendar to a PDF file without a
+// window, running the window's print jobs. The choices not given as options
+// are the user's, read from the settings store as the window reads them at
+// start-up; nothing is ever written to the store.
+#include <QDate>
+#include <QDir>
+#include <QGuiApplication>
+#include <QUuid>
+#include <charconv>
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/command.h"
+#include "core/moon_phases.h"
+#include "core/time_base.h"
+#include "core/year_model.h"
+#include "render/cover_page.h"
+#include "render/qt_pdf_export.h"
+#include "render/scale_colour.h"
+#include "ui/program_folder.h"
+#include "ui/settings_codec.h"
+#include "ui/settings_keys.h"
+#include "ui/settings_store.h"
+#include "ui/stored_choices.h"
+#include "ui/system_time_zone.h"
+#include "ui/year_entry.h"
+#include "ui/year_inputs.h"
+
+namespace orsalimbra::cli {
+
+namespace {
+
+constexpr const char* kName = "print";
+constexpr const char* kUsage =
+    "OUT.pdf (--all | --month N | --half N | --cover) [--year Y] [--entry N] [--layout L] "
+    "[--cover-style C] [--moon-style M] [--reverse | --no-reverse] [--local-time | --gmt] "
+    "[--utc-offset H] [--folder DIR] [--section NAME] [--paper A4|A3|A5|Letter|Legal]";
+
+// The main program's file name: its settings section is the one to read.
+constexpr const char* kMainProgram = "orsalimbra";
+
+struct Options {
+  std::string output;
+  std::optional<render::PrintCommand> command;
+  int argument = 0;
+  std::optional<std::string> year;
+  std::optional<int> entry, layout, coverStyle, moonStyle, utcOffset;
+  std::optional<bool> reverse, localTime;
+  std::optional<std::string> folder, section;
+  QPageSize paper = QPageSize(QPageSize::A4);
+};
+
+// A whole decimal number, optionally signed, and nothing else.
+std::optional<int> WholeNumber(const std::string& text) {
+  std::string_view digits = text;
+  if (digits.size() > 1 && digits.front() == '+') digits.remove_prefix(1);
+  int value = 0;
+  const char* end = digits.data() + digits.size();
+  auto [stop, error] = std::from_chars(digits.data(), end, value);
+  if (digits.empty() || error != std::errc{} || stop != end) return std::nullopt;
+  return value;
+}
+
+std::optional<QPageSize> Paper(const std::string& name) {
+  static const std::map<std::string, QPageSize::PageSizeId> papers{
+      {"a3", QPageSize::A3},         {"a4", QPageSize::A4},       {"a5", QPageSize::A5},
+      {"letter", QPageSize::Letter}, {"legal", QPageSize::Legal},
+  };
+  std::string key;
+  for (char c : name) key += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  const auto it = papers.find(key);
+  if (it == papers.end()) return std::nullopt;
+  return QPageSize(it->second);
+}
+
+// Parses the arguments; a message for the usage error otherwise.
+std::optional<std::string> Parse(const std::vector<std::string>& args, Options& o) {
+  const auto setCommand = [&](render::PrintCommand command, int argument,
+                              const std::string& arg) -> std::optional<std::string> {
+    if (o.command) return "give only one of --all, --month, --half and --cover (" + arg + ")";
+    o.command = command;
+    o.argument = argument;
+    return std::nullopt;
+  };
+  const auto setFlag = [](std::optional<bool>& flag, bool value,
+                          const std::string& arg) -> std::optional<std::string> {
+    if (flag && *flag != value) return arg + " contradicts an earlier option";
+    flag = value;
+    return std::nullopt;
+  };
+  // Options with a whole-number value, with their range.
+  struct Ranged {
+    std::optional<int>* field;
+    int low, high;
+  };
+  const std::map<std::string, Ranged> ranged{
+      {"--entry", {&o.entry, 0, 9999}},
+      {"--layout", {&o.layout, 0, 2}},
+      {"--cover-style", {&o.coverStyle, 0, 4}},
+      {"--moon-style", {&o.moonStyle, 0, 8}},
+      {"--utc-offset", {&o.utcOffset, -core::kMaxUtcOffsetHours, core::kMaxUtcOffsetHours}},
+  };
+
+  bool outputSeen = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const auto value = [&]() -> const std::string* {
+      return i + 1 < args.size() ? &args[++i] : nullptr;
+    };
+    std::optional<std::string> error;
+    if (arg == "--all") {
+      error = setCommand(render::PrintCommand::All, 0, arg);
+    } else if (arg == "--cover") {
+      error = setCommand(render::PrintCommand::HalfYear, render::kCoverOnly, arg);
+    } else if (arg == "--month" || arg == "--half") {
+      const std::string* v = value();
+      const int n = v ? WholeNumber(*v).value_or(0) : 0;
+      if (arg == "--month") {
+        if (n < 1 || n > 12) return std::string("--month needs a month from 1 to 12");
+        error = setCommand(render::PrintCommand::Month, n - 1, arg);
+      } else {
+        if (n < 1 || n > 2) return std::string("--half needs 1 or 2");
+        error = setCommand(render::PrintCommand::HalfYear, n, arg);
+      }
+    } else if (arg == "--reverse" || arg == "--no-reverse") {
+      error = setFlag(o.reverse, arg == "--reverse", arg);
+    } else if (arg == "--local-time" || arg == "--gmt") {
+      error = setFlag(o.localTime, arg == "--local-time", arg);
+    } else if (const auto it = ranged.find(arg); it != ranged.end()) {
+      const std::string* v = value();
+      const std::optional<int> n = v ? WholeNumber(*v) : std::nullopt;
+      const Ranged& r = it->second;
+      if (!n || *n < r.low || *n > r.high) {
+        return arg + " needs a whole number from " + std::to_string(r.low) + " to " +
+               std::to_string(r.high) + (v ? ", not '" + *v + "'" : "");
+      }
+      *r.field = *n;
+    } else if (arg == "--year" || arg == "--folder" || arg == "--section" || arg == "--paper") {
+      const std::string* v = value();
+      if (v == nullptr) return arg + " needs a value";
+      if (arg == "--year") {
+        if (!core::YearOfText(*v)) return "--year needs a year from 100 to 9999, not '" + *v + "'";
+        o.year = *v;
+      } else if (arg == "--folder") {
+        o.folder = *v;
+      } else if (arg == "--section") {
+        if (v->empty()) return "--section needs a name";
+        o.section = *v;
+      } else if (const auto paper = Paper(*v)) {
+        o.paper = *paper;
+      } else {
+        return "unknown paper '" + *v + "'";
+      }
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      return "unknown option '" + arg + "'";
+    } else if (outputSeen) {
+      return "more than one output file";
+    } else {
+      o.output = arg;
+      outputSeen = true;
+    }
+    if (error) return error;
+  }
+  if (!outputSeen || o.output.empty()) return std::string("the output file OUT.pdf is missing");
+  if (!o.command) return std::string("say what to print: --all, --month N, --half N or --cover");
+  return std::nullopt;
+}
+
+// The choices the window would start with. A section the window would
+// discard at start-up (no format version, or an old one) gives the defaults,
+// without being discarded here. `old` tells of a section stamped with an old
+// or unreadable version; a section without a stamp is one the window never
+// ran with.
+ui::StoredChoices ReadChoices(const QString& section, bool& old) {
+  const ui::SettingsStore store(section);
+  const QString stamp = store.read(QString::fromLatin1(ui::keys::Versione), QString());
+  const std::optional<std::int64_t> version = ui::ParseInt64(stamp);
+  old = !stamp.isEmpty() && (!version || *version < ui::keys::kOldestKeptVersion);
+  if (version && *version >= ui::keys::kOldestKeptVersion) return ui::ReadStoredChoices(store);
+  // A group nobody writes: every key reads as its default.
+  return ui::ReadStoredChoices(
+      ui::SettingsStore(section + "/" + QUuid::createUuid().toString(QUuid::Id128)));
+}
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "orsalimbra-cli %s: %s\n", kName, message.c_str());
+  return kExitFailure;
+}
+
+int Export(const Options& o) {
+  const QString folder = o.folder ? QDir(QString::fromStdString(*o.folder)).absolutePath()
+                                  : QCoreApplication::applicationDirPath();
+  const ui::ProgramFiles files = ui::ProgramFiles::In(folder);
+
+  const QString section = o.section ? QString::fromStdString(*o.section)
+                                    : ui::SettingsStore::SectionFromProgramFile(kMainProgram);
+  bool old = false;
+  const ui::StoredChoices stored = ReadChoices(section, old);
+  if (old) {
+    std::fprintf(stderr,
+                 "orsalimbra-cli %s: the settings in section \"%s\" are from an older "
+                 "version: printing with the default choices\n",
+                 kName, section.toStdString().c_str());
+  }
+
+  core::YearModel start;
+  start.LanguageIndex = o.entry.value_or(stored.LanguageIndex);
+  for (int page = 0; page < ui::keys::kPageCount; ++page) {
+    start.PhotoPaths[page] = stored.PhotoPaths[page].toStdString();
+    start.PhotoNotes[page] = stored.PhotoNotes[page].toStdString();
+  }
+  const int layout = o.layout.value_or(stored.layoutCode());
+  const QString yearText = o.year ? QString::fromStdString(*o.year)
+                                  : QString::number(ui::ProposedYear(QDate::currentDate()));
+  const core::YearInputs yearInputs =
+      ui::ReadYearInputs(files.dataFile, files.folder, yearText, layout, stored.UserPhotosSet);
+  // The window opens without its data file; a calendar without names and
+  // holidays, though, is no export anybody asked for.
+  if (!yearInputs.fileBytes) {
+    return Fail("cannot read the data file \"" + files.dataFile.toStdString() + "\"");
+  }
+  // The data file's picture rows are taken into the model only: a batch
+  // export leaves the user's settings alone.
+  render::PrintInputs inputs;
+  inputs.year = core::LoadYearData(start, yearInputs).model;
+  inputs.yearText = yearInputs.yearText;
+  if (o.entry && *o.entry >= inputs.year.EntryCount) {
+    return UsageError(kName, "--entry " + std::to_string(*o.entry) + ": the data file lists " +
+                                 std::to_string(inputs.year.EntryCount) + " entries");
+  }
+
+  render::PrintChoices& c = inputs.choices;
+  c.LayoutType = layout;
+  c.CoverStyle = o.coverStyle.value_or(stored.coverStyle().value_or(render::kCoverNone));
+  // The cover miniature gives up the picture-only style without a picture.
+  if (c.CoverStyle >= render::kCoverPictureOnly && !inputs.year.HasCoverPhoto) c.CoverStyle = 0;
+  c.OrdInv = o.reverse.value_or(stored.OrdInv == 1);
+  c.titleLook.TitleColour = stored.titleColour().value_or(render::Rgb(255, 210, 30));
+  c.titleLook.TitleShadowColour = render::ScaleColour(c.titleLook.TitleColour, 0.5);
+  c.titleLook.TitleFont = stored.TitleFont.toStdString();
+  c.titleLook.TitleBold = stored.TitleBold;
+  c.titleLook.TitleItalic = stored.TitleItalic;
+  c.titleLook.TitleShadow = stored.TitleShadow;
+  // As the window reads it: an empty style shows no moon, any other text
+  // that is no number is a style outside the table (no moon either).
+  if (o.moonStyle) {
+    c.moonLook = render::MoonLookFor(*o.moonStyle);
+  } else if (!stored.MoonStyle.trimmed().isEmpty()) {
+    c.moonLook = render::MoonLookFor(stored.moonStyle().value_or(0));
+  }
+  c.timeBase.UseLocalTime = o.localTime.value_or(stored.UseLocalTime);
+  c.timeBase.UtcOffsetHours = o.utcOffset.value_or(core::UtcOffsetFromBias(ui::TimeZoneBias()));
+  c.ProgramFolder = files.folder.toStdString();
+  c.fileExists = &ui::PictureFileExists;
+
+  render::PdfTarget target;
+  target.path = QString::fromStdString(o.output);
+  target.pageSize = o.paper;
+  const render::PrintResult result = render::ExportPdf(target, inputs, *o.command, o.argument);
+  switch (result.status) {
+    case render::PrintStatus::Printed:
+      std::printf("%s: %d page%s\n", o.output.c_str(), result.pages, result.pages == 1 ? "" : "s");
+      return kExitOk;
+    case render::PrintStatus::NothingToPrint:
+      return Fail("nothing to print: layout " + std::to_string(c.LayoutType) + ", cover style " +
+                  std::to_string(c.CoverStyle) +
+                  " (the month commands need layout 1 or 2; the cover needs one of them and a "
+                  "cover style above 0)");
+    default:
+      return Fail(result.failure.empty() ? "the PDF could not be written" : result.failure);
+  }
+}
+
+int Run(const std::vector<std::string>& args) {
+  Options options;
+  if (const std::optional<std::string> error = Parse(args, options)) {
+    return UsageError(kName, *error);
+  }
+  // No window is ever shown: without a platform chosen by the user, draw
+  // offscreen, which needs no display (and fails on none that is stale).
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  int argc = 1;
+  char program[] = "orsalimbra-cli";
+  char* argv[] = {program, nullptr};
+  QGuiApplication app(argc, argv);
+  return Export(options);
+}
+
+[[maybe_unused]] const bool registered = RegisterCommand({kName, kUsage, Run});
+
+}  // namespace
+
+}  // namespace orsalimbra::cli

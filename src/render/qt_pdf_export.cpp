@@ -1,0 +1,102 @@
+#include "render/qt_pdf_export.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <system_error>
+
+#include "render/qt_measure_surface.h"
+#include "render/qt_surface.h"
+
+namespace orsalimbra::render {
+
+namespace {
+
+// The window's part in a job, played by nobody: the printer is set up
+// beforehand and there is no bar, pointer or focus to show.
+class PdfHost : public PrintHost {
+ public:
+  PdfHost(QPrinter& printer, PrintInputs inputs) : printer_(printer), inputs_(std::move(inputs)) {}
+
+  bool ChoosePrinter() override { return true; }
+  PrintInputs Inputs() override { return inputs_; }
+  Surface* OpenDocument() override {
+    surface_ = std::make_unique<QtSurface>(&printer_);
+    return surface_.get();
+  }
+  void CloseDocument() override { surface_.reset(); }
+  void SetProgressMaximum(int) override {}
+  void SetProgressValue(int) override {}
+  void SetProgressVisible(bool) override {}
+  void LetEventsRun() override {}
+  void SetBusyPointer(bool) override {}
+  void SetFocus(FocusTarget) override {}
+
+ private:
+  QPrinter& printer_;
+  PrintInputs inputs_;
+  std::unique_ptr<QtSurface> surface_;
+};
+
+std::string Native(const QString& path) { return QDir::toNativeSeparators(path).toStdString(); }
+
+}  // namespace
+
+PrintResult ExportPdf(const PdfTarget& target, PrintInputs inputs, PrintCommand command,
+                      int argument) {
+  const QFileInfo info(target.path);
+  // A hidden name in the same folder, so that the final rename cannot cross
+  // file systems.
+  const QString partial = info.dir().filePath(
+      QStringLiteral(".%1.%2.part").arg(info.fileName()).arg(QCoreApplication::applicationPid()));
+
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(partial);
+  printer.setPageSize(target.pageSize);
+  printer.setPageOrientation(target.orientation);
+  printer.setCreator(QStringLiteral("Orsalimbra"));
+  QtMeasureSurface page(QtMeasureSurface::PrintableTwips(printer));
+  inputs.choices.metrics = MeasurePage(page);
+
+  PdfHost host(printer, std::move(inputs));
+  PrintJobs jobs(host);
+  PrintResult result;
+  switch (command) {
+    case PrintCommand::All:
+      result = jobs.PrintAll();
+      break;
+    case PrintCommand::Month:
+      result = jobs.PrintMonth(argument);
+      break;
+    case PrintCommand::HalfYear:
+      result = jobs.PrintHalfYear(argument);
+      break;
+  }
+
+  if (result.status != PrintStatus::Printed) {
+    QFile::remove(partial);
+    // The user named the target, not the temporary file.
+    const std::string temporary = partial.toStdString();
+    for (std::size_t at; (at = result.failure.find(temporary)) != std::string::npos;) {
+      result.failure.replace(at, temporary.size(), Native(target.path));
+    }
+    return result;
+  }
+  std::error_code error;
+  std::filesystem::rename(QFile::encodeName(partial).toStdString(),
+                          QFile::encodeName(target.path).toStdString(), error);
+  if (error) {
+    QFile::remove(partial);
+    result.status = PrintStatus::Failed;
+    result.failure = "Cannot write the file \"" + Native(target.path) + "\": " + error.message();
+  }
+  return result;
+}
+
+}  // namespace orsalimbra::render

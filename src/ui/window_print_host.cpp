@@ -1,0 +1,60 @@
+#include "ui/window_print_host.h"
+
+#include <QPrinter>
+#include <QProgressBar>
+#include <QWidget>
+
+#include "render/qt_surface.h"
+
+namespace orsalimbra::ui {
+
+WindowPrintHost::WindowPrintHost(Parts parts) : parts_(std::move(parts)) {}
+
+WindowPrintHost::~WindowPrintHost() = default;
+
+bool WindowPrintHost::ChoosePrinter() { return parts_.choosePrinter && parts_.choosePrinter(); }
+
+render::PrintInputs WindowPrintHost::Inputs() {
+  return parts_.inputs ? parts_.inputs() : render::PrintInputs{};
+}
+
+render::Surface* WindowPrintHost::OpenDocument() {
+  if (parts_.printer == nullptr) return nullptr;
+  surface_ = std::make_unique<render::QtSurface>(parts_.printer);
+  return surface_.get();
+}
+
+void WindowPrintHost::CloseDocument() { surface_.reset(); }
+
+void WindowPrintHost::SetProgressMaximum(int maximum) {
+  if (parts_.progress) parts_.progress->setMaximum(maximum);
+}
+
+void WindowPrintHost::SetProgressValue(int value) {
+  if (parts_.progress) parts_.progress->setValue(value);
+}
+
+void WindowPrintHost::SetProgressVisible(bool visible) {
+  if (parts_.progress) parts_.progress->setVisible(visible);
+}
+
+void WindowPrintHost::LetEventsRun() {
+  if (parts_.letEventsRun) parts_.letEventsRun();
+}
+
+void WindowPrintHost::SetBusyPointer(bool busy) {
+  if (parts_.window == nullptr) return;
+  if (busy) {
+    parts_.window->setCursor(Qt::WaitCursor);
+  } else {
+    parts_.window->unsetCursor();
+  }
+}
+
+void WindowPrintHost::SetFocus(render::FocusTarget target) {
+  QWidget* widget =
+      target == render::FocusTarget::SecondHalfButton ? parts_.secondHalfButton : parts_.exitButton;
+  if (widget) widget->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace orsalimbra::ui

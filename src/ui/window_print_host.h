@@ -1,0 +1,52 @@
+// The main window's part in the print jobs: its progress bar, its mouse
+// pointer, the focus after a job and the printer it keeps.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "render/print_jobs.h"
+
+class QPrinter;
+class QProgressBar;
+class QWidget;
+
+namespace orsalimbra::render {
+class QtSurface;
+}
+
+namespace orsalimbra::ui {
+
+class WindowPrintHost : public render::PrintHost {
+ public:
+  struct Parts {
+    QWidget* window = nullptr;  // shows the busy pointer
+    QProgressBar* progress = nullptr;
+    QWidget* secondHalfButton = nullptr;  // the focus after the first half
+    QWidget* exitButton = nullptr;        // the focus after the other half-year jobs
+    QPrinter* printer = nullptr;          // where the documents go
+    std::function<bool()> choosePrinter;
+    std::function<render::PrintInputs()> inputs;
+    std::function<void()> letEventsRun;
+  };
+
+  explicit WindowPrintHost(Parts parts);
+  ~WindowPrintHost() override;
+
+  bool ChoosePrinter() override;
+  render::PrintInputs Inputs() override;
+  render::Surface* OpenDocument() override;
+  void CloseDocument() override;
+  void SetProgressMaximum(int maximum) override;
+  void SetProgressValue(int value) override;
+  void SetProgressVisible(bool visible) override;
+  void LetEventsRun() override;
+  void SetBusyPointer(bool busy) override;
+  void SetFocus(render::FocusTarget target) override;
+
+ private:
+  Parts parts_;
+  std::unique_ptr<render::QtSurface> surface_;
+};
+
+}  // namespace orsalimbra::ui
