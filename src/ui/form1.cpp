@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 
 #include <utility>
+#include <vector>
 
 #include "render/credits.h"
 #include "render/scale_colour.h"
@@ -310,9 +311,11 @@ void Form1::LoadYearData() {
   core::YearLoad load = core::LoadYearData(year_, inputs);
   if (duringYearModelBuild) duringYearModelBuild();
 
+  std::vector<SettingsWrite> writes;
   for (const core::SettingsWrite& write : load.settingsWrites) {
-    store_.write(QString::fromStdString(write.key), QString::fromStdString(write.value));
+    writes.push_back({QString::fromStdString(write.key), QString::fromStdString(write.value)});
   }
+  store_.write(writes);
   year_ = std::move(load.model);
   ShowEntries();
   ShowMonthThumbnails();

@@ -237,9 +237,7 @@ void SelFoto::Confirm() {
     for (int slot = 0; slot < PhotoSelection::kSlots; ++slot) {
       if (notes_[slot]->hasFocus()) NoteLeft(slot);
     }
-    for (const auto& write : selection_.Confirm(model_.PhotoPaths, model_.PhotoNotes)) {
-      settings_.write(write.key, write.value);
-    }
+    settings_.write(selection_.Confirm(model_.PhotoPaths, model_.PhotoNotes));
   }
   accept();
 }
