@@ -27,6 +27,7 @@
 #include "ui/settings_keys.h"
 #include "ui/spin_buttons.h"
 #include "ui/stored_choices.h"
+#include "ui/twips.h"
 #include "ui/window_print_host.h"
 #include "ui/wrap_button.h"
 #include "ui/year_entry.h"
@@ -35,14 +36,6 @@
 namespace orsalimbra::ui {
 
 namespace {
-
-// The window is laid out in twips, 15 to a pixel at the standard 96 dpi;
-// Qt scales pixels for screens of other densities.
-constexpr int kTwipsPerPixel = 15;
-int Px(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
-QRect Twips(int left, int top, int width, int height) {
-  return QRect(Px(left), Px(top), Px(width), Px(height));
-}
 
 constexpr int kClientWidth = 8184;
 constexpr int kClientHeight = 5484;

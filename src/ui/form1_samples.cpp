@@ -11,6 +11,7 @@
 #include "ui/form1.h"
 #include "ui/settings_codec.h"
 #include "ui/settings_keys.h"
+#include "ui/twips.h"
 
 #include <QLineEdit>
 
@@ -63,7 +64,7 @@ void Form1::ShowMoonSample() {
   {
     render::QtSurface surface(&sample);
     // The symbols are centred on the box's outer height.
-    render::DrawMoonSample(surface, moonLook_, EsempioLun->height() * 15.0);
+    render::DrawMoonSample(surface, moonLook_, EsempioLun->height() * double{kTwipsPerPixel});
   }
   EsempioLun->setPixmap(sample);
 }
