@@ -11,6 +11,7 @@
 #include "ui/settings_keys.h"
 #include "ui/settings_store.h"
 #include "ui/stored_choices.h"
+#include "ui_test_support.h"
 
 namespace {
 
@@ -34,8 +35,7 @@ class SettingsStoreTest : public ::testing::Test {
   void UseNewFolder() {
     folder_ = root_.filePath(QStringLiteral("run%1").arg(runs_++));
     ASSERT_TRUE(QDir().mkpath(folder_));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder_));
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder_);
+    test_support::UseSettingsFolder(folder_);
   }
   QString IniPath() const { return folder_ + QStringLiteral("/Nerb/Nerb.ini"); }
 
