@@ -230,18 +230,12 @@ void Form1::Start() {
   // The year is never stored: every start proposes it afresh.
   lastSpinYear_ = ProposedYear(env_.today);
   Text1->setText(QString::number(lastSpinYear_));
-  metrics_.WeeklyRowBase = 760;
   year_.PageName[0] = "Copertina";
 
   store_.applyVersion();
   const StoredChoices choices = ReadStoredChoices(store_);
+  // The list is still empty; the build below fills it and selects the entry.
   year_.LanguageIndex = choices.LanguageIndex;
-  {
-    const QSignalBlocker quiet(Lingue);
-    if (year_.LanguageIndex >= 0 && year_.LanguageIndex < Lingue->count()) {
-      Lingue->setCurrentIndex(year_.LanguageIndex);
-    }
-  }
   const int layout = choices.layoutCode();
   LayoutType = layout == core::kLayoutInvalid ? std::nullopt : std::optional<int>(layout);
   // A colour that cannot be read as one keeps the usual title colour.
@@ -276,7 +270,6 @@ void Form1::Start() {
     year_.CurrentTitle = year_.TitleList[static_cast<std::size_t>(year_.LanguageIndex)];
   }
   if (services_.measurePrinter) metrics_ = services_.measurePrinter();
-  metrics_.WeeklyRowBase = 760;
 
   show();
   ShowLayout();
