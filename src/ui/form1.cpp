@@ -40,8 +40,6 @@ namespace {
 constexpr int kClientWidth = 8184;
 constexpr int kClientHeight = 5484;
 
-QString Key(const char* name) { return QString::fromLatin1(name); }
-
 }  // namespace
 
 Form1::Form1(WindowEnvironment environment, WindowServices services, QWidget* parent)
@@ -54,7 +52,7 @@ Form1::Form1(WindowEnvironment environment, WindowServices services, QWidget* pa
       [this](const std::string& caption) { Fuso->setText(QString::fromStdString(caption)); },
       [this] { LetEventsRun(); },
       [this](const std::string& value) {
-        store_.write(Key(keys::LocalTime), QString::fromStdString(value));
+        store_.write(keys::LocalTime, QString::fromStdString(value));
       }});
   CreateControls();
   ConnectControls();
@@ -410,7 +408,7 @@ void Form1::SpinStepped(int delta) {
 void Form1::LanguageChosen(int index) {
   if (!Ready || index < 0) return;
   year_.LanguageIndex = index;
-  store_.write(Key(keys::Lingua), FormatInt(index));
+  store_.write(keys::Lingua, FormatInt(index));
   if (index < static_cast<int>(year_.TitleList.size())) {
     year_.CurrentTitle = year_.TitleList[static_cast<std::size_t>(index)];
   }
@@ -435,7 +433,7 @@ void Form1::ImagesClicked() {
 void Form1::ExitClicked() {
   // Only this button stores the reversed-order choice; closing the window
   // from its title bar stores nothing.
-  store_.write(Key(keys::OrdInv), FormatInt(OrdInv->isChecked() ? 1 : 0));
+  store_.write(keys::OrdInv, FormatInt(OrdInv->isChecked() ? 1 : 0));
   close();
 }
 

@@ -105,14 +105,14 @@ bool SettingsStore::deleteSection() {
 
 SettingsStore::VersionOutcome SettingsStore::applyVersion() {
   VersionOutcome outcome;
-  outcome.storedVersion = read(QString::fromLatin1(keys::Versione), QStringLiteral("0"));
+  outcome.storedVersion = read(keys::Versione, QStringLiteral("0"));
   const std::optional<std::int64_t> version = ParseInt64(outcome.storedVersion);
   bool ok = true;
   if (!version || *version < keys::kOldestKeptVersion) {
     outcome.sectionDiscarded = true;
     ok = deleteSection();
   }
-  ok = write(QString::fromLatin1(keys::Versione), FormatInt(keys::kCurrentVersion)) && ok;
+  ok = write(keys::Versione, FormatInt(keys::kCurrentVersion)) && ok;
   outcome.stamped = ok;
   return outcome;
 }
