@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -57,7 +58,10 @@ bool MakePhoto(const QString& path, int seed) {
                      std::clamp(qBlue(p) + noise, 0, 255));
     }
   }
-  return image.save(path, "JPG", 90);
+  // Written under another name first: a run cut short must not leave a
+  // truncated photo that later runs would take as made.
+  const QString part = path + QStringLiteral(".part");
+  return image.save(part, "JPG", 90) && QFile::rename(part, path);
 }
 
 }  // namespace

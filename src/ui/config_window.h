@@ -40,8 +40,6 @@ class Config : public QDialog {
   Config(const ProgramFiles& files, int entryCount, SettingsStore& settings,
          QWidget* parent = nullptr, ConfigHooks hooks = {});
 
-  int fontPoints() const { return fontSize_.points(); }
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 

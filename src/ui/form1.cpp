@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 
 #include <utility>
+#include <vector>
 
 #include "render/credits.h"
 #include "render/scale_colour.h"
@@ -26,6 +27,7 @@
 #include "ui/settings_keys.h"
 #include "ui/spin_buttons.h"
 #include "ui/stored_choices.h"
+#include "ui/twips.h"
 #include "ui/window_print_host.h"
 #include "ui/wrap_button.h"
 #include "ui/year_entry.h"
@@ -35,18 +37,8 @@ namespace orsalimbra::ui {
 
 namespace {
 
-// The window is laid out in twips, 15 to a pixel at the standard 96 dpi;
-// Qt scales pixels for screens of other densities.
-constexpr int kTwipsPerPixel = 15;
-int Px(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
-QRect Twips(int left, int top, int width, int height) {
-  return QRect(Px(left), Px(top), Px(width), Px(height));
-}
-
 constexpr int kClientWidth = 8184;
 constexpr int kClientHeight = 5484;
-
-QString Key(const char* name) { return QString::fromLatin1(name); }
 
 }  // namespace
 
@@ -60,7 +52,7 @@ Form1::Form1(WindowEnvironment environment, WindowServices services, QWidget* pa
       [this](const std::string& caption) { Fuso->setText(QString::fromStdString(caption)); },
       [this] { LetEventsRun(); },
       [this](const std::string& value) {
-        store_.write(Key(keys::LocalTime), QString::fromStdString(value));
+        store_.write(keys::LocalTime, QString::fromStdString(value));
       }});
   CreateControls();
   ConnectControls();
@@ -236,18 +228,12 @@ void Form1::Start() {
   // The year is never stored: every start proposes it afresh.
   lastSpinYear_ = ProposedYear(env_.today);
   Text1->setText(QString::number(lastSpinYear_));
-  metrics_.WeeklyRowBase = 760;
   year_.PageName[0] = "Copertina";
 
   store_.applyVersion();
   const StoredChoices choices = ReadStoredChoices(store_);
+  // The list is still empty; the build below fills it and selects the entry.
   year_.LanguageIndex = choices.LanguageIndex;
-  {
-    const QSignalBlocker quiet(Lingue);
-    if (year_.LanguageIndex >= 0 && year_.LanguageIndex < Lingue->count()) {
-      Lingue->setCurrentIndex(year_.LanguageIndex);
-    }
-  }
   const int layout = choices.layoutCode();
   LayoutType = layout == core::kLayoutInvalid ? std::nullopt : std::optional<int>(layout);
   // A colour that cannot be read as one keeps the usual title colour.
@@ -282,7 +268,6 @@ void Form1::Start() {
     year_.CurrentTitle = year_.TitleList[static_cast<std::size_t>(year_.LanguageIndex)];
   }
   if (services_.measurePrinter) metrics_ = services_.measurePrinter();
-  metrics_.WeeklyRowBase = 760;
 
   show();
   ShowLayout();
@@ -310,9 +295,11 @@ void Form1::LoadYearData() {
   core::YearLoad load = core::LoadYearData(year_, inputs);
   if (duringYearModelBuild) duringYearModelBuild();
 
+  std::vector<SettingsWrite> writes;
   for (const core::SettingsWrite& write : load.settingsWrites) {
-    store_.write(QString::fromStdString(write.key), QString::fromStdString(write.value));
+    writes.push_back({QString::fromStdString(write.key), QString::fromStdString(write.value)});
   }
+  store_.write(writes);
   year_ = std::move(load.model);
   ShowEntries();
   ShowMonthThumbnails();
@@ -421,7 +408,7 @@ void Form1::SpinStepped(int delta) {
 void Form1::LanguageChosen(int index) {
   if (!Ready || index < 0) return;
   year_.LanguageIndex = index;
-  store_.write(Key(keys::Lingua), FormatInt(index));
+  store_.write(keys::Lingua, FormatInt(index));
   if (index < static_cast<int>(year_.TitleList.size())) {
     year_.CurrentTitle = year_.TitleList[static_cast<std::size_t>(index)];
   }
@@ -446,7 +433,7 @@ void Form1::ImagesClicked() {
 void Form1::ExitClicked() {
   // Only this button stores the reversed-order choice; closing the window
   // from its title bar stores nothing.
-  store_.write(Key(keys::OrdInv), FormatInt(OrdInv->isChecked() ? 1 : 0));
+  store_.write(keys::OrdInv, FormatInt(OrdInv->isChecked() ? 1 : 0));
   close();
 }
 

@@ -60,7 +60,7 @@ class Form1 : public QWidget {
   // false, before the new model is applied (tests deliver events here).
   std::function<void()> duringYearModelBuild;
 
-  // State, for the print jobs and the tests.
+  // State, for the tests.
   bool ready() const { return Ready; }
   const core::YearModel& yearModel() const { return year_; }
   const render::TitleLook& titleLook() const { return titleLook_; }
@@ -72,15 +72,12 @@ class Form1 : public QWidget {
   int coverStyle() const { return CoverStyle; }
   const std::string& coverTitle() const { return CoverTitle; }
   const render::PageMetrics& pageMetrics() const { return metrics_; }
-  const render::PageColours& pageColours() const { return colours_; }
   const core::TimeBaseState& timeBase() const { return timeBase_; }
   bool printerChosen() const { return PrinterChosen; }
   // The printer the print dialog sets up and the jobs print on.
   QPrinter& printer() { return *printer_; }
   const render::PrintJobs& printJobs() const { return *jobs_; }
-  bool userPhotosSet() const { return UserPhotosSet; }
   int yearModelBuilds() const { return builds_; }
-  SettingsStore& settings() { return store_; }
 
  private:
   void CreateControls();

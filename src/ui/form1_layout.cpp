@@ -39,7 +39,7 @@ void Form1::ShowLayout() {
     OrdInv->setEnabled(view->monthPages);
     LetEventsRun();
   }
-  store_.write(QString::fromLatin1(keys::Tipo), FormatInt(*LayoutType));
+  store_.write(keys::Tipo, FormatInt(*LayoutType));
   DrawCoverPreview();
   Stampa1->setFocus();
 }
@@ -56,7 +56,7 @@ void Form1::CoverClicked() {
   if (!Ready) return;
   CoverStyle = NextCoverStyle(CoverStyle, year_.HasCoverPhoto);
   DrawCoverPreview();
-  store_.write(QString::fromLatin1(keys::Copertina), FormatInt(CoverStyle));
+  store_.write(keys::Copertina, FormatInt(CoverStyle));
 }
 
 void Form1::DrawCoverPreview() {
@@ -87,7 +87,7 @@ void Form1::DrawCoverPreview() {
 
   if (plan.styleBecomesNone) {
     CoverStyle = 0;
-    store_.write(QString::fromLatin1(keys::Copertina), QStringLiteral("0"));
+    store_.write(keys::Copertina, QStringLiteral("0"));
   }
   if (plan.printing == render::CoverPrinting::Enable) Stampa0->setEnabled(true);
   if (plan.printing == render::CoverPrinting::Disable) Stampa0->setEnabled(false);

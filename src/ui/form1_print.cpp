@@ -42,7 +42,6 @@ bool Form1::ChoosePrinter() {
     // Another printer or paper lays the pages out anew: the page metrics of
     // the start-up belong to the printer that was the default then.
     metrics_ = MeasurePrinter(*printer_);
-    metrics_.WeeklyRowBase = 760;
   }
   LetEventsRun();
   return PrinterChosen;

@@ -11,6 +11,7 @@
 #include "ui/form1.h"
 #include "ui/settings_codec.h"
 #include "ui/settings_keys.h"
+#include "ui/twips.h"
 
 #include <QLineEdit>
 
@@ -53,7 +54,7 @@ void Form1::ShowMoonSample() {
   if (!MoonStyle) return;
   moonLook_ = render::MoonLookFor(*MoonStyle);
   MoonStyle = moonLook_.MoonStyle;
-  store_.write(QString::fromLatin1(keys::Luna), FormatInt(*MoonStyle));
+  store_.write(keys::Luna, FormatInt(*MoonStyle));
   // The time base matters only when moon phases are printed.
   const bool shown = *MoonStyle != 0;
   EsempioLun->setVisible(shown);
@@ -63,7 +64,7 @@ void Form1::ShowMoonSample() {
   {
     render::QtSurface surface(&sample);
     // The symbols are centred on the box's outer height.
-    render::DrawMoonSample(surface, moonLook_, EsempioLun->height() * 15.0);
+    render::DrawMoonSample(surface, moonLook_, EsempioLun->height() * double{kTwipsPerPixel});
   }
   EsempioLun->setPixmap(sample);
 }
@@ -74,7 +75,7 @@ void Form1::TitleColourClicked() {
       services_.chooseColour(this, ToQColor(titleLook_.TitleColour));
   if (!chosen || !chosen->isValid()) return;
   titleLook_.TitleColour = FromQColor(*chosen);
-  store_.write(QString::fromLatin1(keys::ColoreTitolo), FormatColour(titleLook_.TitleColour));
+  store_.write(keys::ColoreTitolo, FormatColour(titleLook_.TitleColour));
   titleLook_.TitleShadowColour = render::ScaleColour(titleLook_.TitleColour, 0.5);
   DrawTitleSample();
 }
@@ -90,9 +91,9 @@ void Form1::TitleFontClicked() {
     titleLook_.TitleFont = chosen->family().toStdString();
     titleLook_.TitleBold = chosen->bold();
     titleLook_.TitleItalic = chosen->italic();
-    store_.write(QString::fromLatin1(keys::TitoloFont), chosen->family());
-    store_.write(QString::fromLatin1(keys::TitoloBold), FormatBool(titleLook_.TitleBold));
-    store_.write(QString::fromLatin1(keys::TitoloItalic), FormatBool(titleLook_.TitleItalic));
+    store_.write(keys::TitoloFont, chosen->family());
+    store_.write(keys::TitoloBold, FormatBool(titleLook_.TitleBold));
+    store_.write(keys::TitoloItalic, FormatBool(titleLook_.TitleItalic));
   }
   DrawTitleSample();
 }
@@ -100,7 +101,7 @@ void Form1::TitleFontClicked() {
 void Form1::TitleSampleClicked() {
   if (!Ready) return;
   titleLook_.TitleShadow = !titleLook_.TitleShadow;
-  store_.write(QString::fromLatin1(keys::Ombra), FormatBool(titleLook_.TitleShadow));
+  store_.write(keys::Ombra, FormatBool(titleLook_.TitleShadow));
   DrawTitleSample();
 }
 

@@ -27,7 +27,7 @@ void PhotoSelection::Reset() {
   }
 }
 
-std::vector<PhotoSelection::SettingsWrite> PhotoSelection::Confirm(
+std::vector<SettingsWrite> PhotoSelection::Confirm(
     std::array<std::string, kSlots>& photoPaths,
     std::array<std::string, kSlots>& photoNotes) const {
   std::vector<SettingsWrite> writes;

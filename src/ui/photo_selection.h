@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ui/settings_keys.h"
+#include "ui/settings_store.h"
 
 namespace orsalimbra::ui {
 
@@ -35,10 +36,6 @@ class PhotoSelection {
   // Every slot without picture and without note.
   void Reset();
 
-  struct SettingsWrite {
-    QString key;
-    QString value;
-  };
   // Hands the choices back: fills the shared arrays and returns the 26
   // settings writes, pictures and notes of slots 0..12, every one of them.
   std::vector<SettingsWrite> Confirm(std::array<std::string, kSlots>& photoPaths,

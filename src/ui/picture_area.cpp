@@ -1,11 +1,10 @@
 #include "ui/picture_area.h"
 
-#include <QMouseEvent>
 #include <QPixmap>
 
 namespace orsalimbra::ui {
 
-PictureArea::PictureArea(QWidget* parent) : QLabel(parent) {
+PictureArea::PictureArea(QWidget* parent) : ClickableLabel(parent) {
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
   setAlignment(Qt::AlignCenter);
   setCursor(Qt::PointingHandCursor);
@@ -28,12 +27,5 @@ void PictureArea::ShowPicture(const QImage& image) {
 }
 
 bool PictureArea::HasPicture() const { return !pixmap().isNull(); }
-
-void PictureArea::mouseReleaseEvent(QMouseEvent* event) {
-  QLabel::mouseReleaseEvent(event);
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-    emit clicked();
-  }
-}
 
 }  // namespace orsalimbra::ui

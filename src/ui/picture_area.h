@@ -1,11 +1,11 @@
 // A framed area that shows a picture scaled to fit and reports clicks.
 #pragma once
 
-#include <QLabel>
+#include "ui/clickable_label.h"
 
 namespace orsalimbra::ui {
 
-class PictureArea : public QLabel {
+class PictureArea : public ClickableLabel {
   Q_OBJECT
 
  public:
@@ -16,12 +16,6 @@ class PictureArea : public QLabel {
   // Shows `image`; a null image empties the area.
   void ShowPicture(const QImage& image);
   bool HasPicture() const;
-
- signals:
-  void clicked();
-
- protected:
-  void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
 }  // namespace orsalimbra::ui

@@ -15,17 +15,12 @@
 #include "ui/picture_area.h"
 #include "ui/settings_store.h"
 #include "ui/thumbnail_prefetch.h"
+#include "ui/twips.h"
 #include "ui/wrap_button.h"
 
 namespace orsalimbra::ui {
 
 namespace {
-
-// Positions are in twips, 15 to a pixel at 96 dpi; Qt scales pixels for
-// high-resolution screens.
-QRect Twips(int left, int top, int width, int height) {
-  return QRect(left / 15, top / 15, width / 15, height / 15);
-}
 
 // The month grid: four columns, three rows; slot 1..12.
 constexpr int kColumnLeft[4] = {240, 2160, 4080, 6000};
@@ -64,7 +59,7 @@ SelFoto::SelFoto(core::YearModel& model, SettingsStore& settings, const ProgramF
   setObjectName(QStringLiteral("SelFoto"));
   setWindowTitle(kCaption);
   setModal(true);
-  setFixedSize(Twips(0, 0, 7845, 7170).size());
+  setFixedSize(Px(7845), Px(7170));
   // Captions and notes must fit boxes laid out for a small sans-serif face.
   QFont small(QStringLiteral("Arial"));
   small.setPointSize(8);
@@ -237,9 +232,7 @@ void SelFoto::Confirm() {
     for (int slot = 0; slot < PhotoSelection::kSlots; ++slot) {
       if (notes_[slot]->hasFocus()) NoteLeft(slot);
     }
-    for (const auto& write : selection_.Confirm(model_.PhotoPaths, model_.PhotoNotes)) {
-      settings_.write(write.key, write.value);
-    }
+    settings_.write(selection_.Confirm(model_.PhotoPaths, model_.PhotoNotes));
   }
   accept();
 }

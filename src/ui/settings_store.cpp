@@ -26,6 +26,19 @@ QSettings OpenStore() {
                    QString::fromLatin1(SettingsStore::kApplication));
 }
 
+// The text stored under `key` in the open group, or nothing when the key is
+// missing or holds no text.
+std::optional<QString> StoredText(const QSettings& settings, const QString& key) {
+  const QVariant value = settings.value(key);
+  if (!value.isValid()) return std::nullopt;
+  // Everything this program writes is a QString. A value edited by hand may
+  // hold an unquoted comma, which the INI reader turns into a list.
+  if (value.typeId() == QMetaType::QStringList)
+    return value.toStringList().join(QStringLiteral(", "));
+  if (!value.canConvert<QString>()) return std::nullopt;
+  return value.toString();
+}
+
 }  // namespace
 
 QString SettingsStore::SectionFromProgramFile(const QString& programFile) {
@@ -55,25 +68,29 @@ QString SettingsStore::FilePath() { return OpenStore().fileName(); }
 QString SettingsStore::read(const QString& key, const QString& fallback) const {
   QSettings settings = OpenStore();
   settings.beginGroup(section_);
-  const QVariant value = settings.value(key);
-  if (!value.isValid()) return fallback;
-  // Everything this program writes is a QString. A value edited by hand may
-  // hold an unquoted comma, which the INI reader turns into a list.
-  if (value.typeId() == QMetaType::QStringList)
-    return value.toStringList().join(QStringLiteral(", "));
-  if (!value.canConvert<QString>()) return fallback;
-  return value.toString();
+  return StoredText(settings, key).value_or(fallback);
 }
 
 bool SettingsStore::write(const QString& key, const QString& text) {
+  const SettingsWrite one{key, text};
+  return write(std::span(&one, 1));
+}
+
+bool SettingsStore::write(std::span<const SettingsWrite> writes) {
   QSettings settings = OpenStore();
   settings.beginGroup(section_);
-  settings.setValue(key, text);
+  bool changed = false;
+  for (const SettingsWrite& w : writes) {
+    if (StoredText(settings, w.key) == w.value) continue;
+    settings.setValue(w.key, w.value);
+    changed = true;
+  }
+  if (!changed) return true;
   settings.sync();
   // A FormatError (the file was malformed when read) counts as a failure as
   // well: success is claimed only when nothing went wrong.
   const bool ok = settings.status() == QSettings::NoError;
-  if (!ok) ++failures_;
+  if (!ok) failures_ += static_cast<int>(writes.size());
   return ok;
 }
 
@@ -88,14 +105,14 @@ bool SettingsStore::deleteSection() {
 
 SettingsStore::VersionOutcome SettingsStore::applyVersion() {
   VersionOutcome outcome;
-  outcome.storedVersion = read(QString::fromLatin1(keys::Versione), QStringLiteral("0"));
+  outcome.storedVersion = read(keys::Versione, QStringLiteral("0"));
   const std::optional<std::int64_t> version = ParseInt64(outcome.storedVersion);
   bool ok = true;
   if (!version || *version < keys::kOldestKeptVersion) {
     outcome.sectionDiscarded = true;
     ok = deleteSection();
   }
-  ok = write(QString::fromLatin1(keys::Versione), FormatInt(keys::kCurrentVersion)) && ok;
+  ok = write(keys::Versione, FormatInt(keys::kCurrentVersion)) && ok;
   outcome.stamped = ok;
   return outcome;
 }

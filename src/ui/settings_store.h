@@ -8,6 +8,12 @@
 // what another copy wrote, and a write merges into the file key by key
 // (the last write of a key wins).
 //
+// Every write that changes the file costs a rewrite of it, flushed to the
+// disk (milliseconds each). The window rewrites keys with the values they
+// already hold at every rebuild and confirmation, so a write that would not
+// change the stored text leaves the file alone, and several keys written
+// together reach the file in one rewrite.
+//
 // Failures are never fatal and never shown: a read that fails gives the
 // default, and a failing write or delete is reported through its return
 // value (and failureCount()), leaving the caller's in-memory choice in force.
@@ -15,7 +21,15 @@
 
 #include <QString>
 
+#include <span>
+
 namespace orsalimbra::ui {
+
+// One key and the text to store under it.
+struct SettingsWrite {
+  QString key;
+  QString value;
+};
 
 class SettingsStore {
  public:
@@ -47,14 +61,18 @@ class SettingsStore {
   // list ("a, b") comes back as the whole text.
   QString read(const QString& key, const QString& fallback) const;
   // Stores `text` under `key`, creating the section when missing. True when
-  // the value reached the file.
+  // the file holds the value afterwards.
   bool write(const QString& key, const QString& text);
+  // Stores every value, in order, in one rewrite of the file. True when the
+  // file holds them all afterwards.
+  bool write(std::span<const SettingsWrite> writes);
   // Removes the section with all its keys. True when the file no longer
   // holds the section, which includes a section that never existed; false
   // when the file could not be read or written.
   bool deleteSection();
 
-  // Number of writes and deletes so far that did not reach the file.
+  // Number of keys written and sections deleted so far that did not reach
+  // the file.
   int failureCount() const { return failures_; }
 
   struct VersionOutcome {

@@ -8,13 +8,12 @@
 namespace orsalimbra::ui {
 namespace {
 
-QString Key(const char* name) { return QString::fromLatin1(name); }
-
 // Stores the converted value into `field` only when the conversion works.
 template <typename T, typename Parse>
 void ReadInto(const SettingsStore& store, const char* key, const char* fallback, Parse parse,
               T& field) {
-  if (const std::optional<T> value = parse(store.read(Key(key), QString::fromLatin1(fallback)))) {
+  if (const std::optional<T> value =
+          parse(store.read(QString::fromLatin1(key), QString::fromLatin1(fallback)))) {
     field = *value;
   }
 }
@@ -36,13 +35,13 @@ std::optional<int> StoredChoices::coverStyle() const { return ParseInt(CoverStyl
 StoredChoices ReadStoredChoices(const SettingsStore& store, StoredChoices previous) {
   StoredChoices c = std::move(previous);
   ReadInto(store, keys::Lingua, "0", ParseInt, c.LanguageIndex);
-  c.LayoutType = store.read(Key(keys::Tipo), QStringLiteral("1"));
-  c.TitleColour = store.read(Key(keys::ColoreTitolo), FormatColour(render::Rgb(255, 210, 30)));
-  c.TitleFont = store.read(Key(keys::TitoloFont), QStringLiteral("Arial"));
+  c.LayoutType = store.read(keys::Tipo, QStringLiteral("1"));
+  c.TitleColour = store.read(keys::ColoreTitolo, FormatColour(render::Rgb(255, 210, 30)));
+  c.TitleFont = store.read(keys::TitoloFont, QStringLiteral("Arial"));
   ReadInto(store, keys::TitoloBold, "True", ParseBool, c.TitleBold);
   ReadInto(store, keys::TitoloItalic, "True", ParseBool, c.TitleItalic);
-  c.MoonStyle = store.read(Key(keys::Luna), QStringLiteral("1"));
-  c.CoverStyle = store.read(Key(keys::Copertina), QStringLiteral("1"));
+  c.MoonStyle = store.read(keys::Luna, QStringLiteral("1"));
+  c.CoverStyle = store.read(keys::Copertina, QStringLiteral("1"));
   ReadInto(store, keys::OrdInv, "0", ParseInt16, c.OrdInv);
   ReadInto(store, keys::Ombra, "True", ParseBool, c.TitleShadow);
   ReadInto(store, keys::RegFoto, "False", ParseBool, c.UserPhotosSet);

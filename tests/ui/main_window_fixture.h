@@ -27,6 +27,7 @@
 #include "ui/form1.h"
 #include "ui/layout_button.h"
 #include "ui/spin_buttons.h"
+#include "ui_test_support.h"
 
 namespace orsalimbra::ui::testing {
 
@@ -65,10 +66,8 @@ class MainWindowTest : public ::testing::Test {
 
   // A picture file in the program folder.
   QString Picture(const QString& name, QColor colour) {
-    QImage image(120, 90, QImage::Format_RGB32);
-    image.fill(colour);
     const QString path = program_ + QLatin1Char('/') + name;
-    EXPECT_TRUE(image.save(path, "PNG"));
+    EXPECT_TRUE(test_support::WritePicture(path, colour, QSize(120, 90)));
     return path;
   }
 
@@ -77,8 +76,7 @@ class MainWindowTest : public ::testing::Test {
   void UseNewSettingsFolder() {
     settingsFolder_ = root_.filePath(QStringLiteral("settings%1").arg(settingsRuns_++));
     ASSERT_TRUE(QDir().mkpath(settingsFolder_ + QStringLiteral("/Nerb")));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsFolder_));
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_);
+    test_support::UseSettingsFolder(settingsFolder_);
   }
   QString IniPath() const { return settingsFolder_ + QStringLiteral("/Nerb/Nerb.ini"); }
 

@@ -39,10 +39,8 @@ class SelFotoTest : public ::testing::Test {
   }
 
   QString MakePicture(const char* name, Qt::GlobalColor colour) {
-    QImage image(64, 48, QImage::Format_RGB32);
-    image.fill(colour);
     const QString path = folder_.filePath(QString::fromLatin1(name));
-    EXPECT_TRUE(image.save(path, "JPG"));
+    EXPECT_TRUE(test_support::WritePicture(path, colour, QSize(64, 48), "JPG"));
     return path;
   }
 

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include "ui/settings_keys.h"
 #include "ui/settings_store.h"
 #include "ui/stored_choices.h"
+#include "ui_test_support.h"
 
 namespace {
 
@@ -33,8 +35,7 @@ class SettingsStoreTest : public ::testing::Test {
   void UseNewFolder() {
     folder_ = root_.filePath(QStringLiteral("run%1").arg(runs_++));
     ASSERT_TRUE(QDir().mkpath(folder_));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder_));
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder_);
+    test_support::UseSettingsFolder(folder_);
   }
   QString IniPath() const { return folder_ + QStringLiteral("/Nerb/Nerb.ini"); }
 
@@ -316,6 +317,37 @@ TEST_F(SettingsStoreTest, TwoCopiesShareTheSectionAndTheLastWriteOfAKeyWins) {
   EXPECT_EQ(c.MoonStyle, "4");
   EXPECT_EQ(c.CoverStyle, "2");
   EXPECT_FALSE(c.TitleShadow);
+}
+
+// Each rewrite of the file is flushed to the disk; the window rewrites keys
+// with their own values at every rebuild and confirmation.
+TEST_F(SettingsStoreTest, UnchangedValuesLeaveTheFileAloneAndABatchStoresEveryKey) {
+  // The file is replaced whole at each rewrite, so a rewrite shows as a new inode.
+  const auto inode = [this] {
+    struct stat info {};
+    return ::stat(QFile::encodeName(IniPath()).constData(), &info) == 0 ? info.st_ino : 0;
+  };
+  SettingsStore store(QStringLiteral("Mycal"));
+  store.applyVersion();
+  const std::vector<SettingsWrite> pictures = {{K("Foto01"), QStringLiteral("/foto/a.jpg")},
+                                               {K("Nota01"), QString()},
+                                               {K("Foto02"), QStringLiteral("/foto/b.jpg")}};
+  ASSERT_TRUE(store.write(pictures));
+  const auto written = inode();
+  ASSERT_NE(written, 0u);
+  EXPECT_TRUE(store.write(K("Foto01"), QStringLiteral("/foto/a.jpg")));
+  EXPECT_TRUE(store.write(pictures));
+  EXPECT_TRUE(store.write(K(keys::Versione), QStringLiteral("3")));
+  EXPECT_EQ(inode(), written);
+
+  EXPECT_TRUE(store.write(K("Nota01"), QStringLiteral("neve")));
+  EXPECT_NE(inode(), written);
+  Restart();
+  const SettingsStore again(QStringLiteral("Mycal"));
+  EXPECT_EQ(again.read(K("Foto01"), QString()), "/foto/a.jpg");
+  EXPECT_EQ(again.read(K("Nota01"), QString()), "neve");
+  EXPECT_EQ(again.read(K("Foto02"), QString()), "/foto/b.jpg");
+  EXPECT_EQ(store.failureCount(), 0);
 }
 
 }  // namespace

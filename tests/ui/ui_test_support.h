@@ -1,26 +1,31 @@
 // Helpers shared by the window tests: a private settings location, file
-// contents, and a way to make a folder read-only even for root.
+// contents, pictures, and a way to make a folder read-only even for root.
 #pragma once
 
 #include <sys/fsuid.h>
 #include <unistd.h>
 
 #include <QByteArray>
+#include <QColor>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QSettings>
 #include <QString>
 #include <QTemporaryDir>
 
 namespace orsalimbra::ui::test_support {
 
+// Points the per-user settings (and Qt's INI files of the user) at `folder`.
+inline void UseSettingsFolder(const QString& folder) {
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder));
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+}
+
 // Points the per-user settings at a fresh folder for the life of the object.
 class TempSettings {
  public:
-  TempSettings() {
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir_.path()));
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path());
-  }
+  TempSettings() { UseSettingsFolder(dir_.path()); }
   const QTemporaryDir& dir() const { return dir_; }
 
  private:
@@ -35,6 +40,14 @@ inline QByteArray ReadFile(const QString& path) {
 inline bool WriteFile(const QString& path, const QByteArray& bytes) {
   QFile file(path);
   return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Writes a picture of one colour; `format` as Qt names it ("PNG", "JPG").
+inline bool WritePicture(const QString& path, QColor colour, QSize size = QSize(64, 48),
+                         const char* format = "PNG") {
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(colour);
+  return image.save(path, format);
 }
 
 inline QStringList FileNames(const QString& folder) {

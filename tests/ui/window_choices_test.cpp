@@ -11,6 +11,7 @@
 #include "ui/picture_slot.h"
 #include "ui/printer_metrics.h"
 #include "ui/year_entry.h"
+#include "ui_test_support.h"
 
 namespace orsalimbra::ui {
 namespace {
@@ -109,10 +110,8 @@ TEST(PrinterMetricsTest, WithoutAPrinterAnA4PdfPageIsMeasured) {
 class PictureSlotTest : public ::testing::Test {
  protected:
   QString Picture(const char* name, QColor colour, QSize size = QSize(64, 48)) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
     const QString path = dir_.filePath(QString::fromLatin1(name));
-    EXPECT_TRUE(image.save(path, "PNG"));
+    EXPECT_TRUE(test_support::WritePicture(path, colour, size));
     return path;
   }
   QTemporaryDir dir_;
