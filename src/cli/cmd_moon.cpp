@@ -59,10 +59,6 @@ int Run(const std::vector<std::string>& args) {
        {&table.NewMoons, &table.FirstQuarters, &table.FullMoons, &table.LastQuarters}) {
     for (const std::string& slot : *slots) std::printf("%s\n", slot.c_str());
   }
-  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-    std::fprintf(stderr, "orsalimbra-cli %s: cannot write the table\n", kName);
-    return kExitFailure;
-  }
   return kExitOk;
 }
 
