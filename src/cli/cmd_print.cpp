@@ -6,13 +6,13 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QUuid>
-#include <charconv>
 #include <cstdio>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "cli/arguments.h"
 #include "cli/command.h"
 #include "core/moon_phases.h"
 #include "core/time_base.h"
@@ -52,17 +52,6 @@ struct Options {
   std::optional<std::string> folder, section;
   QPageSize paper = QPageSize(QPageSize::A4);
 };
-
-// A whole decimal number, optionally signed, and nothing else.
-std::optional<int> WholeNumber(const std::string& text) {
-  std::string_view digits = text;
-  if (digits.size() > 1 && digits.front() == '+') digits.remove_prefix(1);
-  int value = 0;
-  const char* end = digits.data() + digits.size();
-  auto [stop, error] = std::from_chars(digits.data(), end, value);
-  if (digits.empty() || error != std::errc{} || stop != end) return std::nullopt;
-  return value;
-}
 
 std::optional<QPageSize> Paper(const std::string& name) {
   static const std::map<std::string, QPageSize::PageSizeId> papers{
@@ -117,7 +106,7 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
       error = setCommand(render::PrintCommand::HalfYear, render::kCoverOnly, arg);
     } else if (arg == "--month" || arg == "--half") {
       const std::string* v = value();
-      const int n = v ? WholeNumber(*v).value_or(0) : 0;
+      const int n = v ? WholeNumberArgument(*v).value_or(0) : 0;
       if (arg == "--month") {
         if (n < 1 || n > 12) return std::string("--month needs a month from 1 to 12");
         error = setCommand(render::PrintCommand::Month, n - 1, arg);
@@ -131,7 +120,7 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
       error = setFlag(o.localTime, arg == "--local-time", arg);
     } else if (const auto it = ranged.find(arg); it != ranged.end()) {
       const std::string* v = value();
-      const std::optional<int> n = v ? WholeNumber(*v) : std::nullopt;
+      const std::optional<int> n = v ? WholeNumberArgument(*v) : std::nullopt;
       const Ranged& r = it->second;
       if (!n || *n < r.low || *n > r.high) {
         return arg + " needs a whole number from " + std::to_string(r.low) + " to " +
