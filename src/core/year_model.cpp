@@ -44,18 +44,6 @@ std::string_view Characters(std::string_view text, std::size_t from,
   return count == std::string_view::npos ? text : text.substr(0, OffsetOfCharacter(text, count));
 }
 
-// `value` with at least `width` digits, zero-padded, the sign in front.
-std::string Padded(int value, std::size_t width) {
-  std::string text = std::to_string(value < 0 ? -static_cast<long long>(value) : value);
-  if (text.size() < width) text.insert(0, width - text.size(), '0');
-  if (value < 0) text.insert(0, 1, '-');
-  return text;
-}
-
-std::string YearText(int year) { return Padded(year, 4); }
-
-std::string TwoDigits(int k) { return Padded(k, 2); }
-
 constexpr std::string_view kDegreeSign = "\u00b0";
 
 // One reading of the data file into the year model. It keeps the reader state
@@ -198,7 +186,7 @@ class DataFileLoad {
     switch (rule_) {
       case HolidayRule::FixedDate: {
         const auto fixed = [&](int y) {
-          return Stored() ? std::string(key_) + "/" + YearText(y) : "";
+          return Stored() ? std::string(key_) + "/" + Padded(y, 4) : "";
         };
         SetHoliday(fixed(year));
         const std::string_view month = Characters(key_, 3);
@@ -251,8 +239,8 @@ class DataFileLoad {
     const int k = keyNumber_;
     model_.PhotoPaths[k] = path;
     model_.PhotoNotes[k] = note;
-    load_.settingsWrites.push_back({"Foto" + TwoDigits(k), std::move(path)});
-    load_.settingsWrites.push_back({"Nota" + TwoDigits(k), std::string(note)});
+    load_.settingsWrites.push_back({"Foto" + Padded(k, 2), std::move(path)});
+    load_.settingsWrites.push_back({"Nota" + Padded(k, 2), std::string(note)});
   }
 
   const YearInputs& inputs_;

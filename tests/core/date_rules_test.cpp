@@ -10,6 +10,15 @@ using namespace orsalimbra::core;
 
 namespace {
 
+TEST(MonthLengths, FebruaryFollowsTheGregorianLeapRule) {
+  EXPECT_EQ(MonthLengthsOf(2024)[2], 29);
+  EXPECT_EQ(MonthLengthsOf(2100)[2], 28);
+  EXPECT_EQ(MonthLengthsOf(2000)[2], 29);
+  EXPECT_EQ(MonthLengthsOf(2026)[2], 28);
+  EXPECT_EQ(MonthLengthsOf(2026)[0], 0);
+  EXPECT_EQ(MonthLengthsOf(2026)[12], 31);
+}
+
 struct DivCase {
   int a, b, expected;
 };
