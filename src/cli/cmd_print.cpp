@@ -18,6 +18,7 @@
 #include "core/time_base.h"
 #include "core/year_model.h"
 #include "render/cover_page.h"
+#include "render/cover_preview.h"
 #include "render/qt_pdf_export.h"
 #include "render/scale_colour.h"
 #include "ui/program_folder.h"
@@ -224,8 +225,11 @@ int Export(const Options& o) {
   render::PrintChoices& c = inputs.choices;
   c.LayoutType = layout;
   c.CoverStyle = o.coverStyle.value_or(stored.coverStyle().value_or(render::kCoverNone));
-  // The cover miniature gives up the picture-only style without a picture.
-  if (c.CoverStyle >= render::kCoverPictureOnly && !inputs.year.HasCoverPhoto) c.CoverStyle = 0;
+  // The window's cover miniature gives up the picture-only style when the
+  // cover picture is gone; the same rule here, not a copy of it.
+  if (render::PlanCoverPreview(c.CoverStyle, layout, inputs.year.HasCoverPhoto).styleBecomesNone) {
+    c.CoverStyle = render::kCoverNone;
+  }
   c.OrdInv = o.reverse.value_or(stored.OrdInv == 1);
   c.titleLook.TitleColour = stored.titleColour().value_or(render::Rgb(255, 210, 30));
   c.titleLook.TitleShadowColour = render::ScaleColour(c.titleLook.TitleColour, 0.5);
