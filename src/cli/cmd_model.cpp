@@ -1,11 +1,9 @@
 // orsalimbra-cli model: the year model that a data file gives for a year and
 // a list entry, as one JSON object, for people who write data files.
+#include <QDir>
+#include <QFileInfo>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -13,30 +11,11 @@
 #include "cli/command.h"
 #include "cli/json_writer.h"
 #include "core/year_model.h"
+#include "ui/year_inputs.h"
 
 namespace orsalimbra::cli {
 
 namespace {
-
-namespace fs = std::filesystem;
-
-// The file's bytes, or nothing when it cannot be read (as the program treats
-// a data file it cannot open).
-std::optional<std::string> ReadFile(const std::string& path) {
-  std::error_code error;
-  if (fs::is_directory(path, error)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  return std::move(bytes).str();
-}
-
-std::string WithoutTrailingSeparators(std::string folder) {
-  while (!folder.empty() && folder.back() == '/') folder.pop_back();
-  return folder;
-}
 
 template <typename Container>
 void Strings(JsonWriter& json, const char* key, const Container& values) {
@@ -89,12 +68,13 @@ std::string ModelJson(const core::YearLoad& load) {
 int RunModel(const std::vector<std::string>& args) {
   std::optional<std::string> file, year, folder;
   core::YearModel start;  // the state of the program's first run
-  core::YearInputs inputs;
+  int layout = core::kLayoutWeekly;
+  bool userPhotosSet = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     const bool hasValue = i + 1 < args.size();
     if (arg == "--user-photos") {
-      inputs.userPhotosSet = true;
+      userPhotosSet = true;
     } else if (arg == "--year" || arg == "--entry" || arg == "--layout" || arg == "--folder") {
       if (!hasValue) return UsageError("model", arg + " needs a value");
       const std::string& value = args[++i];
@@ -105,7 +85,7 @@ int RunModel(const std::vector<std::string>& args) {
       } else {
         const auto number = NumberArgument(value);
         if (!number) return UsageError("model", arg + " needs a number, not '" + value + "'");
-        (arg == "--entry" ? start.LanguageIndex : inputs.layoutType) = *number;
+        (arg == "--entry" ? start.LanguageIndex : layout) = *number;
       }
     } else if (arg.size() > 1 && arg.rfind("--", 0) == 0) {
       return UsageError("model", "unknown option '" + arg + "'");
@@ -118,16 +98,12 @@ int RunModel(const std::vector<std::string>& args) {
   if (!file) return UsageError("model", "FILE is missing");
   if (!year) return UsageError("model", "--year is missing");
 
-  std::error_code error;
-  const fs::path absolute = fs::absolute(*file, error);
-  inputs.fileBytes = ReadFile(*file);
-  inputs.yearText = *year;
-  inputs.programFolder = WithoutTrailingSeparators(
-      folder ? *folder : (error ? fs::path(*file) : absolute).parent_path().string());
-  inputs.fileExists = [](const std::string& path) {
-    std::error_code e;
-    return fs::is_regular_file(path, e);
-  };
+  // Read as the window reads its data file and looks for pictures.
+  const QString dataFile = QString::fromStdString(*file);
+  const QString programFolder = folder ? QDir(QString::fromStdString(*folder)).absolutePath()
+                                       : QFileInfo(dataFile).absolutePath();
+  const core::YearInputs inputs = ui::ReadYearInputs(
+      dataFile, programFolder, QString::fromStdString(*year), layout, userPhotosSet);
   const std::string text = ModelJson(core::LoadYearData(start, inputs));
   std::printf("%s\n", text.c_str());
   return kExitOk;

@@ -2,12 +2,12 @@
 // of a month, one slot a line (new moons, first quarters, full moons, last
 // quarters, four slots each; an empty line for an empty slot). GMT unless a
 // local offset is given.
-#include <charconv>
 #include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "cli/arguments.h"
 #include "cli/command.h"
 #include "core/moon_phases.h"
 
@@ -17,17 +17,6 @@ namespace {
 
 constexpr const char* kName = "moon";
 
-// A whole decimal number, optionally signed, and nothing else.
-std::optional<int> ParseInt(const std::string& text) {
-  std::string_view digits = text;
-  if (digits.size() > 1 && digits.front() == '+') digits.remove_prefix(1);
-  int value = 0;
-  const char* end = digits.data() + digits.size();
-  auto [stop, error] = std::from_chars(digits.data(), end, value);
-  if (digits.empty() || error != std::errc{} || stop != end) return std::nullopt;
-  return value;
-}
-
 int Run(const std::vector<std::string>& args) {
   std::vector<std::string> positional;
   std::optional<int> offset;
@@ -35,21 +24,21 @@ int Run(const std::vector<std::string>& args) {
     if (args[i] == "--local") {
       if (offset) return UsageError(kName, "--local given twice");
       if (i + 1 >= args.size()) return UsageError(kName, "--local needs an offset in hours");
-      offset = ParseInt(args[++i]);
+      offset = WholeNumberArgument(args[++i]);
       if (!offset || *offset < -core::kMaxUtcOffsetHours || *offset > core::kMaxUtcOffsetHours)
         return UsageError(kName,
                           "the offset must be whole hours from -24 to 24, not '" + args[i] + "'");
-    } else if (args[i].size() > 1 && args[i][0] == '-' && !ParseInt(args[i])) {
+    } else if (args[i].size() > 1 && args[i][0] == '-' && !WholeNumberArgument(args[i])) {
       return UsageError(kName, "unknown option '" + args[i] + "'");
     } else {
       positional.push_back(args[i]);
     }
   }
   if (positional.size() != 2) return UsageError(kName, "expected MONTH and YEAR");
-  const auto month = ParseInt(positional[0]);
+  const auto month = WholeNumberArgument(positional[0]);
   if (!month || *month < 1 || *month > 12)
     return UsageError(kName, "MONTH must be 1 to 12, not '" + positional[0] + "'");
-  const auto year = ParseInt(positional[1]);
+  const auto year = WholeNumberArgument(positional[1]);
   if (!year || *year < core::kMinMoonYear || *year > core::kMaxMoonYear)
     return UsageError(kName, "YEAR must be 1 to 9999, not '" + positional[1] + "'");
 
@@ -58,10 +47,6 @@ int Run(const std::vector<std::string>& args) {
   for (const auto* slots :
        {&table.NewMoons, &table.FirstQuarters, &table.FullMoons, &table.LastQuarters}) {
     for (const std::string& slot : *slots) std::printf("%s\n", slot.c_str());
-  }
-  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-    std::fprintf(stderr, "orsalimbra-cli %s: cannot write the table\n", kName);
-    return kExitFailure;
   }
   return kExitOk;
 }

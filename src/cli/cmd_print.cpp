@@ -6,18 +6,19 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QUuid>
-#include <charconv>
 #include <cstdio>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "cli/arguments.h"
 #include "cli/command.h"
 #include "core/moon_phases.h"
 #include "core/time_base.h"
 #include "core/year_model.h"
 #include "render/cover_page.h"
+#include "render/cover_preview.h"
 #include "render/qt_pdf_export.h"
 #include "render/scale_colour.h"
 #include "ui/program_folder.h"
@@ -52,17 +53,6 @@ struct Options {
   std::optional<std::string> folder, section;
   QPageSize paper = QPageSize(QPageSize::A4);
 };
-
-// A whole decimal number, optionally signed, and nothing else.
-std::optional<int> WholeNumber(const std::string& text) {
-  std::string_view digits = text;
-  if (digits.size() > 1 && digits.front() == '+') digits.remove_prefix(1);
-  int value = 0;
-  const char* end = digits.data() + digits.size();
-  auto [stop, error] = std::from_chars(digits.data(), end, value);
-  if (digits.empty() || error != std::errc{} || stop != end) return std::nullopt;
-  return value;
-}
 
 std::optional<QPageSize> Paper(const std::string& name) {
   static const std::map<std::string, QPageSize::PageSizeId> papers{
@@ -117,7 +107,7 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
       error = setCommand(render::PrintCommand::HalfYear, render::kCoverOnly, arg);
     } else if (arg == "--month" || arg == "--half") {
       const std::string* v = value();
-      const int n = v ? WholeNumber(*v).value_or(0) : 0;
+      const int n = v ? WholeNumberArgument(*v).value_or(0) : 0;
       if (arg == "--month") {
         if (n < 1 || n > 12) return std::string("--month needs a month from 1 to 12");
         error = setCommand(render::PrintCommand::Month, n - 1, arg);
@@ -131,7 +121,7 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
       error = setFlag(o.localTime, arg == "--local-time", arg);
     } else if (const auto it = ranged.find(arg); it != ranged.end()) {
       const std::string* v = value();
-      const std::optional<int> n = v ? WholeNumber(*v) : std::nullopt;
+      const std::optional<int> n = v ? WholeNumberArgument(*v) : std::nullopt;
       const Ranged& r = it->second;
       if (!n || *n < r.low || *n > r.high) {
         return arg + " needs a whole number from " + std::to_string(r.low) + " to " +
@@ -235,8 +225,11 @@ int Export(const Options& o) {
   render::PrintChoices& c = inputs.choices;
   c.LayoutType = layout;
   c.CoverStyle = o.coverStyle.value_or(stored.coverStyle().value_or(render::kCoverNone));
-  // The cover miniature gives up the picture-only style without a picture.
-  if (c.CoverStyle >= render::kCoverPictureOnly && !inputs.year.HasCoverPhoto) c.CoverStyle = 0;
+  // The window's cover miniature gives up the picture-only style when the
+  // cover picture is gone; the same rule here, not a copy of it.
+  if (render::PlanCoverPreview(c.CoverStyle, layout, inputs.year.HasCoverPhoto).styleBecomesNone) {
+    c.CoverStyle = render::kCoverNone;
+  }
   c.OrdInv = o.reverse.value_or(stored.OrdInv == 1);
   c.titleLook.TitleColour = stored.titleColour().value_or(render::Rgb(255, 210, 30));
   c.titleLook.TitleShadowColour = render::ScaleColour(c.titleLook.TitleColour, 0.5);

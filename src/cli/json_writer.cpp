@@ -2,41 +2,9 @@
 
 #include <cstdio>
 
+#include "core/utf8.h"
+
 namespace orsalimbra::cli {
-
-namespace {
-
-// Length of the valid UTF-8 sequence at the start of `s` (not empty), 0 when
-// it is none (RFC 3629: no overlong forms, surrogates or code points above
-// U+10FFFF).
-std::size_t Utf8Length(std::string_view s) {
-  const auto at = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-  const unsigned char lead = at(0);
-  if (lead < 0x80) return 1;
-  std::size_t length = 0;
-  unsigned char low = 0x80, high = 0xBF;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  } else {
-    return 0;
-  }
-  if (s.size() < length) return 0;
-  if (at(1) < low || at(1) > high) return 0;
-  for (std::size_t i = 2; i < length; ++i) {
-    if (at(i) < 0x80 || at(i) > 0xBF) return 0;
-  }
-  return length;
-}
-
-}  // namespace
 
 void JsonWriter::BeforeValue() {
   if (afterKey_) {
@@ -115,14 +83,9 @@ void JsonWriter::Quoted(std::string_view value) {
   while (i < value.size()) {
     const unsigned char c = static_cast<unsigned char>(value[i]);
     if (c >= 0x80) {
-      const std::size_t length = Utf8Length(value.substr(i));
-      if (length == 0) {
-        text_ += "\xEF\xBF\xBD";
-        ++i;
-      } else {
-        text_.append(value.substr(i, length));
-        i += length;
-      }
+      const core::Utf8Character u = core::DecodeUtf8(value.substr(i));
+      text_.append(u.malformed ? std::string_view("\xEF\xBF\xBD") : value.substr(i, u.length));
+      i += u.length;
       continue;
     }
     switch (c) {

@@ -16,7 +16,7 @@ class JsonWriter {
   JsonWriter& EndArray();
   // The name of the next member of the current object.
   JsonWriter& Key(std::string_view name);
-  // A string value; bytes that are no UTF-8 are written as U+FFFD.
+  // A string value; each malformed UTF-8 sequence is written as one U+FFFD.
   JsonWriter& String(std::string_view value);
   JsonWriter& Number(long long value);
   JsonWriter& Bool(bool value);

@@ -14,12 +14,24 @@ std::map<std::string, Command>& Registry() {
   return commands;
 }
 
-int PrintUsage() {
-  std::fprintf(stderr, "usage: orsalimbra-cli COMMAND [ARGUMENTS]\ncommands:\n");
+bool IsHelp(const std::string& arg) { return arg == "--help" || arg == "-h" || arg == "help"; }
+
+// The list of commands, on `out`.
+void PrintUsage(std::FILE* out) {
+  std::fprintf(out, "usage: orsalimbra-cli COMMAND [ARGUMENTS]\ncommands:\n");
   for (const auto& [name, command] : Registry()) {
-    std::fprintf(stderr, "  orsalimbra-cli %s %s\n", name.c_str(), command.usage);
+    std::fprintf(out, "  orsalimbra-cli %s %s\n", name.c_str(), command.usage);
   }
-  return kExitUsage;
+}
+
+// A command's result stands only if what it printed reached standard output
+// (a full disk or a closed pipe must not pass for success).
+int Finished(const char* command, int status) {
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    std::fprintf(stderr, "orsalimbra-cli %s: cannot write to standard output\n", command);
+    return status == kExitOk ? kExitFailure : status;
+  }
+  return status;
 }
 }  // namespace
 
@@ -41,12 +53,25 @@ int UsageError(const std::string& command, const std::string& message) {
 
 int main(int argc, char** argv) {
   using namespace orsalimbra::cli;
-  if (argc < 2) return PrintUsage();
-  auto it = Registry().find(argv[1]);
+  if (argc < 2) {
+    PrintUsage(stderr);
+    return kExitUsage;
+  }
+  const std::string name = argv[1];
+  if (IsHelp(name)) {
+    PrintUsage(stdout);
+    return Finished("help", kExitOk);
+  }
+  auto it = Registry().find(name);
   if (it == Registry().end()) {
     std::fprintf(stderr, "orsalimbra-cli: unknown command '%s'\n", argv[1]);
-    return PrintUsage();
+    PrintUsage(stderr);
+    return kExitUsage;
   }
-  std::vector<std::string> args(argv + 2, argv + argc);
-  return it->second.run(args);
+  const std::vector<std::string> args(argv + 2, argv + argc);
+  if (args.size() == 1 && IsHelp(args[0])) {
+    std::printf("usage: orsalimbra-cli %s %s\n", it->second.name, it->second.usage);
+    return Finished(it->second.name, kExitOk);
+  }
+  return Finished(it->second.name, it->second.run(args));
 }

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/date_text.h"
+
 namespace orsalimbra::core {
 
 namespace {
@@ -41,19 +43,15 @@ class Int16 {
 
 bool IsGregorianLeap(long long y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 
-// `value` with at least `width` digits, zero-padded; a minus sign goes in
-// front of the padded digits ("-05").
-std::string Padded(long long value, int width) {
-  std::string digits = std::to_string(value < 0 ? -value : value);
-  if (static_cast<int>(digits.size()) < width) digits.insert(0, width - digits.size(), '0');
-  return value < 0 ? "-" + digits : digits;
-}
-
-std::string DateTextOf(long long day, long long month, long long year) {
-  return Padded(day, 2) + "/" + Padded(month, 2) + "/" + Padded(year, 4);
-}
-
 }  // namespace
+
+MonthLengths MonthLengthsOf(int year) {
+  MonthLengths days{0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  // The rule itself rather than std::chrono::year, which only covers
+  // -32767..32767: the caller's year may be any int.
+  if (IsGregorianLeap(year)) days[2] = 29;
+  return days;
+}
 
 std::int16_t Div(std::int16_t a, std::int16_t b) {
   if (b == 0) return 0;
@@ -118,7 +116,7 @@ std::optional<std::string> Pasqua(int anno, int offset) {
       }
     }
   }
-  return DateTextOf(d, m, anno);
+  return DateText(d, m, anno);
 }
 
 std::optional<std::string> NthDayMth(int nt, int dd, int mm, int yy, const MonthLengths& lengths) {
@@ -136,7 +134,7 @@ std::optional<std::string> NthDayMth(int nt, int dd, int mm, int yy, const Month
   if (d < wd) d += 7;
   long long result = first + d - wd;
   if (result > lengths[mm]) result -= 7;
-  return DateTextOf(result, mm, yy);
+  return DateText(result, mm, yy);
 }
 
 }  // namespace orsalimbra::core

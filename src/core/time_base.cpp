@@ -41,7 +41,6 @@ bool TimeBaseState::Click() {
   if (busy_) return false;
   useLocalTime_ = !useLocalTime_;
   if (hooks_.storeLocalTime) hooks_.storeLocalTime(SettingText(useLocalTime_));
-  busy_ = false;
   ShowTimeBase();
   return true;
 }

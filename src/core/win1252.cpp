@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/utf8.h"
+
 namespace orsalimbra::core {
 
 namespace {
@@ -43,48 +45,6 @@ std::optional<unsigned char> ByteOf(char32_t c) {
   return std::nullopt;
 }
 
-struct Decoded {
-  char32_t character;  // U+FFFD when malformed
-  std::size_t length;  // bytes consumed, at least 1
-  bool malformed;
-};
-
-// One UTF-8 character at the start of `text` (not empty). A malformed
-// sequence consumes its maximal valid prefix (at least one byte), as Unicode
-// recommends for replacement, so that each problem is reported once.
-Decoded DecodeUtf8(std::string_view text) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(0);
-  if (lead < 0x80) return {lead, 1, false};
-  std::size_t length = 0;
-  char32_t c = 0;
-  unsigned char low = 0x80, high = 0xBF;  // range of the second byte
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-    c = lead & 0x1F;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    c = lead & 0x0F;
-    if (lead == 0xE0) low = 0xA0;   // no overlong forms
-    if (lead == 0xED) high = 0x9F;  // no surrogates
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    c = lead & 0x07;
-    if (lead == 0xF0) low = 0x90;   // no overlong forms
-    if (lead == 0xF4) high = 0x8F;  // nothing above U+10FFFF
-  } else {
-    return {0xFFFD, 1, true};
-  }
-  for (std::size_t i = 1; i < length; ++i) {
-    if (i >= text.size()) return {0xFFFD, i, true};
-    const unsigned char b = byte(i);
-    const unsigned char lo = i == 1 ? low : 0x80, hi = i == 1 ? high : 0xBF;
-    if (b < lo || b > hi) return {0xFFFD, i, true};
-    c = (c << 6) | (b & 0x3F);
-  }
-  return {c, length, false};
-}
-
 }  // namespace
 
 std::string DecodeWin1252(std::string_view bytes) {
@@ -111,7 +71,7 @@ EncodeResult EncodeWin1252(std::string_view text) {
   std::size_t line = 1, column = 1;
   std::size_t i = 0;
   while (i < text.size()) {
-    const Decoded d = DecodeUtf8(text.substr(i));
+    const Utf8Character d = DecodeUtf8(text.substr(i));
     const auto b = d.malformed ? std::nullopt : ByteOf(d.character);
     if (b) {
       result.bytes += static_cast<char>(*b);

@@ -27,14 +27,24 @@ Section SectionOf(const std::string& name) {
   return Section::Other;
 }
 
+// Whether a byte of UTF-8 text begins a character (is no continuation byte).
+bool StartsCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }
+
 // Byte offset of character `index` (from 0) of UTF-8 `text`, or its size when
 // the text is shorter.
 std::size_t OffsetOfCharacter(std::string_view text, std::size_t index) {
   std::size_t i = 0;
   for (; i < text.size(); ++i) {
-    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && index-- == 0) return i;
+    if (StartsCharacter(text[i]) && index-- == 0) return i;
   }
   return i;
+}
+
+// `text` without its last character (of however many bytes).
+std::string_view WithoutLastCharacter(std::string_view text) {
+  std::size_t end = text.size();
+  while (end > 0 && !StartsCharacter(text[end - 1])) --end;
+  return text.substr(0, end > 0 ? end - 1 : 0);
 }
 
 // Characters `from` .. `from + count - 1` (from 0) of UTF-8 text.
@@ -43,18 +53,6 @@ std::string_view Characters(std::string_view text, std::size_t from,
   text = text.substr(OffsetOfCharacter(text, from));
   return count == std::string_view::npos ? text : text.substr(0, OffsetOfCharacter(text, count));
 }
-
-// `value` with at least `width` digits, zero-padded, the sign in front.
-std::string Padded(int value, std::size_t width) {
-  std::string text = std::to_string(value < 0 ? -static_cast<long long>(value) : value);
-  if (text.size() < width) text.insert(0, width - text.size(), '0');
-  if (value < 0) text.insert(0, 1, '-');
-  return text;
-}
-
-std::string YearText(int year) { return Padded(year, 4); }
-
-std::string TwoDigits(int k) { return Padded(k, 2); }
 
 constexpr std::string_view kDegreeSign = "\u00b0";
 
@@ -180,51 +178,45 @@ class DataFileLoad {
     if (count_ == model_.LanguageIndex) model_.CurrentTitle = title;
   }
 
-  void SetHoliday(std::string date) {
-    if (h_ >= 1 && h_ <= kMaxStoredHolidays) model_.HolidayDates[h_ - 1] = std::move(date);
+  // Only the first kMaxStoredHolidays entries hold a date and a name.
+  bool Stored() const { return h_ <= kMaxStoredHolidays; }
+  void SetHolidayDate(int year) {
+    if (Stored()) model_.HolidayDates[h_ - 1] = HolidayDate(year);
   }
   void NameHolidayAndAdvance(std::string_view name) {
-    if (h_ >= 1 && h_ <= kMaxStoredHolidays) model_.HolidayNames[h_ - 1] = name;
+    if (Stored()) model_.HolidayNames[h_ - 1] = name;
     if (h_ < INT_MAX) ++h_;
   }
-  bool Stored() const { return h_ <= kMaxStoredHolidays; }
 
-  // Stores holiday entry h for the current key, and for the semester layout
-  // also the next year's January or the previous year's December copy that
-  // its pages show.
-  void AddHoliday(std::string_view name) {
-    const int year = model_.CalendarYear;
-    const bool semester = inputs_.layoutType == kLayoutSemester;
+  // The date of the current key's holiday in `year`; empty when the rule
+  // gives none.
+  std::string HolidayDate(int year) const {
     switch (rule_) {
-      case HolidayRule::FixedDate: {
-        const auto fixed = [&](int y) {
-          return Stored() ? std::string(key_) + "/" + YearText(y) : "";
-        };
-        SetHoliday(fixed(year));
-        const std::string_view month = Characters(key_, 3);
-        if (semester && (month == "01" || month == "12")) {
-          NameHolidayAndAdvance(name);
-          SetHoliday(fixed(month == "01" ? year + 1 : year - 1));
-        }
-        break;
-      }
+      case HolidayRule::FixedDate:
+        return std::string(key_) + "/" + Padded(year, 4);
       case HolidayRule::EasterOffset:
-        if (Stored()) SetHoliday(Pasqua(year, keyNumber_).value_or(""));
-        break;
+        return Pasqua(year, keyNumber_).value_or("");
       case HolidayRule::NthWeekday: {
         const int weekday = LeadingNumber(Characters(key_, 2, 1)).value_or(0);
-        const std::string_view monthText = Characters(key_, 4);
-        const int month = LeadingNumber(monthText).value_or(0);
-        const auto nth = [&](int y) {
-          return Stored() ? NthDayMth(keyNumber_, weekday, month, y, MonthLengthsOf(y)).value_or("")
-                          : "";
-        };
-        SetHoliday(nth(year));
-        if (semester && (monthText == "01" || monthText == "12")) {
-          NameHolidayAndAdvance(name);
-          SetHoliday(nth(monthText == "01" ? year + 1 : year - 1));
-        }
-        break;
+        const int month = LeadingNumber(Characters(key_, 4)).value_or(0);
+        return NthDayMth(keyNumber_, weekday, month, year, MonthLengthsOf(year)).value_or("");
+      }
+    }
+    return {};
+  }
+
+  // Stores holiday entry h for the current key. The semester pages also show
+  // December of the year before and January of the year after, so there a
+  // fixed date or an n-th weekday of January or December gets a second entry
+  // for that year.
+  void AddHoliday(std::string_view name) {
+    const int year = model_.CalendarYear;
+    SetHolidayDate(year);
+    if (inputs_.layoutType == kLayoutSemester && rule_ != HolidayRule::EasterOffset) {
+      const std::string_view month = Characters(key_, rule_ == HolidayRule::FixedDate ? 3 : 4);
+      if (month == "01" || month == "12") {
+        NameHolidayAndAdvance(name);
+        SetHolidayDate(month == "01" ? year + 1 : year - 1);
       }
     }
     NameHolidayAndAdvance(name);
@@ -237,13 +229,9 @@ class DataFileLoad {
     reader.ClearDataLine();
     if (keyNumber_ < 0 || keyNumber_ > 12) return;
     if (!note.empty() && note.front() == '"') {
-      // Without its first and last characters; a lone quote leaves nothing.
-      const std::size_t chars = [&] {
-        std::size_t n = 0;
-        for (const char c : note) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-        return n;
-      }();
-      note = chars < 2 ? std::string_view() : Characters(note, 1, chars - 2);
+      // Without the opening quote and the last character, whatever it is; a
+      // lone quote leaves nothing.
+      note = WithoutLastCharacter(note.substr(1));
     }
     const bool fullPath = name.find_first_of("\\/") != std::string_view::npos;
     std::string path =
@@ -251,8 +239,8 @@ class DataFileLoad {
     const int k = keyNumber_;
     model_.PhotoPaths[k] = path;
     model_.PhotoNotes[k] = note;
-    load_.settingsWrites.push_back({"Foto" + TwoDigits(k), std::move(path)});
-    load_.settingsWrites.push_back({"Nota" + TwoDigits(k), std::string(note)});
+    load_.settingsWrites.push_back({"Foto" + Padded(k, 2), std::move(path)});
+    load_.settingsWrites.push_back({"Nota" + Padded(k, 2), std::string(note)});
   }
 
   const YearInputs& inputs_;

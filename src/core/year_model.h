@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/date_rules.h"
+#include "core/date_text.h"
 
 namespace orsalimbra::core {
 
@@ -101,8 +102,5 @@ YearLoad LoadYearData(const YearModel& previous, const YearInputs& inputs);
 // The year of a year box text: after trimming spaces, a whole number from 100
 // to 9999 written with digits only; empty for any other text.
 std::optional<int> YearOfText(std::string_view text);
-
-// "dd/mm/yyyy" of a date.
-std::string DateText(const std::chrono::year_month_day& date);
 
 }  // namespace orsalimbra::core

@@ -1,7 +1,14 @@
 # Runs orsalimbra-cli and checks its exit status and its standard output.
 #   -DCLI=<program> -DARGS=<;-list> -DEXPECT_STATUS=<n> -DEXPECT_OUTPUT=<regex>
-execute_process(COMMAND ${CLI} ${ARGS}
-                RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+#   [-DSTDOUT=<file to send standard output to instead; EXPECT_OUTPUT then
+#   matches standard error>]
+if(DEFINED STDOUT)
+  execute_process(COMMAND ${CLI} ${ARGS} OUTPUT_FILE ${STDOUT}
+                  RESULT_VARIABLE status ERROR_VARIABLE output)
+else()
+  execute_process(COMMAND ${CLI} ${ARGS}
+                  RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+endif()
 if(NOT status EQUAL EXPECT_STATUS)
   message(FATAL_ERROR "exit status ${status} instead of ${EXPECT_STATUS}\n${output}${errors}")
 endif()

@@ -5,10 +5,20 @@
 #include <string>
 
 #include "core/date_rules.h"
+#include "reference_easter.h"
 
 using namespace orsalimbra::core;
 
 namespace {
+
+TEST(MonthLengths, FebruaryFollowsTheGregorianLeapRule) {
+  EXPECT_EQ(MonthLengthsOf(2024)[2], 29);
+  EXPECT_EQ(MonthLengthsOf(2100)[2], 28);
+  EXPECT_EQ(MonthLengthsOf(2000)[2], 29);
+  EXPECT_EQ(MonthLengthsOf(2026)[2], 28);
+  EXPECT_EQ(MonthLengthsOf(2026)[0], 0);
+  EXPECT_EQ(MonthLengthsOf(2026)[12], 31);
+}
 
 struct DivCase {
   int a, b, expected;
@@ -63,27 +73,9 @@ TEST(Pasqua, OverflowOfTheSixteenBitArithmeticGivesNoDate) {
   EXPECT_TRUE(Pasqua(-1000, 0));
 }
 
-// Easter by independent methods (Meeus, "Astronomical Algorithms", ch. 8):
-// the Meeus/Jones/Butcher algorithm for the Gregorian calendar and Meeus's
-// Julian algorithm. Returned as "dd/mm/yyyy".
-std::string ReferenceEaster(int y) {
-  int month = 0, day = 0;
-  if (y > 1582) {
-    const int a = y % 19, b = y / 100, c = y % 100, d = b / 4, e = b % 4;
-    const int f = (b + 8) / 25, g = (b - f + 1) / 3;
-    const int h = (19 * a + b - d - g + 15) % 30;
-    const int i = c / 4, k = c % 4;
-    const int l = (32 + 2 * e + 2 * i - h - k) % 7;
-    const int m = (a + 11 * h + 22 * l) / 451;
-    month = (h + l - 7 * m + 114) / 31;
-    day = (h + l - 7 * m + 114) % 31 + 1;
-  } else {
-    const int a = y % 4, b = y % 7, c = y % 19;
-    const int d = (19 * c + 15) % 30;
-    const int e = (2 * a + 4 * b - d + 34) % 7;
-    month = (d + e + 114) / 31;
-    day = (d + e + 114) % 31 + 1;
-  }
+// "dd/mm/yyyy" of the reference Easter Sunday of `y`.
+std::string ReferenceEasterText(int y) {
+  const auto [month, day] = orsalimbra::testing::ReferenceEaster(y);
   char text[16];
   std::snprintf(text, sizeof text, "%02d/%02d/%04d", day, month, y);
   return text;
@@ -93,7 +85,7 @@ TEST(Pasqua, AgreesWithAnIndependentComputusForEveryYear) {
   int mismatches = 0;
   for (int y = 1; y <= 9999; ++y) {
     const auto easter = Pasqua(y, 0);
-    const std::string expected = ReferenceEaster(y);
+    const std::string expected = ReferenceEasterText(y);
     if (easter.value_or("overflow") != expected && ++mismatches <= 10) {
       ADD_FAILURE() << "year " << y << ": " << easter.value_or("overflow") << " instead of "
                     << expected;
