@@ -5,7 +5,6 @@
 #include <QDate>
 #include <QDir>
 #include <QGuiApplication>
-#include <QUuid>
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -20,9 +19,7 @@
 #include "render/cover_page.h"
 #include "render/cover_preview.h"
 #include "render/qt_pdf_export.h"
-#include "render/scale_colour.h"
 #include "ui/program_folder.h"
-#include "ui/settings_codec.h"
 #include "ui/settings_keys.h"
 #include "ui/settings_store.h"
 #include "ui/stored_choices.h"
@@ -167,12 +164,9 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
 ui::StoredChoices ReadChoices(const QString& section, bool& old) {
   const ui::SettingsStore store(section);
   const QString stamp = store.read(QString::fromLatin1(ui::keys::Versione), QString());
-  const std::optional<std::int64_t> version = ui::ParseInt64(stamp);
-  old = !stamp.isEmpty() && (!version || *version < ui::keys::kOldestKeptVersion);
-  if (version && *version >= ui::keys::kOldestKeptVersion) return ui::ReadStoredChoices(store);
-  // A group nobody writes: every key reads as its default.
-  return ui::ReadStoredChoices(
-      ui::SettingsStore(section + "/" + QUuid::createUuid().toString(QUuid::Id128)));
+  const bool kept = ui::SettingsStore::KeepsVersion(stamp);
+  old = !stamp.isEmpty() && !kept;
+  return kept ? ui::ReadStoredChoices(store) : ui::DefaultChoices();
 }
 
 int Fail(const std::string& message) {
@@ -231,18 +225,9 @@ int Export(const Options& o) {
     c.CoverStyle = render::kCoverNone;
   }
   c.OrdInv = o.reverse.value_or(stored.OrdInv == 1);
-  c.titleLook.TitleColour = stored.titleColour().value_or(render::Rgb(255, 210, 30));
-  c.titleLook.TitleShadowColour = render::ScaleColour(c.titleLook.TitleColour, 0.5);
-  c.titleLook.TitleFont = stored.TitleFont.toStdString();
-  c.titleLook.TitleBold = stored.TitleBold;
-  c.titleLook.TitleItalic = stored.TitleItalic;
-  c.titleLook.TitleShadow = stored.TitleShadow;
-  // As the window reads it: an empty style shows no moon, any other text
-  // that is no number is a style outside the table (no moon either).
-  if (o.moonStyle) {
-    c.moonLook = render::MoonLookFor(*o.moonStyle);
-  } else if (!stored.MoonStyle.trimmed().isEmpty()) {
-    c.moonLook = render::MoonLookFor(stored.moonStyle().value_or(0));
+  c.titleLook = stored.titleLook();
+  if (const std::optional<int> moonStyle = o.moonStyle ? o.moonStyle : stored.moonStyleShown()) {
+    c.moonLook = render::MoonLookFor(*moonStyle);
   }
   c.timeBase.UseLocalTime = o.localTime.value_or(stored.UseLocalTime);
   c.timeBase.UtcOffsetHours = o.utcOffset.value_or(core::UtcOffsetFromBias(ui::TimeZoneBias()));

@@ -17,7 +17,6 @@
 #include <vector>
 
 #include "render/credits.h"
-#include "render/scale_colour.h"
 #include "ui/clickable_label.h"
 #include "ui/enter_moves_focus.h"
 #include "ui/layout_button.h"
@@ -236,21 +235,10 @@ void Form1::Start() {
   year_.LanguageIndex = choices.LanguageIndex;
   const int layout = choices.layoutCode();
   LayoutType = layout == core::kLayoutInvalid ? std::nullopt : std::optional<int>(layout);
-  // A colour that cannot be read as one keeps the usual title colour.
-  titleLook_.TitleColour = choices.titleColour().value_or(render::Rgb(255, 210, 30));
-  titleLook_.TitleFont = choices.TitleFont.toStdString();
-  titleLook_.TitleBold = choices.TitleBold;
-  titleLook_.TitleItalic = choices.TitleItalic;
-  // An empty moon style means nothing to show; any other text that is no
-  // number is a style outside the table, which shows as style 0.
-  if (choices.MoonStyle.trimmed().isEmpty()) {
-    MoonStyle.reset();
-  } else {
-    MoonStyle = choices.moonStyle().value_or(0);
-  }
+  titleLook_ = choices.titleLook();
+  MoonStyle = choices.moonStyleShown();
   CoverStyle = choices.coverStyle().value_or(0);
   if (choices.OrdInv == 0 || choices.OrdInv == 1) OrdInv->setChecked(choices.OrdInv == 1);
-  titleLook_.TitleShadow = choices.TitleShadow;
   UserPhotosSet = choices.UserPhotosSet;
   timeBase_.SetUseLocalTime(choices.UseLocalTime);
   timeBase_.ShowTimeBase();
@@ -258,7 +246,6 @@ void Form1::Start() {
     year_.PhotoPaths[page] = choices.PhotoPaths[page].toStdString();
     year_.PhotoNotes[page] = choices.PhotoNotes[page].toStdString();
   }
-  titleLook_.TitleShadowColour = render::ScaleColour(titleLook_.TitleColour, 0.5);
   colours_ = render::PageColours{};
   moonLook_.MoonLineColour = render::kRed;
   moonLook_.MoonFillColour = render::kWhite;

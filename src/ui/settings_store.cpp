@@ -6,6 +6,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <utility>
 
@@ -103,12 +104,17 @@ bool SettingsStore::deleteSection() {
   return ok;
 }
 
+bool SettingsStore::KeepsVersion(const QString& storedVersion) {
+  bool isNumber = false;
+  const double version = storedVersion.trimmed().toDouble(&isNumber);
+  return isNumber && std::isfinite(version) && version >= keys::kOldestKeptVersion;
+}
+
 SettingsStore::VersionOutcome SettingsStore::applyVersion() {
   VersionOutcome outcome;
   outcome.storedVersion = read(keys::Versione, QStringLiteral("0"));
-  const std::optional<std::int64_t> version = ParseInt64(outcome.storedVersion);
   bool ok = true;
-  if (!version || *version < keys::kOldestKeptVersion) {
+  if (!KeepsVersion(outcome.storedVersion)) {
     outcome.sectionDiscarded = true;
     ok = deleteSection();
   }

@@ -84,6 +84,10 @@ class SettingsStore {
   // "Versione" is below 2 or not a number (including a first run, where the
   // key is missing) is discarded; then the section is stamped "3".
   VersionOutcome applyVersion();
+  // Whether a section stamped `storedVersion` is of a format the program
+  // keeps: any decimal number from 2 up ("2.5" included). A missing stamp,
+  // text that is no number, or an older number means it is discarded.
+  static bool KeepsVersion(const QString& storedVersion);
 
  private:
   QString section_;

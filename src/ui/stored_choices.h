@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "render/colour.h"
+#include "render/page_context.h"
 #include "ui/settings_keys.h"
 #include "ui/settings_store.h"
 
@@ -50,6 +51,13 @@ struct StoredChoices {
   std::optional<render::Colour> titleColour() const;
   // The numeric moon and cover styles, or nullopt when not a number.
   std::optional<int> moonStyle() const;
+  // The moon style as the window takes it: an empty text means no style is
+  // set (nothing happens), any other text that is no number is a style
+  // outside the table, shown as style 0.
+  std::optional<int> moonStyleShown() const;
+  // The title look: a colour text that is no colour keeps the usual title
+  // colour; the shadow is that colour at half intensity.
+  render::TitleLook titleLook() const;
   std::optional<int> coverStyle() const;
 };
 
@@ -57,6 +65,8 @@ struct StoredChoices {
 // the result. Call it after SettingsStore::applyVersion(). Missing keys give
 // their defaults; values that do not convert keep the field of `previous`.
 StoredChoices ReadStoredChoices(const SettingsStore& store, StoredChoices previous = {});
+// The choices of a first run: every key at its default.
+StoredChoices DefaultChoices();
 
 // The editor's font size ("FontSize", default 9), or `previous` when the
 // stored text is not an integer. Not range-checked: the editor bounds it.

@@ -111,7 +111,8 @@ struct VersionCase {
 TEST_F(SettingsStoreTest, SectionsBelowVersion2OrWithoutANumberAreDiscardedOthersKept) {
   const VersionCase cases[] = {{"2", true},  {"3", true},  {"10", true},
                                {"1", false}, {"0", false}, {"-4", false},
-                               {"x", false}, {"", false},  {"2.5", false}};
+                               {"x", false}, {"", false},  {"2.5", true},
+                               {"1.5", false}, {"nan", false}};
   for (const VersionCase& c : cases) {
     SCOPED_TRACE(c.stored);
     Seed(QByteArray("[Mycal]\nVersione=") + c.stored +
