@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <optional>
 #include <vector>
 
 #include "ui/data_file_text.h"
@@ -21,11 +22,15 @@ namespace orsalimbra::ui {
 
 namespace {
 
-// Contents of a file, or nothing when it cannot be read.
-QByteArray ReadAll(const QString& path) {
+// Contents of a file: empty for a missing file, nothing when a file that
+// exists cannot be read whole.
+std::optional<QByteArray> ReadAll(const QString& path) {
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.readAll();
+  if (!file.exists()) return QByteArray();
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) return std::nullopt;
+  return bytes;
 }
 
 void DefaultWarn(QWidget* parent, const QString& text) {
@@ -95,10 +100,18 @@ Config::Config(const ProgramFiles& files, int entryCount, SettingsStore& setting
   resize(860, 600);
 
   ApplyFont();
-  const QByteArray bytes = ReadAll(files_.dataFile);
-  text_->setPlainText(FillColumns(SplitFileLines(DecodeDataFile(bytes)), entryCount));
+  const std::optional<QByteArray> bytes = ReadAll(files_.dataFile);
+  text_->setPlainText(
+      FillColumns(SplitFileLines(DecodeDataFile(bytes.value_or(QByteArray()))), entryCount));
   text_->moveCursor(QTextCursor::Start);
   text_->setFocus();
+  if (!bytes) {
+    // The user would otherwise take the empty text for the file's content.
+    hooks_.warn(this, QStringLiteral("Il file dei dati \"%1\" esiste ma non si può leggere: il "
+                                     "testo mostrato è vuoto. Salvando, il file attuale diventa "
+                                     "la versione precedente.")
+                          .arg(files_.dataFile));
+  }
 }
 
 QPushButton* Config::AddButton(const char* name, const QString& caption, const QString& toolTip) {
@@ -180,14 +193,14 @@ void Config::Enlarge() {
 }
 
 void Config::RollBack() {
-  const QByteArray bytes = ReadAll(files_.backupFile);
-  if (!bytes.isEmpty()) {
+  const std::optional<QByteArray> bytes = ReadAll(files_.backupFile);
+  if (bytes && !bytes->isEmpty()) {
     // Shown as stored, without filling; one step of undo brings the edited
     // text back.
     QTextCursor cursor(text_->document());
     cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
-    cursor.insertText(ToEditorText(DecodeDataFile(bytes)));
+    cursor.insertText(ToEditorText(DecodeDataFile(*bytes)));
     cursor.endEditBlock();
     text_->moveCursor(QTextCursor::Start);
   }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -211,6 +212,16 @@ TEST_F(ConfigTest, RollBackWithoutABackupChangesNothing) {
   Button(*window, "SalvaKey")->click();
   EXPECT_EQ(ReadFile(files_.dataFile), "typed");
   EXPECT_EQ(ReadFile(files_.backupFile), "");
+}
+
+TEST_F(ConfigTest, ADataFileThatCannotBeReadIsToldNotShownAsEmpty) {
+  // A folder in the data file's place exists but cannot be read as a file.
+  ASSERT_TRUE(QDir().mkpath(files_.dataFile));
+  auto window = Open(2);
+  EXPECT_TRUE(Text(*window)->toPlainText().isEmpty());
+  ASSERT_EQ(warnings_.size(), 1);
+  EXPECT_TRUE(warnings_[0].contains(QStringLiteral("non si può leggere")))
+      << warnings_[0].toStdString();
 }
 
 TEST_F(ConfigTest, ATextWindows1252CannotHoldIsNotSaved) {
