@@ -153,9 +153,10 @@ void SetUpPdf(QPrinter& printer, const QString& path) {
 class RectSurface : public render::QtSurface {
  public:
   using QtSurface::QtSurface;
-  void PaintPicture(const render::Picture& picture, double x, double y, double width,
+  bool PaintPicture(const render::Picture& picture, double x, double y, double width,
                     double height) override {
     rects.emplace_back(QString::fromStdString(picture.path), QRectF(x, y, width, height));
+    return true;
   }
   std::vector<std::pair<QString, QRectF>> rects;
 };

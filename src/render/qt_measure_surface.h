@@ -32,8 +32,9 @@ class QtMeasureSurface : public Surface {
   double TextWidth(std::string_view text) override;
   double TextHeight(std::string_view text) override;
   std::optional<Picture> LoadPicture(const std::string& path) override;
-  // Drawing does nothing.
-  void PaintPicture(const Picture&, double, double, double, double) override {}
+  // Drawing does nothing; a picture counts as painted, so that a page laid
+  // out here is laid out as on paper.
+  bool PaintPicture(const Picture&, double, double, double, double) override { return true; }
   bool NewPage() override;
   bool EndDoc() override { return true; }
   void Cls() override;

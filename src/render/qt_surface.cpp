@@ -194,9 +194,9 @@ std::optional<Picture> QtSurface::LoadPicture(const std::string& path) {
   return LoadPictureFile(path);
 }
 
-void QtSurface::PaintPicture(const Picture& picture, double x, double y, double width,
+bool QtSurface::PaintPicture(const Picture& picture, double x, double y, double width,
                              double height) {
-  if (!Drawing() || !(width > 0) || !(height > 0)) return;
+  if (!Drawing() || !(width > 0) || !(height > 0)) return false;
   const auto pixels = [](double twips, double dpi) {
     return static_cast<int>(
         std::min(std::ceil(twips * dpi / kTwipsPerInch), kMaxPictureSidePixels));
@@ -204,8 +204,9 @@ void QtSurface::PaintPicture(const Picture& picture, double x, double y, double 
   const QImage image =
       DecodePicture(QString::fromStdString(picture.path),
                     QSize(pixels(width, pictureDpiX_), pixels(height, pictureDpiY_)));
-  if (image.isNull()) return;
+  if (image.isNull()) return false;
   painter_.drawImage(QRectF(x, y, width, height), image);
+  return true;
 }
 
 bool QtSurface::NewPage() {

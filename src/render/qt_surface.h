@@ -52,7 +52,7 @@ class QtSurface : public Surface {
   double TextHeight(std::string_view text) override;
 
   std::optional<Picture> LoadPicture(const std::string& path) override;
-  void PaintPicture(const Picture& picture, double x, double y, double width,
+  bool PaintPicture(const Picture& picture, double x, double y, double width,
                     double height) override;
 
   // On a printer, the next sheet. An image or a pixmap holds one page: it is

@@ -23,9 +23,9 @@ std::optional<Picture> RecordingSurface::LoadPicture(const std::string& path) {
   return it->second;
 }
 
-void RecordingSurface::PaintPicture(const Picture& picture, double x, double y, double width,
+bool RecordingSurface::PaintPicture(const Picture& picture, double x, double y, double width,
                                     double height) {
-  if (undecodable_.count(picture.path) != 0) return;
+  if (undecodable_.count(picture.path) != 0) return false;
   Op op = stateOp(Kind::Picture);
   op.text = picture.path;
   op.x = x;
@@ -33,6 +33,7 @@ void RecordingSurface::PaintPicture(const Picture& picture, double x, double y, 
   op.x2 = width;
   op.y2 = height;
   ops_.push_back(op);
+  return true;
 }
 
 bool RecordingSurface::NewPage() {

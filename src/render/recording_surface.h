@@ -42,7 +42,7 @@ class RecordingSurface : public Surface {
   double TextHeight(std::string_view text) override;
 
   std::optional<Picture> LoadPicture(const std::string& path) override;
-  void PaintPicture(const Picture& picture, double x, double y, double width,
+  bool PaintPicture(const Picture& picture, double x, double y, double width,
                     double height) override;
   bool NewPage() override;
   bool EndDoc() override;
