@@ -13,7 +13,9 @@ double CharacterCount(std::string_view text) {
 }
 }  // namespace
 
-double RecordingSurface::TextWidth(std::string_view text) { return CharacterCount(text) * FontSize * 10; }
+double RecordingSurface::TextWidth(std::string_view text) {
+  return CharacterCount(text) * FontSize * 10;
+}
 
 double RecordingSurface::TextHeight(std::string_view) { return FontSize * 24; }
 

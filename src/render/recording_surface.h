@@ -18,10 +18,10 @@ class RecordingSurface : public Surface {
 
   struct Op {
     Kind kind = Kind::Text;
-    int page = 0;  // pages counted from 0
-    std::string text;  // Text: the text; Picture: the path
-    double x = 0, y = 0;            // Text/Picture: top-left; Line: start; Circle: centre
-    double x2 = 0, y2 = 0;          // Line: end; Picture: width and height
+    int page = 0;           // pages counted from 0
+    std::string text;       // Text: the text; Picture: the path
+    double x = 0, y = 0;    // Text/Picture: top-left; Line: start; Circle: centre
+    double x2 = 0, y2 = 0;  // Line: end; Picture: width and height
     double radius = 0;
     std::optional<double> start, end;  // Circle: as given
     std::string fontName;
