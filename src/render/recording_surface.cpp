@@ -52,7 +52,6 @@ bool RecordingSurface::NewPage() {
 
 bool RecordingSurface::EndDoc() {
   ops_.push_back(stateOp(Kind::EndDoc));
-  ended_ = true;
   return !Failed();
 }
 

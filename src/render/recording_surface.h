@@ -63,7 +63,6 @@ class RecordingSurface : public Surface {
   // The texts drawn, in order.
   std::vector<std::string> texts() const;
   int page() const { return page_; }
-  bool ended() const { return ended_; }
   void clear() { ops_.clear(); }
 
  protected:
@@ -82,7 +81,6 @@ class RecordingSurface : public Surface {
   std::vector<Op> ops_;
   int page_ = 0;
   std::optional<int> failPage_;
-  bool ended_ = false;
 };
 
 }  // namespace orsalimbra::render
