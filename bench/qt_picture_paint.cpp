@@ -59,8 +59,9 @@ bool ThroughSurface(const QString& picture, const QString& pdf) {
   const auto loaded = surface.LoadPicture(picture.toStdString());
   if (!loaded) return false;
   const QRectF r = HalfPage(surface.ScaleWidth(), surface.ScaleHeight());
-  surface.PaintPicture(*loaded, r.x(), r.y(), r.width(), r.height());
-  return surface.EndDoc();
+  // A picture that painted nothing would make a fast, small and worthless run.
+  const bool painted = surface.PaintPicture(*loaded, r.x(), r.y(), r.width(), r.height());
+  return surface.EndDoc() && painted;
 }
 
 bool AtFullSize(const QString& picture, const QString& pdf) {
@@ -85,13 +86,13 @@ struct Figures {
 
 using Paint = bool (*)(const QString& picture, const QString& pdf);
 
-// One run of `paint`, folded into the figures.
 double CpuSeconds() {
   timespec t{};
   clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
   return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
 
+// One run of `paint`, folded into the figures.
 void Measure(Paint paint, const QString& picture, const QString& pdf, Figures& f) {
   const double cpuStart = CpuSeconds();
   const auto start = std::chrono::steady_clock::now();

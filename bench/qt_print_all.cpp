@@ -153,9 +153,10 @@ void SetUpPdf(QPrinter& printer, const QString& path) {
 class RectSurface : public render::QtSurface {
  public:
   using QtSurface::QtSurface;
-  void PaintPicture(const render::Picture& picture, double x, double y, double width,
+  bool PaintPicture(const render::Picture& picture, double x, double y, double width,
                     double height) override {
     rects.emplace_back(QString::fromStdString(picture.path), QRectF(x, y, width, height));
+    return true;
   }
   std::vector<std::pair<QString, QRectF>> rects;
 };
@@ -205,15 +206,24 @@ struct Measured {
   bool ok = true;
 };
 
-Measured PrintAll(const QString& folder, const QString& pdf) {
+// Wall and processor time of `work`, which tells whether it succeeded.
+template <typename Work>
+Measured Timed(Work work) {
   Measured m;
   const double cpu = CpuSeconds();
   const auto start = std::chrono::steady_clock::now();
-  const render::PrintResult result =
-      render::ExportPdf({pdf}, Inputs(folder), render::PrintCommand::All);
+  m.ok = work();
   m.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   m.cpu = CpuSeconds() - cpu;
-  m.ok = result.status == render::PrintStatus::Printed && result.pages == 14;
+  return m;
+}
+
+Measured PrintAll(const QString& folder, const QString& pdf) {
+  render::PrintResult result;
+  Measured m = Timed([&] {
+    result = render::ExportPdf({pdf}, Inputs(folder), render::PrintCommand::All);
+    return result.status == render::PrintStatus::Printed && result.pages == 14;
+  });
   if (!m.ok) std::fprintf(stderr, "print-all: %s\n", result.failure.c_str());
   m.bytes = QFileInfo(pdf).size();
   return m;
@@ -221,40 +231,34 @@ Measured PrintAll(const QString& folder, const QString& pdf) {
 
 Measured Floor(const QString& folder, const QString& pdf) {
   const auto rects = PictureRects(folder, pdf);
-  Measured m;
-  m.ok = rects.size() == kPictures;
-  const double cpu = CpuSeconds();
-  const auto start = std::chrono::steady_clock::now();
-  for (const auto& [path, rect] : rects) {
-    m.ok = !render::DecodePicture(path, Pixels(rect)).isNull() && m.ok;
-  }
-  m.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  m.cpu = CpuSeconds() - cpu;
+  Measured m = Timed([&] {
+    bool ok = true;
+    for (const auto& [path, rect] : rects) {
+      ok = !render::DecodePicture(path, Pixels(rect)).isNull() && ok;
+    }
+    return ok;
+  });
+  m.ok = m.ok && rects.size() == kPictures;
   return m;
 }
 
 Measured FullSize(const QString& folder, const QString& pdf) {
   const auto rects = PictureRects(folder, pdf);
-  Measured m;
-  m.ok = rects.size() == kPictures;
-  const double cpu = CpuSeconds();
-  const auto start = std::chrono::steady_clock::now();
-  {
+  Measured m = Timed([&] {
     QPrinter printer(QPrinter::HighResolution);
     SetUpPdf(printer, pdf);
     QPainter painter;
-    m.ok = painter.begin(&printer) && m.ok;
+    bool ok = painter.begin(&printer);
     painter.scale(printer.logicalDpiX() / 1440.0, printer.logicalDpiY() / 1440.0);
-    for (std::size_t i = 0; i < rects.size() && m.ok; ++i) {
-      if (i > 0) m.ok = printer.newPage();
+    for (std::size_t i = 0; i < rects.size() && ok; ++i) {
+      if (i > 0) ok = printer.newPage();
       const QImage image(rects[i].first);
-      m.ok = !image.isNull() && m.ok;
+      ok = !image.isNull() && ok;
       painter.drawImage(rects[i].second, image);
     }
-    m.ok = painter.end() && m.ok;
-  }
-  m.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  m.cpu = CpuSeconds() - cpu;
+    return painter.end() && ok;
+  });
+  m.ok = m.ok && rects.size() == kPictures;
   m.bytes = QFileInfo(pdf).size();
   return m;
 }

@@ -49,6 +49,9 @@ void PrintBackCover(PageContext& ctx) {
   Surface& s = ctx.surface;
   s.FontSize = 12;
   s.FontBold = true;
+  // Upright whatever the cover's title left: the note's second line and the
+  // credit line are regular text.
+  s.FontItalic = false;
   s.ForeColor = kBlack;
   s.CurrentY = 0.9 * s.ScaleHeight();
   const std::string& note = ctx.year.PhotoNotes[0];

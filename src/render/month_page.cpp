@@ -46,8 +46,15 @@ void DrawPictureArea(PageContext& ctx, unsigned month) {
   }
   ctx.BoxLeft = IntPart((m.PageWidth - ctx.PictureWidth) / 2);
   ctx.BoxTop = 0;
-  s.PaintPicture(*picture, ctx.BoxLeft, 0, ctx.PictureWidth, ctx.PictureHeight);
+  const bool painted =
+      s.PaintPicture(*picture, ctx.BoxLeft, 0, ctx.PictureWidth, ctx.PictureHeight);
   ctx.LetEventsRun();
+  if (!painted) {
+    // A header that reads over pixels that do not (a file cut short): as
+    // without a picture, rather than a blank of the picture's size.
+    ctx.PictureHeight = s.ScaleHeight() / 2;
+    return;
+  }
 
   const std::string& note = ctx.year.PhotoNotes[month];
   if (!note.empty()) {

@@ -284,7 +284,6 @@ bool PrintJobs::HalfYearJob(Document& doc) {
   s.FontBold = false;
   s.FontItalic = false;
   s.ForeColor = ctx.colours.WeekdayColour;
-  ctx.ColumnInset = 120;
 
   // The year as the year box shows it now (checked before the job started).
   const int year = core::YearOfText(doc.inputs.yearText).value_or(ctx.CalendarYear);

@@ -35,22 +35,27 @@ QSizeF QtMeasureSurface::PrintableTwips(const QPrinter& printer) {
   return printer.pageLayout().paintRect(QPageLayout::Point).size() * 20;
 }
 
-const QFontMetricsF& QtMeasureSurface::Metrics() {
-  FontKey key{FontName.empty() ? std::string(kBaseFontName) : FontName, FontSize, FontBold,
-              FontItalic};
-  if (!metrics_ || !(key == fontKey_)) {
-    metrics_.emplace(TwipFont(key.name, key.size, key.bold, key.italic));
-    fontKey_ = std::move(key);
-  }
+const QFont& TwipFontCache::Font(const Surface& surface) {
+  Key key{surface.FontName.empty() ? std::string(kBaseFontName) : surface.FontName,
+          surface.FontSize, surface.FontBold, surface.FontItalic};
+  if (metrics_ && key == key_) return font_;
+  font_ = TwipFont(key.name, key.size, key.bold, key.italic);
+  metrics_.emplace(font_);
+  key_ = std::move(key);
+  return font_;
+}
+
+const QFontMetricsF& TwipFontCache::Metrics(const Surface& surface) {
+  Font(surface);
   return *metrics_;
 }
 
 double QtMeasureSurface::TextWidth(std::string_view text) {
-  return Metrics().horizontalAdvance(
+  return fonts_.Metrics(*this).horizontalAdvance(
       QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-double QtMeasureSurface::TextHeight(std::string_view) { return Metrics().height(); }
+double QtMeasureSurface::TextHeight(std::string_view) { return fonts_.Metrics(*this).height(); }
 
 std::optional<Picture> QtMeasureSurface::LoadPicture(const std::string& path) {
   return LoadPictureFile(path);

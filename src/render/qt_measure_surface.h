@@ -22,6 +22,26 @@ namespace orsalimbra::render {
 // are the same on every device.
 QFont TwipFont(const std::string& name, double points, bool bold, bool italic);
 
+// The TwipFont of a surface's font state and its metrics, made again only
+// when that state changed since the last call.
+class TwipFontCache {
+ public:
+  const QFont& Font(const Surface& surface);
+  const QFontMetricsF& Metrics(const Surface& surface);
+
+ private:
+  struct Key {
+    std::string name;
+    double size = -1;
+    bool bold = false;
+    bool italic = false;
+    bool operator==(const Key&) const = default;
+  };
+  Key key_;
+  QFont font_;
+  std::optional<QFontMetricsF> metrics_;
+};
+
 class QtMeasureSurface : public Surface {
  public:
   // A page of `pageTwips` (printable width and height).
@@ -32,8 +52,9 @@ class QtMeasureSurface : public Surface {
   double TextWidth(std::string_view text) override;
   double TextHeight(std::string_view text) override;
   std::optional<Picture> LoadPicture(const std::string& path) override;
-  // Drawing does nothing.
-  void PaintPicture(const Picture&, double, double, double, double) override {}
+  // Drawing does nothing; a picture counts as painted, so that a page laid
+  // out here is laid out as on paper.
+  bool PaintPicture(const Picture&, double, double, double, double) override { return true; }
   bool NewPage() override;
   bool EndDoc() override { return true; }
   void Cls() override;
@@ -47,18 +68,8 @@ class QtMeasureSurface : public Surface {
                   std::optional<double>) override {}
 
  private:
-  const QFontMetricsF& Metrics();
-
   QSizeF page_;
-  struct FontKey {
-    std::string name;
-    double size = -1;
-    bool bold = false;
-    bool italic = false;
-    bool operator==(const FontKey&) const = default;
-  };
-  FontKey fontKey_;
-  std::optional<QFontMetricsF> metrics_;
+  TwipFontCache fonts_;
 };
 
 }  // namespace orsalimbra::render

@@ -10,7 +10,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "render/qt_measure_surface.h"
 #include "render/qt_picture.h"
 
 namespace orsalimbra::render {
@@ -44,10 +43,9 @@ double ValidDpi(int dpi) { return dpi > 0 ? dpi : kScreenDpi; }
 }  // namespace
 
 QtSurface::QtSurface(QPrinter* printer) : printer_(printer), paper_(true) {
-  // The printable area in points is exact; inches would round it to 0.01 in.
-  const QRectF area = printer->pageLayout().paintRect(QPageLayout::Point);
-  scaleWidth_ = area.width() * 20;
-  scaleHeight_ = area.height() * 20;
+  const QSizeF area = QtMeasureSurface::PrintableTwips(*printer);
+  scaleWidth_ = area.width();
+  scaleHeight_ = area.height();
   twipsPerLinePixel_ = kTwipsPerInch / kPaperLineDpi;
   if (!painter_.begin(printer)) {
     if (!printer->outputFileName().isEmpty()) {
@@ -109,26 +107,11 @@ void QtSurface::Prepare(double devicePerTwipX, double devicePerTwipY) {
                           QPainter::SmoothPixmapTransform);
 }
 
-const QFont& QtSurface::Font() {
-  FontKey key{FontName.empty() ? std::string(kBaseFontName) : FontName, FontSize, FontBold,
-              FontItalic};
-  if (metrics_ && key == fontKey_) return font_;
-  font_ = TwipFont(key.name, FontSize, FontBold, FontItalic);
-  metrics_.emplace(font_);
-  fontKey_ = std::move(key);
-  return font_;
-}
-
-const QFontMetricsF& QtSurface::Metrics() {
-  Font();
-  return *metrics_;
-}
-
 double QtSurface::TextWidth(std::string_view text) {
-  return Metrics().horizontalAdvance(ToQString(text));
+  return fonts_.Metrics(*this).horizontalAdvance(ToQString(text));
 }
 
-double QtSurface::TextHeight(std::string_view) { return Metrics().height(); }
+double QtSurface::TextHeight(std::string_view) { return fonts_.Metrics(*this).height(); }
 
 QPen QtSurface::Pen(Colour colour) const {
   QPen pen(ToQColor(colour), std::max(DrawWidth, 1) * twipsPerLinePixel_);
@@ -139,10 +122,10 @@ QPen QtSurface::Pen(Colour colour) const {
 
 void QtSurface::DrawText(double x, double y, std::string_view text) {
   if (!Drawing() || text.empty()) return;
-  painter_.setFont(Font());
+  painter_.setFont(fonts_.Font(*this));
   painter_.setPen(ToQColor(ForeColor));
   // drawText places the baseline; the caller gives the top of the line.
-  painter_.drawText(QPointF(x, y + Metrics().ascent()), ToQString(text));
+  painter_.drawText(QPointF(x, y + fonts_.Metrics(*this).ascent()), ToQString(text));
 }
 
 void QtSurface::DrawLine(double x1, double y1, double x2, double y2, Colour colour) {
@@ -194,9 +177,9 @@ std::optional<Picture> QtSurface::LoadPicture(const std::string& path) {
   return LoadPictureFile(path);
 }
 
-void QtSurface::PaintPicture(const Picture& picture, double x, double y, double width,
+bool QtSurface::PaintPicture(const Picture& picture, double x, double y, double width,
                              double height) {
-  if (!Drawing() || !(width > 0) || !(height > 0)) return;
+  if (!Drawing() || !(width > 0) || !(height > 0)) return false;
   const auto pixels = [](double twips, double dpi) {
     return static_cast<int>(
         std::min(std::ceil(twips * dpi / kTwipsPerInch), kMaxPictureSidePixels));
@@ -204,8 +187,9 @@ void QtSurface::PaintPicture(const Picture& picture, double x, double y, double 
   const QImage image =
       DecodePicture(QString::fromStdString(picture.path),
                     QSize(pixels(width, pictureDpiX_), pixels(height, pictureDpiY_)));
-  if (image.isNull()) return;
+  if (image.isNull()) return false;
   painter_.drawImage(QRectF(x, y, width, height), image);
+  return true;
 }
 
 bool QtSurface::NewPage() {

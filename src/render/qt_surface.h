@@ -12,14 +12,12 @@
 // operation does nothing and EndDoc returns false.
 #pragma once
 
-#include <QFont>
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QSizeF>
-#include <QString>
 #include <optional>
 #include <string>
 
+#include "render/qt_measure_surface.h"
 #include "render/surface.h"
 
 class QImage;
@@ -52,7 +50,7 @@ class QtSurface : public Surface {
   double TextHeight(std::string_view text) override;
 
   std::optional<Picture> LoadPicture(const std::string& path) override;
-  void PaintPicture(const Picture& picture, double x, double y, double width,
+  bool PaintPicture(const Picture& picture, double x, double y, double width,
                     double height) override;
 
   // On a printer, the next sheet. An image or a pixmap holds one page: it is
@@ -80,9 +78,6 @@ class QtSurface : public Surface {
   // are the painter's logical units per twip.
   void Prepare(double devicePerTwipX, double devicePerTwipY);
   bool Drawing() const { return painter_.isActive(); }
-  // The current font, rebuilt when the font state changed.
-  const QFont& Font();
-  const QFontMetricsF& Metrics();
   QPen Pen(Colour colour) const;
   void ClearToWhite();
 
@@ -100,17 +95,7 @@ class QtSurface : public Surface {
   // Device pixels per inch that pictures are decoded for.
   double pictureDpiX_ = 96;
   double pictureDpiY_ = 96;
-
-  struct FontKey {
-    std::string name;
-    double size = -1;
-    bool bold = false;
-    bool italic = false;
-    bool operator==(const FontKey&) const = default;
-  };
-  FontKey fontKey_;
-  QFont font_;
-  std::optional<QFontMetricsF> metrics_;
+  TwipFontCache fonts_;
 };
 
 }  // namespace orsalimbra::render

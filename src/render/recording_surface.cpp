@@ -13,7 +13,9 @@ double CharacterCount(std::string_view text) {
 }
 }  // namespace
 
-double RecordingSurface::TextWidth(std::string_view text) { return CharacterCount(text) * FontSize * 10; }
+double RecordingSurface::TextWidth(std::string_view text) {
+  return CharacterCount(text) * FontSize * 10;
+}
 
 double RecordingSurface::TextHeight(std::string_view) { return FontSize * 24; }
 
@@ -23,9 +25,9 @@ std::optional<Picture> RecordingSurface::LoadPicture(const std::string& path) {
   return it->second;
 }
 
-void RecordingSurface::PaintPicture(const Picture& picture, double x, double y, double width,
+bool RecordingSurface::PaintPicture(const Picture& picture, double x, double y, double width,
                                     double height) {
-  if (undecodable_.count(picture.path) != 0) return;
+  if (undecodable_.count(picture.path) != 0) return false;
   Op op = stateOp(Kind::Picture);
   op.text = picture.path;
   op.x = x;
@@ -33,6 +35,7 @@ void RecordingSurface::PaintPicture(const Picture& picture, double x, double y, 
   op.x2 = width;
   op.y2 = height;
   ops_.push_back(op);
+  return true;
 }
 
 bool RecordingSurface::NewPage() {
@@ -49,7 +52,6 @@ bool RecordingSurface::NewPage() {
 
 bool RecordingSurface::EndDoc() {
   ops_.push_back(stateOp(Kind::EndDoc));
-  ended_ = true;
   return !Failed();
 }
 

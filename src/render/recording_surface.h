@@ -18,10 +18,10 @@ class RecordingSurface : public Surface {
 
   struct Op {
     Kind kind = Kind::Text;
-    int page = 0;  // pages counted from 0
-    std::string text;  // Text: the text; Picture: the path
-    double x = 0, y = 0;            // Text/Picture: top-left; Line: start; Circle: centre
-    double x2 = 0, y2 = 0;          // Line: end; Picture: width and height
+    int page = 0;           // pages counted from 0
+    std::string text;       // Text: the text; Picture: the path
+    double x = 0, y = 0;    // Text/Picture: top-left; Line: start; Circle: centre
+    double x2 = 0, y2 = 0;  // Line: end; Picture: width and height
     double radius = 0;
     std::optional<double> start, end;  // Circle: as given
     std::string fontName;
@@ -42,7 +42,7 @@ class RecordingSurface : public Surface {
   double TextHeight(std::string_view text) override;
 
   std::optional<Picture> LoadPicture(const std::string& path) override;
-  void PaintPicture(const Picture& picture, double x, double y, double width,
+  bool PaintPicture(const Picture& picture, double x, double y, double width,
                     double height) override;
   bool NewPage() override;
   bool EndDoc() override;
@@ -63,7 +63,6 @@ class RecordingSurface : public Surface {
   // The texts drawn, in order.
   std::vector<std::string> texts() const;
   int page() const { return page_; }
-  bool ended() const { return ended_; }
   void clear() { ops_.clear(); }
 
  protected:
@@ -82,7 +81,6 @@ class RecordingSurface : public Surface {
   std::vector<Op> ops_;
   int page_ = 0;
   std::optional<int> failPage_;
-  bool ended_ = false;
 };
 
 }  // namespace orsalimbra::render

@@ -60,8 +60,7 @@ bool DrawFittedPicture(PageContext& ctx, const std::string& path) {
   }
   ctx.BoxLeft = IntPart((m.PageWidth - ctx.PictureWidth) / 2);
   ctx.BoxTop = IntPart((m.PageHeight - ctx.PictureHeight) / 2);
-  s.PaintPicture(*picture, ctx.BoxLeft, ctx.BoxTop, ctx.PictureWidth, ctx.PictureHeight);
-  return true;
+  return s.PaintPicture(*picture, ctx.BoxLeft, ctx.BoxTop, ctx.PictureWidth, ctx.PictureHeight);
 }
 
 void PrintSemesterPage(PageContext& ctx) {

@@ -22,7 +22,7 @@ std::string BackgroundPath(const PageContext& ctx, const std::string& name);
 
 // Paints `path` as large as fits on the page keeping its proportions, centred
 // both ways; sets PictureWidth/PictureHeight and BoxLeft/BoxTop. A file that
-// cannot be read paints nothing and returns false.
+// cannot be read or decoded paints nothing and returns false.
 bool DrawFittedPicture(PageContext& ctx, const std::string& path);
 
 // Draws the page of the eight months from ctx.MonthStart (1 December of the

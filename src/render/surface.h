@@ -70,8 +70,8 @@ class Surface {
   // picture this program can read.
   virtual std::optional<Picture> LoadPicture(const std::string& path) = 0;
   // The picture scaled into the rectangle. A picture whose pixels cannot be
-  // decoded paints nothing.
-  virtual void PaintPicture(const Picture& picture, double x, double y, double width,
+  // decoded (a file cut short, say) paints nothing and gives false.
+  virtual bool PaintPicture(const Picture& picture, double x, double y, double width,
                             double height) = 0;
 
   // Ends the page; drawing continues at (0, 0) of a fresh page. False when

@@ -78,6 +78,7 @@ TEST(BackCover, NoteSplitsAtTheFirstBackslash) {
   for (const Row& row : rows) {
     PageFixture f;
     f.year.PhotoNotes[0] = row.note;
+    f.surface.FontItalic = true;  // as an italic cover title leaves it
     PrintBackCover(f.ctx);
     const auto texts = f.surface.opsOf(Kind::Text);
     ASSERT_EQ(texts.size(), row.lines.size() + 1) << row.note;
@@ -85,6 +86,7 @@ TEST(BackCover, NoteSplitsAtTheFirstBackslash) {
     for (std::size_t i = 0; i < row.lines.size(); ++i) {
       EXPECT_EQ(texts[i].text, row.lines[i].text) << row.note;
       EXPECT_EQ(texts[i].bold, row.lines[i].bold) << row.note;
+      EXPECT_FALSE(texts[i].italic) << row.note;
       EXPECT_EQ(texts[i].fontSize, 12) << row.note;
       EXPECT_EQ(texts[i].x, (11000 - 120.0 * row.lines[i].text.size()) / 2) << row.note;
       EXPECT_EQ(texts[i].y, y) << row.note;
@@ -95,6 +97,7 @@ TEST(BackCover, NoteSplitsAtTheFirstBackslash) {
     EXPECT_EQ(credit.text, kCreditLine);
     EXPECT_EQ(credit.fontSize, 9);
     EXPECT_FALSE(credit.bold);
+    EXPECT_FALSE(credit.italic);
     EXPECT_EQ(credit.y, y + 9 * 24) << row.note;
     EXPECT_DOUBLE_EQ(credit.x, (11000 - f.surface.TextWidth(kCreditLine)) / 2);
   }

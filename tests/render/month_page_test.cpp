@@ -256,9 +256,12 @@ TEST(MonthPageHead, AWidePictureSpansThePageWidth) {
 }
 
 TEST(MonthPageHead, AMissingOrUnreadablePictureLeavesHalfThePageEmpty) {
-  for (bool exists : {false, true}) {
-    HeadFixture f;  // the picture is never readable by the surface
-    if (!exists) f.files.clear();
+  enum class File { Missing, Unreadable, Undecodable };
+  for (File file : {File::Missing, File::Unreadable, File::Undecodable}) {
+    HeadFixture f;
+    if (file == File::Missing) f.files.clear();
+    if (file == File::Undecodable) f.surface.AddUndecodablePicture("/pics/april.jpg", 4000, 1000);
+    SCOPED_TRACE(static_cast<int>(file));
     PrintMonthPage(f.ctx, 0);
     EXPECT_TRUE(f.surface.opsOf(Kind::Picture).empty());
     EXPECT_TRUE(f.TextOps("Spring").empty());

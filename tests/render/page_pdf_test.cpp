@@ -3,31 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "pdf_tools.h"
 #include "render/qt_surface.h"
 #include "sample_calendar.h"
 
 namespace orsalimbra::render::testing {
 namespace {
-
-QString RunTool(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(program, arguments);
-  if (!process.waitForFinished(60000) || process.exitCode() != 0) {
-    ADD_FAILURE() << program.toStdString() << " failed (poppler-utils installed?)";
-    return {};
-  }
-  return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QStringList PageWords(const QString& pdf, int page) {
-  static const QRegularExpression space(R"(\s+)");
-  return RunTool("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), pdf, "-"})
-      .split(space, Qt::SkipEmptyParts);
-}
 
 TEST(PagePdf, EveryPageKindCarriesItsTexts) {
   QTemporaryDir dir;
@@ -63,7 +46,7 @@ TEST(PagePdf, EveryPageKindCarriesItsTexts) {
       {{"Buon", "anno", "dalla", "famiglia", "Generatore", "calendari", "Ver.3.7"}, {"Almanacco"}},
   };
   for (int i = 0; i < 7; ++i) {
-    const QStringList words = PageWords(pdf, i + 1);
+    const QStringList words = PdfPageWords(pdf, i + 1, false);
     for (const QString& word : expected[i].present) {
       EXPECT_TRUE(words.contains(word)) << "page " << i + 1 << " lacks " << word.toStdString();
     }
@@ -71,8 +54,7 @@ TEST(PagePdf, EveryPageKindCarriesItsTexts) {
       EXPECT_FALSE(words.contains(word)) << "page " << i + 1 << " has " << word.toStdString();
     }
   }
-  static const QRegularExpression pages(R"(Pages:\s+(\d+))");
-  EXPECT_EQ(pages.match(RunTool("pdfinfo", {pdf})).captured(1), "7");
+  EXPECT_EQ(PdfInfo(pdf, "Pages"), "7");
 }
 
 }  // namespace

@@ -6,11 +6,11 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <vector>
 
+#include "pdf_tools.h"
 #include "picture_files.h"
 #include "render/qt_surface.h"
 
@@ -19,24 +19,13 @@ using namespace orsalimbra::render::testing;
 
 namespace {
 
-QByteArray RunTool(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(program, arguments);
-  if (!process.waitForFinished(60000) || process.exitCode() != 0) {
-    ADD_FAILURE() << program.toStdString() << " failed (poppler-utils installed?): "
-                  << process.readAllStandardError().toStdString();
-    return {};
-  }
-  return process.readAllStandardOutput();
-}
-
 struct Word {
   QString text;
   double xMin, yMin, xMax, yMax;  // points from the sheet's top-left corner
 };
 
 std::vector<Word> Words(const QString& pdf, int page) {
-  const QString out = QString::fromUtf8(RunTool(
+  const QString out = QString::fromUtf8(RunPdfTool(
       "pdftotext", {"-bbox", "-f", QString::number(page), "-l", QString::number(page), pdf, "-"}));
   static const QRegularExpression word(
       R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
@@ -134,8 +123,8 @@ TEST_F(PdfSurfaceTest, LineWidthCountsDotsOfSixHundredDpi) {
   // Crop a column of the page across both lines; the printable corner is at
   // (36, 54) points, i.e. (300, 450) dots.
   const QString prefix = dir_.filePath("crop");
-  RunTool("pdftoppm", {"-r", "600", "-gray", "-x", "700", "-y", "900", "-W", "4", "-H", "1000",
-                       "-singlefile", path_, prefix});
+  RunPdfTool("pdftoppm", {"-r", "600", "-gray", "-x", "700", "-y", "900", "-W", "4", "-H", "1000",
+                          "-singlefile", path_, prefix});
   const QImage crop(prefix + ".pgm");
   ASSERT_FALSE(crop.isNull());
   const auto darkRows = [&](int from, int to) {
@@ -164,7 +153,7 @@ TEST_F(PdfSurfaceTest, PicturesAreEmbeddedAtThreeHundredDpi) {
   surface.PaintPicture(*smallPicture, 0, 4000, 3 * 1440, 2 * 1440);
   ASSERT_TRUE(surface.EndDoc()) << surface.FailureText();
 
-  const QString list = QString::fromUtf8(RunTool("pdfimages", {"-list", path_}));
+  const QString list = QString::fromUtf8(RunPdfTool("pdfimages", {"-list", path_}));
   static const QRegularExpression row(R"(^\s*1\s+\d+\s+image\s+(\d+)\s+(\d+))",
                                       QRegularExpression::MultilineOption);
   std::vector<QSize> sizes;
