@@ -35,7 +35,7 @@ constexpr const char* kName = "print";
 constexpr const char* kUsage =
     "OUT.pdf (--all | --month N | --half N | --cover) [--year Y] [--entry N] [--layout L] "
     "[--cover-style C] [--moon-style M] [--reverse | --no-reverse] [--local-time | --gmt] "
-    "[--utc-offset H] [--folder DIR] [--section NAME] [--paper A4|A3|A5|Letter|Legal]";
+    "[--utc-offset H] [--folder DIR] [--section NAME] [--paper A4|A3|Letter|Legal]";
 
 // The main program's file name: its settings section is the one to read.
 constexpr const char* kMainProgram = "orsalimbra";
@@ -52,9 +52,12 @@ struct Options {
 };
 
 std::optional<QPageSize> Paper(const std::string& name) {
+  // Only papers the pages fit on: the weekly grid alone is about 8 inches wide.
   static const std::map<std::string, QPageSize::PageSizeId> papers{
-      {"a3", QPageSize::A3},         {"a4", QPageSize::A4},       {"a5", QPageSize::A5},
-      {"letter", QPageSize::Letter}, {"legal", QPageSize::Legal},
+      {"a3", QPageSize::A3},
+      {"a4", QPageSize::A4},
+      {"letter", QPageSize::Letter},
+      {"legal", QPageSize::Legal},
   };
   std::string key;
   for (char c : name) key += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
