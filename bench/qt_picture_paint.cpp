@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
-#include <QImageWriter>
 #include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -14,8 +13,8 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
-#include <random>
 
+#include "bench_photo.h"
 #include "render/qt_surface.h"
 
 namespace {
@@ -23,21 +22,6 @@ namespace {
 using orsalimbra::render::QtSurface;
 
 constexpr int kRuns = 5;
-
-// A gradient with noise: compresses like a photo, not to nothing.
-QImage Photo(int width, int height) {
-  QImage image(width, height, QImage::Format_RGB32);
-  std::minstd_rand random(7);
-  for (int y = 0; y < height; ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < width; ++x) {
-      const int n = static_cast<int>(random() % 48);
-      line[x] = qRgb((x * 200 / width + n) % 256, (y * 200 / height + n) % 256,
-                     ((x + y) * 150 / (width + height) + n) % 256);
-    }
-  }
-  return image;
-}
 
 void SetUpPdf(QPrinter& printer, const QString& path) {
   printer.setOutputFormat(QPrinter::PdfFormat);
@@ -111,14 +95,9 @@ int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   QTemporaryDir dir;
   const QString picture = dir.filePath("photo.jpg");
-  {
-    QImageWriter writer(picture, "JPG");
-    writer.setQuality(90);
-    if (!writer.write(Photo(6000, 4000))) {
-      std::fprintf(stderr, "cannot write the test picture: %s\n",
-                   writer.errorString().toUtf8().constData());
-      return 2;
-    }
+  if (!orsalimbra::bench::WritePhoto(picture, 6000, 4000, 7)) {
+    std::fprintf(stderr, "cannot write the test picture %s\n", qPrintable(picture));
+    return 2;
   }
   std::printf("picture: 6000 x 4000 JPEG, %lld bytes; best of %d runs\n",
               static_cast<long long>(QFileInfo(picture).size()), kRuns);

@@ -20,7 +20,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
-#include <QImageWriter>
 #include <QPainter>
 #include <QPrinter>
 #include <algorithm>
@@ -32,10 +31,10 @@
 #include <ctime>
 #include <map>
 #include <memory>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "bench_photo.h"
 #include "core/date_rules.h"
 #include "render/cover_page.h"
 #include "render/print_jobs.h"
@@ -71,36 +70,11 @@ QString PicturePath(const QString& folder, int page) {
   return QDir(folder).filePath(QStringLiteral("page%1.jpg").arg(page, 2, 10, QLatin1Char('0')));
 }
 
-// A gradient with colour noise and a few shapes: compresses like a photo.
-QImage Photo(unsigned seed) {
-  QImage image(kWidth, kHeight, QImage::Format_RGB32);
-  std::minstd_rand random(seed);
-  const int shift = static_cast<int>(seed * 37 % 256);
-  for (int y = 0; y < kHeight; ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < kWidth; ++x) {
-      const int n = static_cast<int>(random() % 24);
-      line[x] = qRgb((x * 200 / kWidth + shift + n) % 256, (y * 200 / kHeight + n) % 256,
-                     ((x + y) * 150 / (kWidth + kHeight) + shift / 2 + n) % 256);
-    }
-  }
-  QPainter painter(&image);
-  painter.setRenderHint(QPainter::Antialiasing);
-  for (int i = 0; i < 12; ++i) {
-    painter.setBrush(QColor::fromHsv(static_cast<int>(random() % 360), 160, 200, 120));
-    painter.setPen(Qt::NoPen);
-    painter.drawEllipse(QPointF(random() % kWidth, random() % kHeight), 300 + random() % 900,
-                        200 + random() % 600);
-  }
-  return image;
-}
-
 int Generate(const QString& folder) {
   for (int page = 0; page < kPictures; ++page) {
-    QImageWriter writer(PicturePath(folder, page), "jpeg");
-    writer.setQuality(90);
-    if (!writer.write(Photo(static_cast<unsigned>(page + 1)))) {
-      std::fprintf(stderr, "cannot write %s\n", qPrintable(writer.fileName()));
+    const QString path = PicturePath(folder, page);
+    if (!bench::WritePhoto(path, kWidth, kHeight, static_cast<unsigned>(page + 1))) {
+      std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
       return 2;
     }
   }

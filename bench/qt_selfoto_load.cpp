@@ -9,8 +9,6 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QImage>
-#include <QPainter>
-#include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -18,6 +16,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench_photo.h"
 #include "core/year_model.h"
 #include "render/qt_picture.h"
 #include "ui/program_folder.h"
@@ -30,39 +29,6 @@ constexpr int kWidth = 6000;
 constexpr int kHeight = 4000;
 constexpr int kRuns = 5;
 constexpr double kTargetMs = 1000.0;
-
-// A photo-like picture: smooth shapes with fine noise, so the JPEG carries
-// about as much detail as a camera's.
-bool MakePhoto(const QString& path, int seed) {
-  QImage image(kWidth, kHeight, QImage::Format_RGB32);
-  QRandomGenerator random(static_cast<quint32>(seed));
-  {
-    QPainter painter(&image);
-    QLinearGradient sky(0, 0, kWidth, kHeight);
-    sky.setColorAt(0, QColor::fromHsv(seed * 27 % 360, 120, 230));
-    sky.setColorAt(1, QColor::fromHsv((seed * 27 + 140) % 360, 200, 90));
-    painter.fillRect(image.rect(), sky);
-    painter.setPen(Qt::NoPen);
-    for (int i = 0; i < 400; ++i) {
-      painter.setBrush(QColor::fromHsv(random.bounded(360), 150, 60 + random.bounded(190), 120));
-      painter.drawEllipse(QPoint(random.bounded(kWidth), random.bounded(kHeight)),
-                          20 + random.bounded(600), 20 + random.bounded(400));
-    }
-  }
-  for (int y = 0; y < kHeight; ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < kWidth; ++x) {
-      const int noise = static_cast<int>(random.bounded(17)) - 8;
-      const QRgb p = line[x];
-      line[x] = qRgb(std::clamp(qRed(p) + noise, 0, 255), std::clamp(qGreen(p) + noise, 0, 255),
-                     std::clamp(qBlue(p) + noise, 0, 255));
-    }
-  }
-  // Written under another name first: a run cut short must not leave a
-  // truncated photo that later runs would take as made.
-  const QString part = path + QStringLiteral(".part");
-  return image.save(part, "JPG", 90) && QFile::rename(part, path);
-}
 
 }  // namespace
 
@@ -82,7 +48,7 @@ int main(int argc, char** argv) {
         QStringLiteral("%1/photo%2.jpg").arg(photoFolder).arg(slot, 2, 10, QChar(u'0'));
     if (!QFileInfo::exists(path)) {
       std::printf("generating %s\n", qPrintable(path));
-      if (!MakePhoto(path, slot + 1)) {
+      if (!orsalimbra::bench::WritePhoto(path, kWidth, kHeight, static_cast<unsigned>(slot + 1))) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return 2;
       }

@@ -9,15 +9,14 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
-#include <QImageWriter>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <algorithm>
 #include <cstdio>
 #include <memory>
-#include <random>
 
+#include "bench_photo.h"
 #include "ui/form1.h"
 #include "ui/spin_buttons.h"
 
@@ -26,21 +25,6 @@ namespace {
 using orsalimbra::ui::Form1;
 
 constexpr int kRuns = 5;
-
-// A gradient with noise: compresses like a photo, not to nothing.
-QImage Photo(int width, int height) {
-  QImage image(width, height, QImage::Format_RGB32);
-  std::minstd_rand random(11);
-  for (int y = 0; y < height; ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < width; ++x) {
-      const int n = static_cast<int>(random() % 48);
-      line[x] = qRgb((x * 200 / width + n) % 256, (y * 200 / height + n) % 256,
-                     ((x + y) * 150 / (width + height) + n) % 256);
-    }
-  }
-  return image;
-}
 
 // A small data file for a program folder without the shipped one.
 const char kDataFile[] =
@@ -87,11 +71,7 @@ int main(int argc, char** argv) {
   std::printf("Writing 13 photos of 6000 x 4000 pixels...\n");
   std::fflush(stdout);
   const QString first = program + QStringLiteral("/photo00.jpg");
-  {
-    QImageWriter writer(first, "jpeg");
-    writer.setQuality(90);
-    if (!writer.write(Photo(6000, 4000))) return 1;
-  }
+  if (!orsalimbra::bench::WritePhoto(first, 6000, 4000, 11)) return 1;
   QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Nerb"),
                      QStringLiteral("Nerb"));
   settings.beginGroup(QStringLiteral("Benchmark"));
