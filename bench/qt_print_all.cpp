@@ -198,7 +198,7 @@ Measured PrintAll(const QString& folder, const QString& pdf) {
     result = render::ExportPdf({pdf}, Inputs(folder), render::PrintCommand::All);
     return result.status == render::PrintStatus::Printed && result.pages == 14;
   });
-  if (!m.ok) std::fprintf(stderr, "print-all: %s\n", result.failure.c_str());
+  if (!m.ok) std::fprintf(stderr, "print-all: %s\n", result.failure.Text().c_str());
   m.bytes = QFileInfo(pdf).size();
   return m;
 }

@@ -250,8 +250,10 @@ int Export(const Options& o) {
                   std::to_string(c.CoverStyle) +
                   " (the month commands need layout 1 or 2; the cover needs one of them and a "
                   "cover style above 0)");
-    default:
-      return Fail(result.failure.empty() ? "the PDF could not be written" : result.failure);
+    default: {
+      const std::string reason = result.failure.Text();
+      return Fail(reason.empty() ? "the PDF could not be written" : reason);
+    }
   }
 }
 

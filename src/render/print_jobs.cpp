@@ -147,7 +147,7 @@ PrintResult PrintJobs::Run(Job job, int month) {
   Surface* surface = host_.OpenDocument();
   if (surface == nullptr) {
     result.status = PrintStatus::Failed;
-    result.failure = "No printer is available";
+    result.failure = {DeviceFailure::Kind::NoPrinter};
     return result;
   }
   Document doc(*this, std::move(inputs), *surface);
@@ -173,8 +173,8 @@ PrintResult PrintJobs::Run(Job job, int month) {
     // left as after a job that never started.
     surface->Abort();
     result.status = PrintStatus::Failed;
-    result.failure = surface->FailureText();
-    if (result.failure.empty()) result.failure = "The printer stopped the document";
+    result.failure = surface->failure();
+    if (!surface->Failed()) result.failure = {DeviceFailure::Kind::Stopped};
     printAllActive_ = 0;
     ShowBar(false);
     SetValue(0);

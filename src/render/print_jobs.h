@@ -89,8 +89,8 @@ enum class PrintStatus {
 
 struct PrintResult {
   PrintStatus status = PrintStatus::NothingToPrint;
-  std::string failure;  // Failed: what the device reported
-  int pages = 0;        // pages started on the device
+  DeviceFailure failure;  // Failed: what the device reported
+  int pages = 0;          // pages started on the device
 };
 
 // Half-year parts, the values of HalfYear.

@@ -82,9 +82,8 @@ PrintResult ExportPdf(const PdfTarget& target, PrintInputs inputs, PrintCommand 
   if (result.status != PrintStatus::Printed) {
     QFile::remove(partial);
     // The user named the target, not the temporary file.
-    const std::string temporary = partial.toStdString();
-    for (std::size_t at; (at = result.failure.find(temporary)) != std::string::npos;) {
-      result.failure.replace(at, temporary.size(), Native(target.path));
+    if (result.failure.subject == partial.toStdString()) {
+      result.failure.subject = Native(target.path);
     }
     return result;
   }
@@ -94,7 +93,7 @@ PrintResult ExportPdf(const PdfTarget& target, PrintInputs inputs, PrintCommand 
   if (error) {
     QFile::remove(partial);
     result.status = PrintStatus::Failed;
-    result.failure = "Cannot write the file \"" + Native(target.path) + "\": " + error.message();
+    result.failure = {DeviceFailure::Kind::CannotWriteFile, Native(target.path), error.message()};
   }
   return result;
 }

@@ -49,9 +49,9 @@ QtSurface::QtSurface(QPrinter* printer) : printer_(printer), paper_(true) {
   twipsPerLinePixel_ = kTwipsPerInch / kPaperLineDpi;
   if (!painter_.begin(printer)) {
     if (!printer->outputFileName().isEmpty()) {
-      Fail("Cannot write the file \"" + printer->outputFileName().toStdString() + "\"");
+      Fail({DeviceFailure::Kind::CannotWriteFile, printer->outputFileName().toStdString()});
     } else {
-      Fail("The printer \"" + printer->printerName().toStdString() + "\" cannot start printing");
+      Fail({DeviceFailure::Kind::CannotStartPrinter, printer->printerName().toStdString()});
     }
     return;
   }
@@ -77,7 +77,7 @@ QtSurface::QtSurface(QImage* image) {
   pictureDpiX_ = dpiX * ratio;
   pictureDpiY_ = dpiY * ratio;
   if (image->isNull() || !painter_.begin(image)) {
-    Fail("Cannot draw on the picture (empty, or a format without direct drawing)");
+    Fail({DeviceFailure::Kind::PictureNotDrawable});
     return;
   }
   Prepare(dpiX / kTwipsPerInch, dpiY / kTwipsPerInch);
@@ -91,7 +91,7 @@ QtSurface::QtSurface(QPixmap* pixmap) {
   twipsPerLinePixel_ = kTwipsPerInch / (kScreenDpi * ratio);
   pictureDpiX_ = pictureDpiY_ = kScreenDpi * ratio;
   if (pixmap->isNull() || !painter_.begin(pixmap)) {
-    Fail("Cannot draw on the preview (an empty pixmap)");
+    Fail({DeviceFailure::Kind::PreviewNotDrawable});
     return;
   }
   Prepare(kScreenDpi / kTwipsPerInch, kScreenDpi / kTwipsPerInch);
@@ -194,13 +194,12 @@ bool QtSurface::PaintPicture(const Picture& picture, double x, double y, double 
 
 bool QtSurface::NewPage() {
   if (!Drawing()) {
-    Fail(ended_ ? "A page was started after the end of the document"
-                : "The device is not open for drawing");
+    Fail({ended_ ? DeviceFailure::Kind::PageAfterEnd : DeviceFailure::Kind::NotOpen});
     return false;
   }
   if (paper_) {
     if (!printer_->newPage()) {
-      Fail("The printer refused a new page");
+      Fail({DeviceFailure::Kind::PageRefused});
       return false;
     }
   } else {
@@ -213,18 +212,18 @@ bool QtSurface::NewPage() {
 
 bool QtSurface::EndDoc() {
   if (Drawing()) {
-    if (!painter_.end()) Fail("The document could not be completed");
+    if (!painter_.end()) Fail({DeviceFailure::Kind::DocumentIncomplete});
   } else if (aborted_) {
-    Fail("The document was abandoned");
+    Fail({DeviceFailure::Kind::DocumentAbandoned});
   }
   ended_ = true;
   if (paper_ && !Failed()) {
     if (printer_->printerState() == QPrinter::Error) {
-      Fail("The printer reported an error");
+      Fail({DeviceFailure::Kind::PrinterError});
     } else if (const QString file = printer_->outputFileName(); !file.isEmpty()) {
       const QFileInfo info(file);
       if (!info.exists() || info.size() == 0) {
-        Fail("The file \"" + file.toStdString() + "\" was not written");
+        Fail({DeviceFailure::Kind::FileNotWritten, file.toStdString()});
       }
     }
   }

@@ -40,7 +40,7 @@ bool RecordingSurface::PaintPicture(const Picture& picture, double x, double y, 
 
 bool RecordingSurface::NewPage() {
   if (failPage_ && *failPage_ == page_) {
-    Fail("the device refused page " + std::to_string(page_ + 2));
+    Fail({DeviceFailure::Kind::PageRefused, {}, "page " + std::to_string(page_ + 2)});
     return false;
   }
   ops_.push_back(stateOp(Kind::NewPage));

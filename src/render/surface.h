@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "render/colour.h"
 
@@ -19,6 +20,41 @@ inline constexpr int kFillTransparent = 1;
 
 // The base font: what an empty font name selects.
 inline constexpr const char* kBaseFontName = "Arial";
+
+// What went wrong on a device: which step failed, the file or printer it
+// concerns, and the system's own words when it gave any. Kept apart from any
+// sentence, so that each reader words it in its own language.
+struct DeviceFailure {
+  enum class Kind {
+    None,                // nothing failed
+    CannotWriteFile,     // the output file (subject) cannot be created
+    CannotStartPrinter,  // the printer (subject) refused to start the document
+    PictureNotDrawable,  // an image that cannot be painted on
+    PreviewNotDrawable,  // an empty preview pixmap
+    PageAfterEnd,        // a page was asked for after the document ended
+    NotOpen,             // the device was never opened for drawing
+    PageRefused,         // the printer refused a new page
+    DocumentIncomplete,  // the document could not be finished
+    DocumentAbandoned,   // the document was given up after a failure
+    PrinterError,        // the printer reported an error at the end
+    FileNotWritten,      // the output file (subject) is missing or empty at the end
+    NoPrinter,           // there was no device at all
+    Stopped,             // the job stopped without the device saying why
+  };
+
+  DeviceFailure() = default;
+  // Implicit, so that a failure reads as {kind, subject, detail}.
+  DeviceFailure(Kind kind, std::string subject = {}, std::string detail = {})
+      : kind(kind), subject(std::move(subject)), detail(std::move(detail)) {}
+
+  Kind kind = Kind::None;
+  std::string subject;  // the file or printer named, when the kind names one
+  std::string detail;   // the system's words; optional
+
+  // The English sentence, for the command line and logs; empty for None.
+  // A detail follows the sentence after a colon.
+  std::string Text() const;
+};
 
 // A picture file with its natural size. The pixels are decoded only when it
 // is painted, at the resolution the target rectangle needs.
@@ -89,8 +125,9 @@ class Surface {
   virtual double ScaleHeight() const = 0;
 
   // A failure of the device (a page refused, a file that cannot be written).
-  bool Failed() const { return !failure_.empty(); }
-  const std::string& FailureText() const { return failure_; }
+  bool Failed() const { return failure_.kind != DeviceFailure::Kind::None; }
+  const DeviceFailure& failure() const { return failure_; }
+  std::string FailureText() const { return failure_.Text(); }
 
  protected:
   virtual void DrawText(double x, double y, std::string_view text) = 0;
@@ -99,12 +136,12 @@ class Surface {
   virtual void DrawCircle(double cx, double cy, double radius, Colour colour,
                           std::optional<double> start, std::optional<double> end) = 0;
   // Records the first failure; later ones add nothing.
-  void Fail(std::string text) {
-    if (failure_.empty()) failure_ = std::move(text);
+  void Fail(DeviceFailure failure) {
+    if (!Failed()) failure_ = std::move(failure);
   }
 
  private:
-  std::string failure_;
+  DeviceFailure failure_;
 };
 
 }  // namespace orsalimbra::render

@@ -2,16 +2,16 @@
 #pragma once
 
 #include <QString>
-#include <string>
+
+#include "render/surface.h"
 
 namespace orsalimbra::ui {
 
 // Title of the message box.
 inline constexpr char kPrintFailureTitle[] = "Stampa non riuscita";
 
-// The message for a job the device stopped: what failed, in Italian, from
-// the device's report (which names the file or printer); a report of
-// another kind is shown as it is.
-QString PrintFailureText(const std::string& deviceReport);
+// The message for a job the device stopped: what failed, in Italian, naming
+// the file or printer concerned.
+QString PrintFailureText(const render::DeviceFailure& failure);
 
 }  // namespace orsalimbra::ui

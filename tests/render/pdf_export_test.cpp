@@ -97,7 +97,7 @@ TEST(PdfExport, PrintAllInEveryLayout) {
         dir.filePath(QStringLiteral("layout%1-%2.pdf").arg(row.layout).arg(row.noMonthPhotos));
     const PrintResult result =
         ExportPdf({pdf}, SampleInputs(sample, row.layout, row.noMonthPhotos), PrintCommand::All);
-    ASSERT_EQ(result.status, PrintStatus::Printed) << result.failure;
+    ASSERT_EQ(result.status, PrintStatus::Printed) << result.failure.Text();
     EXPECT_EQ(result.pages, static_cast<int>(row.pages.size()));
     ExpectPages(pdf, row.pages, row.holidays);
   }
@@ -145,8 +145,9 @@ TEST(PdfExport, OnlyAWholeDocumentTakesTheTargetName) {
   const QString missing = dir.filePath("no-such-folder/calendar.pdf");
   const PrintResult failed = ExportPdf({missing}, SampleInputs(sample, 1, 1), PrintCommand::All);
   EXPECT_EQ(failed.status, PrintStatus::Failed);
-  EXPECT_NE(failed.failure.find(missing.toStdString()), std::string::npos) << failed.failure;
-  EXPECT_EQ(failed.failure.find(".part"), std::string::npos) << failed.failure;
+  EXPECT_EQ(failed.failure.kind, DeviceFailure::Kind::CannotWriteFile);
+  EXPECT_EQ(failed.failure.subject, missing.toStdString());
+  EXPECT_EQ(failed.failure.Text().find(".part"), std::string::npos) << failed.failure.Text();
   EXPECT_FALSE(QFile::exists(missing));
 
   // An existing file is replaced by the finished document, and no

@@ -31,7 +31,7 @@ const std::array<std::string, 13> kNames{"Copertina", "Gennaio",  "Febbraio", "M
 // A surface that could not start (a file that cannot be created, say).
 class DeadSurface : public RecordingSurface {
  public:
-  DeadSurface() { Fail("cannot create the file"); }
+  DeadSurface() { Fail({DeviceFailure::Kind::CannotWriteFile, "calendar.pdf"}); }
 };
 
 // The window's side of a job, recording what the job asked of it.
@@ -572,7 +572,8 @@ TEST(PrintJobs, FailingDeviceEndsTheJobCleanly) {
     PrintJobs jobs(host);
     const PrintResult result = row.command(jobs);
     EXPECT_EQ(result.status, PrintStatus::Failed);
-    EXPECT_EQ(result.failure, "the device refused page " + std::to_string(row.lastPage + 2));
+    EXPECT_EQ(result.failure.kind, DeviceFailure::Kind::PageRefused);
+    EXPECT_EQ(result.failure.detail, "page " + std::to_string(row.lastPage + 2));
     const RecordingSurface& s = host.Document();
     // Nothing is drawn after the refusal.
     const PageList pages = Pages(s);
@@ -596,7 +597,9 @@ TEST(PrintJobs, DeviceThatCannotStart) {
     PrintJobs jobs(host);
     const PrintResult result = jobs.PrintHalfYear(kFirstHalf);
     EXPECT_EQ(result.status, PrintStatus::Failed);
-    EXPECT_EQ(result.failure, noDevice ? "No printer is available" : "cannot create the file");
+    EXPECT_EQ(result.failure.kind,
+              noDevice ? DeviceFailure::Kind::NoPrinter : DeviceFailure::Kind::CannotWriteFile);
+    EXPECT_EQ(result.failure.subject, noDevice ? "" : "calendar.pdf");
     if (!noDevice) {
       EXPECT_TRUE(host.Document().ops().empty());
     }

@@ -360,7 +360,7 @@ TEST(QtSurface, ClsAndNewPageClearPreviews) {
 TEST(QtSurface, NullImageFails) {
   QImage none;
   QtSurface s(&none);
-  EXPECT_TRUE(s.Failed());
+  EXPECT_EQ(s.failure().kind, DeviceFailure::Kind::PictureNotDrawable);
   s.Print("x");
   s.Cls();
   EXPECT_FALSE(s.EndDoc());

@@ -8,33 +8,52 @@
 namespace orsalimbra::ui {
 namespace {
 
+using render::DeviceFailure;
+using Kind = DeviceFailure::Kind;
+
+QStringList Lines(const DeviceFailure& failure) {
+  return PrintFailureText(failure).split(QLatin1Char('\n'));
+}
+
 TEST(PrintFailureText, NamesWhatFailed) {
   struct Row {
-    std::string report;
+    DeviceFailure failure;
     QString reason;
   };
   const Row rows[] = {
-      {R"(Cannot write the file "/carta/anno.pdf")",
+      {{Kind::CannotWriteFile, "/carta/anno.pdf"},
        QStringLiteral("Non si può scrivere il file \"/carta/anno.pdf\".")},
-      {R"(Cannot write the file "/x/y.pdf": No such file or directory)",
+      // The system's words stay out of the Italian sentence.
+      {{Kind::CannotWriteFile, "/x/y.pdf", "No such file or directory"},
        QStringLiteral("Non si può scrivere il file \"/x/y.pdf\".")},
-      {R"(The file "/tmp/a.pdf" was not written)",
+      {{Kind::FileNotWritten, "/tmp/a.pdf"},
        QStringLiteral("Il file \"/tmp/a.pdf\" non è stato scritto.")},
-      {R"(The printer "Ufficio" cannot start printing)",
+      {{Kind::CannotStartPrinter, "Ufficio"},
        QStringLiteral("La stampante \"Ufficio\" non può cominciare a stampare.")},
-      {"The printer refused a new page",
-       QStringLiteral("La stampante ha rifiutato una nuova pagina.")},
-      // A report of another kind is passed on as it is.
-      {"toner low", QStringLiteral("toner low")},
-      {"", QStringLiteral("La stampante non ha detto perché.")},
+      {{Kind::PageRefused}, QStringLiteral("La stampante ha rifiutato una nuova pagina.")},
+      {{Kind::NoPrinter}, QStringLiteral("Non c'è nessuna stampante.")},
+      {{}, QStringLiteral("La stampante non ha detto perché.")},
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(row.report);
-    const QStringList lines = PrintFailureText(row.report).split(QLatin1Char('\n'));
+    SCOPED_TRACE(row.failure.Text());
+    const QStringList lines = Lines(row.failure);
     ASSERT_EQ(lines.size(), 2);
     EXPECT_EQ(lines[0],
               QStringLiteral("La stampa si è interrotta e il documento è stato annullato."));
     EXPECT_EQ(lines[1], row.reason);
+  }
+}
+
+// No failure reaches the user in English, whatever the sentence the command
+// line prints for it.
+TEST(PrintFailureText, EveryKindInItalian) {
+  for (int k = static_cast<int>(Kind::CannotWriteFile); k <= static_cast<int>(Kind::Stopped); ++k) {
+    const DeviceFailure failure{static_cast<Kind>(k), "f.pdf"};
+    SCOPED_TRACE(failure.Text());
+    const QStringList lines = Lines(failure);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_NE(lines[1], QString::fromStdString(failure.Text()));
+    EXPECT_NE(lines[1], QStringLiteral("La stampante non ha detto perché."));
   }
 }
 
