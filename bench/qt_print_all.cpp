@@ -38,10 +38,10 @@
 #include "core/date_rules.h"
 #include "render/cover_page.h"
 #include "render/print_jobs.h"
-#include "render/qt_measure_surface.h"
-#include "render/qt_pdf_export.h"
-#include "render/qt_picture.h"
-#include "render/qt_surface.h"
+#include "render_qt/qt_measure_surface.h"
+#include "render_qt/qt_pdf_export.h"
+#include "render_qt/qt_picture.h"
+#include "render_qt/qt_printer_surface.h"
 
 namespace {
 
@@ -124,9 +124,9 @@ void SetUpPdf(QPrinter& printer, const QString& path) {
 }
 
 // A surface that notes where the pictures go instead of painting them.
-class RectSurface : public render::QtSurface {
+class RectSurface : public render::QtPrinterSurface {
  public:
-  using QtSurface::QtSurface;
+  using QtPrinterSurface::QtPrinterSurface;
   bool PaintPicture(const render::Picture& picture, double x, double y, double width,
                     double height) override {
     rects.emplace_back(QString::fromStdString(picture.path), QRectF(x, y, width, height));
@@ -161,7 +161,8 @@ std::vector<std::pair<QString, QRectF>> PictureRects(const QString& folder, cons
   } host;
   SetUpPdf(host.printer, pdf);
   host.inputs = Inputs(folder);
-  render::QtMeasureSurface page(render::QtMeasureSurface::PrintableTwips(host.printer));
+  render::QtMeasureSurface page(
+      render::QtMeasureSurface::PrintableTwips(host.printer.pageLayout()));
   host.inputs.choices.metrics = render::MeasurePage(page);
   render::PrintJobs jobs(host);
   jobs.PrintAll();

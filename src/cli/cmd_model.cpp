@@ -11,7 +11,7 @@
 #include "cli/command.h"
 #include "cli/json_writer.h"
 #include "core/year_model.h"
-#include "ui/year_inputs.h"
+#include "session/year_inputs.h"
 
 namespace orsalimbra::cli {
 
@@ -102,7 +102,7 @@ int RunModel(const std::vector<std::string>& args) {
   const QString dataFile = QString::fromStdString(*file);
   const QString programFolder = folder ? QDir(QString::fromStdString(*folder)).absolutePath()
                                        : QFileInfo(dataFile).absolutePath();
-  const core::YearInputs inputs = ui::ReadYearInputs(
+  const core::YearInputs inputs = session::ReadYearInputs(
       dataFile, programFolder, QString::fromStdString(*year), layout, userPhotosSet);
   const std::string text = ModelJson(core::LoadYearData(start, inputs));
   std::printf("%s\n", text.c_str());

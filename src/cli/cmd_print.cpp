@@ -18,14 +18,14 @@
 #include "core/year_model.h"
 #include "render/cover_page.h"
 #include "render/cover_preview.h"
-#include "render/qt_pdf_export.h"
-#include "ui/program_folder.h"
-#include "ui/settings_keys.h"
-#include "ui/settings_store.h"
-#include "ui/stored_choices.h"
-#include "ui/system_time_zone.h"
-#include "ui/year_entry.h"
-#include "ui/year_inputs.h"
+#include "render_qt/qt_pdf_export.h"
+#include "session/program_folder.h"
+#include "session/settings_keys.h"
+#include "session/settings_store.h"
+#include "session/stored_choices.h"
+#include "session/system_time_zone.h"
+#include "session/year_entry.h"
+#include "session/year_inputs.h"
 
 namespace orsalimbra::cli {
 
@@ -164,12 +164,12 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
 // without being discarded here. `old` tells of a section stamped with an old
 // or unreadable version; a section without a stamp is one the window never
 // ran with.
-ui::StoredChoices ReadChoices(const QString& section, bool& old) {
-  const ui::SettingsStore store(section);
-  const QString stamp = store.read(QString::fromLatin1(ui::keys::Versione), QString());
-  const bool kept = ui::SettingsStore::KeepsVersion(stamp);
+session::StoredChoices ReadChoices(const QString& section, bool& old) {
+  const session::SettingsStore store(section);
+  const QString stamp = store.read(QString::fromLatin1(session::keys::Versione), QString());
+  const bool kept = session::SettingsStore::KeepsVersion(stamp);
   old = !stamp.isEmpty() && !kept;
-  return kept ? ui::ReadStoredChoices(store) : ui::DefaultChoices();
+  return kept ? session::ReadStoredChoices(store) : session::DefaultChoices();
 }
 
 int Fail(const std::string& message) {
@@ -180,12 +180,12 @@ int Fail(const std::string& message) {
 int Export(const Options& o) {
   const QString folder = o.folder ? QDir(QString::fromStdString(*o.folder)).absolutePath()
                                   : QCoreApplication::applicationDirPath();
-  const ui::ProgramFiles files = ui::ProgramFiles::In(folder);
+  const session::ProgramFiles files = session::ProgramFiles::In(folder);
 
   const QString section = o.section ? QString::fromStdString(*o.section)
-                                    : ui::SettingsStore::SectionFromProgramFile(kMainProgram);
+                                    : session::SettingsStore::SectionFromProgramFile(kMainProgram);
   bool old = false;
-  const ui::StoredChoices stored = ReadChoices(section, old);
+  const session::StoredChoices stored = ReadChoices(section, old);
   if (old) {
     std::fprintf(stderr,
                  "orsalimbra-cli %s: the settings in section \"%s\" are from an older "
@@ -195,15 +195,15 @@ int Export(const Options& o) {
 
   core::YearModel start;
   start.LanguageIndex = o.entry.value_or(stored.LanguageIndex);
-  for (int page = 0; page < ui::keys::kPageCount; ++page) {
+  for (int page = 0; page < session::keys::kPageCount; ++page) {
     start.PhotoPaths[page] = stored.PhotoPaths[page].toStdString();
     start.PhotoNotes[page] = stored.PhotoNotes[page].toStdString();
   }
   const int layout = o.layout.value_or(stored.layoutCode());
   const QString yearText = o.year ? QString::fromStdString(*o.year)
-                                  : QString::number(ui::ProposedYear(QDate::currentDate()));
+                                  : QString::number(session::ProposedYear(QDate::currentDate()));
   const core::YearInputs yearInputs =
-      ui::ReadYearInputs(files.dataFile, files.folder, yearText, layout, stored.UserPhotosSet);
+      session::ReadYearInputs(files.dataFile, files.folder, yearText, layout, stored.UserPhotosSet);
   // The window opens without its data file; a calendar without names and
   // holidays, though, is no export anybody asked for.
   if (!yearInputs.fileBytes) {
@@ -233,9 +233,10 @@ int Export(const Options& o) {
     c.moonLook = render::MoonLookFor(*moonStyle);
   }
   c.timeBase.UseLocalTime = o.localTime.value_or(stored.UseLocalTime);
-  c.timeBase.UtcOffsetHours = o.utcOffset.value_or(core::UtcOffsetFromBias(ui::TimeZoneBias()));
+  c.timeBase.UtcOffsetHours =
+      o.utcOffset.value_or(core::UtcOffsetFromBias(session::TimeZoneBias()));
   c.ProgramFolder = files.folder.toStdString();
-  c.fileExists = &ui::PictureFileExists;
+  c.fileExists = &session::PictureFileExists;
 
   render::PdfTarget target;
   target.path = QString::fromStdString(o.output);

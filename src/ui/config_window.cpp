@@ -13,10 +13,10 @@
 #include <optional>
 #include <vector>
 
+#include "session/settings_keys.h"
+#include "session/settings_store.h"
+#include "session/stored_choices.h"
 #include "ui/data_file_text.h"
-#include "ui/settings_keys.h"
-#include "ui/settings_store.h"
-#include "ui/stored_choices.h"
 
 namespace orsalimbra::ui {
 
@@ -44,13 +44,13 @@ void DefaultOpenHelp(const QString& helpFile) {
 
 }  // namespace
 
-Config::Config(const ProgramFiles& files, int entryCount, SettingsStore& settings, QWidget* parent,
-               ConfigHooks hooks)
+Config::Config(const session::ProgramFiles& files, int entryCount, session::SettingsStore& settings,
+               QWidget* parent, ConfigHooks hooks)
     : QDialog(parent),
       files_(files),
       settings_(settings),
       hooks_(std::move(hooks)),
-      fontSize_(EditorFontSize::Bounded(ReadEditorFontSize(settings))) {
+      fontSize_(EditorFontSize::Bounded(session::ReadEditorFontSize(settings))) {
   if (!hooks_.warn) hooks_.warn = DefaultWarn;
   if (!hooks_.openHelp) hooks_.openHelp = DefaultOpenHelp;
   if (!hooks_.fileSystem) hooks_.fileSystem = std::make_shared<SaveFileSystem>();
@@ -187,7 +187,7 @@ void Config::Reduce() {
 void Config::Enlarge() {
   if (fontSize_.Enlarge()) {
     ApplyFont();
-    settings_.write(keys::FontSize, fontSize_.SettingText());
+    settings_.write(session::keys::FontSize, fontSize_.SettingText());
   }
   text_->setFocus();
 }
@@ -220,7 +220,7 @@ void Config::Save() {
     text_->setFocus();
     return;
   }
-  settings_.write(keys::FontSize, fontSize_.SettingText());
+  settings_.write(session::keys::FontSize, fontSize_.SettingText());
   accept();
 }
 

@@ -6,17 +6,19 @@
 #include <functional>
 #include <memory>
 
+#include "session/program_folder.h"
 #include "ui/data_file_saver.h"
 #include "ui/editor_columns.h"
 #include "ui/editor_font_size.h"
-#include "ui/program_folder.h"
 
 class QPlainTextEdit;
 class QPushButton;
 
-namespace orsalimbra::ui {
-
+namespace orsalimbra::session {
 class SettingsStore;
+}
+
+namespace orsalimbra::ui {
 
 // What the editor does outside itself; tests replace these.
 struct ConfigHooks {
@@ -37,7 +39,7 @@ class Config : public QDialog {
   // Reads the data file of `files` at once; `entryCount` list entries give
   // the table's columns. Show it with exec(): nothing is returned, a save
   // replaces the data file.
-  Config(const ProgramFiles& files, int entryCount, SettingsStore& settings,
+  Config(const session::ProgramFiles& files, int entryCount, session::SettingsStore& settings,
          QWidget* parent = nullptr, ConfigHooks hooks = {});
 
  protected:
@@ -55,8 +57,8 @@ class Config : public QDialog {
   void Save();
   void Help();
 
-  ProgramFiles files_;
-  SettingsStore& settings_;
+  session::ProgramFiles files_;
+  session::SettingsStore& settings_;
   ConfigHooks hooks_;
   EditorFontSize fontSize_;
   QPlainTextEdit* text_;

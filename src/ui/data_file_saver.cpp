@@ -18,7 +18,7 @@ QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
 
 // A name in the program folder that no file has, for the old backup while
 // the save is under way.
-QString UnusedAsideName(const ProgramFiles& files, SaveFileSystem& fs) {
+QString UnusedAsideName(const session::ProgramFiles& files, SaveFileSystem& fs) {
   for (;;) {
     const QString name = QStringLiteral("%1/Orsalimbra-%2.bak")
                              .arg(files.folder)
@@ -85,7 +85,8 @@ bool SaveFileSystem::Remove(const QString& path, QString* error) {
   return false;
 }
 
-SaveOutcome SaveDataFile(const ProgramFiles& files, const QByteArray& bytes, SaveFileSystem& fs) {
+SaveOutcome SaveDataFile(const session::ProgramFiles& files, const QByteArray& bytes,
+                         SaveFileSystem& fs) {
   QString error;
   QString fresh;
   if (!fs.WriteNewFile(files.folder, bytes, &fresh, &error)) {

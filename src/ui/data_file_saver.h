@@ -9,7 +9,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "ui/program_folder.h"
+#include "session/program_folder.h"
 
 namespace orsalimbra::ui {
 
@@ -38,6 +38,7 @@ struct SaveOutcome {
 // Writes `bytes` as the data file of `files`, turning the current data file
 // into the backup. Without a current data file the old backup stays, since it
 // is then the only earlier version left.
-SaveOutcome SaveDataFile(const ProgramFiles& files, const QByteArray& bytes, SaveFileSystem& fs);
+SaveOutcome SaveDataFile(const session::ProgramFiles& files, const QByteArray& bytes,
+                         SaveFileSystem& fs);
 
 }  // namespace orsalimbra::ui

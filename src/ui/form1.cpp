@@ -17,20 +17,20 @@
 #include <vector>
 
 #include "render/credits.h"
+#include "session/settings_codec.h"
+#include "session/settings_keys.h"
+#include "session/stored_choices.h"
+#include "session/year_entry.h"
+#include "session/year_inputs.h"
 #include "ui/clickable_label.h"
 #include "ui/enter_moves_focus.h"
 #include "ui/layout_button.h"
 #include "ui/layout_choice.h"
 #include "ui/page_sketches.h"
-#include "ui/settings_codec.h"
-#include "ui/settings_keys.h"
 #include "ui/spin_buttons.h"
-#include "ui/stored_choices.h"
 #include "ui/twips.h"
 #include "ui/window_print_host.h"
 #include "ui/wrap_button.h"
-#include "ui/year_entry.h"
-#include "ui/year_inputs.h"
 
 namespace orsalimbra::ui {
 
@@ -51,7 +51,7 @@ Form1::Form1(WindowEnvironment environment, WindowServices services, QWidget* pa
       [this](const std::string& caption) { Fuso->setText(QString::fromStdString(caption)); },
       [this] { LetEventsRun(); },
       [this](const std::string& value) {
-        store_.write(keys::LocalTime, QString::fromStdString(value));
+        store_.write(session::keys::LocalTime, QString::fromStdString(value));
       }});
   CreateControls();
   ConnectControls();
@@ -225,12 +225,12 @@ void Form1::Start() {
 
   timeBase_.SetUtcOffsetHours(core::UtcOffsetFromBias(env_.timeZoneBias));
   // The year is never stored: every start proposes it afresh.
-  lastSpinYear_ = ProposedYear(env_.today);
+  lastSpinYear_ = session::ProposedYear(env_.today);
   Text1->setText(QString::number(lastSpinYear_));
   year_.PageName[0] = "Copertina";
 
   store_.applyVersion();
-  const StoredChoices choices = ReadStoredChoices(store_);
+  const session::StoredChoices choices = session::ReadStoredChoices(store_);
   // The list is still empty; the build below fills it and selects the entry.
   year_.LanguageIndex = choices.LanguageIndex;
   const int layout = choices.layoutCode();
@@ -242,7 +242,7 @@ void Form1::Start() {
   UserPhotosSet = choices.UserPhotosSet;
   timeBase_.SetUseLocalTime(choices.UseLocalTime);
   timeBase_.ShowTimeBase();
-  for (int page = 0; page < keys::kPageCount; ++page) {
+  for (int page = 0; page < session::keys::kPageCount; ++page) {
     year_.PhotoPaths[page] = choices.PhotoPaths[page].toStdString();
     year_.PhotoNotes[page] = choices.PhotoNotes[page].toStdString();
   }
@@ -277,12 +277,12 @@ void Form1::LoadYearData() {
   ++builds_;
 
   const core::YearInputs inputs =
-      ReadYearInputs(env_.files.dataFile, env_.files.folder, Text1->text(),
-                     LayoutType.value_or(core::kLayoutInvalid), UserPhotosSet);
+      session::ReadYearInputs(env_.files.dataFile, env_.files.folder, Text1->text(),
+                              LayoutType.value_or(core::kLayoutInvalid), UserPhotosSet);
   core::YearLoad load = core::LoadYearData(year_, inputs);
   if (duringYearModelBuild) duringYearModelBuild();
 
-  std::vector<SettingsWrite> writes;
+  std::vector<session::SettingsWrite> writes;
   for (const core::SettingsWrite& write : load.settingsWrites) {
     writes.push_back({QString::fromStdString(write.key), QString::fromStdString(write.value)});
   }
@@ -380,7 +380,7 @@ void Form1::YearBoxFocusOut() {
 
 void Form1::SpinStepped(int delta) {
   if (!Ready) return;
-  const std::optional<int> year = SpinStep(Text1->text(), lastSpinYear_, delta);
+  const std::optional<int> year = session::SpinStep(Text1->text(), lastSpinYear_, delta);
   if (!year) return;
   lastSpinYear_ = *year;
   Text1->setText(QString::number(*year));
@@ -395,7 +395,7 @@ void Form1::SpinStepped(int delta) {
 void Form1::LanguageChosen(int index) {
   if (!Ready || index < 0) return;
   year_.LanguageIndex = index;
-  store_.write(keys::Lingua, FormatInt(index));
+  store_.write(session::keys::Lingua, session::FormatInt(index));
   if (index < static_cast<int>(year_.TitleList.size())) {
     year_.CurrentTitle = year_.TitleList[static_cast<std::size_t>(index)];
   }
@@ -420,7 +420,7 @@ void Form1::ImagesClicked() {
 void Form1::ExitClicked() {
   // Only this button stores the reversed-order choice; closing the window
   // from its title bar stores nothing.
-  store_.write(keys::OrdInv, FormatInt(OrdInv->isChecked() ? 1 : 0));
+  store_.write(session::keys::OrdInv, session::FormatInt(OrdInv->isChecked() ? 1 : 0));
   close();
 }
 

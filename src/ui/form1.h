@@ -21,8 +21,8 @@
 #include "render/moon_look.h"
 #include "render/page_context.h"
 #include "render/print_jobs.h"
+#include "session/settings_store.h"
 #include "ui/picture_slot.h"
-#include "ui/settings_store.h"
 #include "ui/window_environment.h"
 #include "ui/window_services.h"
 
@@ -132,7 +132,7 @@ class Form1 : public QWidget {
 
   WindowEnvironment env_;
   WindowServices services_;
-  SettingsStore store_;
+  session::SettingsStore store_;
 
   // Re-entrancy guard, false during start-up and every year-model build.
   bool Ready = false;

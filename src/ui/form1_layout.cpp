@@ -5,13 +5,13 @@
 #include <QPainter>
 
 #include "render/cover_preview.h"
-#include "render/qt_surface.h"
+#include "render_qt/qt_surface.h"
+#include "session/settings_codec.h"
+#include "session/settings_keys.h"
 #include "ui/clickable_label.h"
 #include "ui/form1.h"
 #include "ui/layout_button.h"
 #include "ui/layout_choice.h"
-#include "ui/settings_codec.h"
-#include "ui/settings_keys.h"
 #include "ui/wrap_button.h"
 
 namespace orsalimbra::ui {
@@ -39,7 +39,7 @@ void Form1::ShowLayout() {
     OrdInv->setEnabled(view->monthPages);
     LetEventsRun();
   }
-  store_.write(keys::Tipo, FormatInt(*LayoutType));
+  store_.write(session::keys::Tipo, session::FormatInt(*LayoutType));
   DrawCoverPreview();
   Stampa1->setFocus();
 }
@@ -56,7 +56,7 @@ void Form1::CoverClicked() {
   if (!Ready) return;
   CoverStyle = NextCoverStyle(CoverStyle, year_.HasCoverPhoto);
   DrawCoverPreview();
-  store_.write(keys::Copertina, FormatInt(CoverStyle));
+  store_.write(session::keys::Copertina, session::FormatInt(CoverStyle));
 }
 
 void Form1::DrawCoverPreview() {
@@ -87,7 +87,7 @@ void Form1::DrawCoverPreview() {
 
   if (plan.styleBecomesNone) {
     CoverStyle = 0;
-    store_.write(keys::Copertina, QStringLiteral("0"));
+    store_.write(session::keys::Copertina, QStringLiteral("0"));
   }
   if (plan.printing == render::CoverPrinting::Enable) Stampa0->setEnabled(true);
   if (plan.printing == render::CoverPrinting::Disable) Stampa0->setEnabled(false);

@@ -5,12 +5,12 @@
 #include <QPrinter>
 #include <QProgressBar>
 
+#include "session/year_inputs.h"
 #include "ui/form1.h"
 #include "ui/print_failure_text.h"
 #include "ui/printer_metrics.h"
 #include "ui/window_print_host.h"
 #include "ui/wrap_button.h"
-#include "ui/year_inputs.h"
 
 namespace orsalimbra::ui {
 
@@ -62,7 +62,7 @@ render::PrintInputs Form1::PrintInputs() const {
   c.metrics = metrics_;
   c.colours = colours_;
   c.ProgramFolder = env_.files.folder.toStdString();
-  c.fileExists = &PictureFileExists;
+  c.fileExists = &session::PictureFileExists;
   return inputs;
 }
 

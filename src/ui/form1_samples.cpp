@@ -4,13 +4,14 @@
 
 #include "render/moon_sample.h"
 #include "render/page_title.h"
-#include "render/qt_surface.h"
 #include "render/scale_colour.h"
 #include "render/title_sample.h"
+#include "render_qt/qt_colour.h"
+#include "render_qt/qt_surface.h"
+#include "session/settings_codec.h"
+#include "session/settings_keys.h"
 #include "ui/clickable_label.h"
 #include "ui/form1.h"
-#include "ui/settings_codec.h"
-#include "ui/settings_keys.h"
 #include "ui/twips.h"
 
 #include <QLineEdit>
@@ -18,11 +19,6 @@
 namespace orsalimbra::ui {
 
 namespace {
-
-QColor ToQColor(render::Colour c) {
-  return QColor(render::RedOf(c), render::GreenOf(c), render::BlueOf(c));
-}
-render::Colour FromQColor(const QColor& c) { return render::Rgb(c.red(), c.green(), c.blue()); }
 
 // The size the font chooser opens with: the size the printer's font was
 // left at by the page measurement.
@@ -54,7 +50,7 @@ void Form1::ShowMoonSample() {
   if (!MoonStyle) return;
   moonLook_ = render::MoonLookFor(*MoonStyle);
   MoonStyle = moonLook_.MoonStyle;
-  store_.write(keys::Luna, FormatInt(*MoonStyle));
+  store_.write(session::keys::Luna, session::FormatInt(*MoonStyle));
   // The time base matters only when moon phases are printed.
   const bool shown = *MoonStyle != 0;
   EsempioLun->setVisible(shown);
@@ -72,10 +68,10 @@ void Form1::ShowMoonSample() {
 void Form1::TitleColourClicked() {
   if (!services_.chooseColour) return;
   const std::optional<QColor> chosen =
-      services_.chooseColour(this, ToQColor(titleLook_.TitleColour));
+      services_.chooseColour(this, render::ToQColor(titleLook_.TitleColour));
   if (!chosen || !chosen->isValid()) return;
-  titleLook_.TitleColour = FromQColor(*chosen);
-  store_.write(keys::ColoreTitolo, FormatColour(titleLook_.TitleColour));
+  titleLook_.TitleColour = render::FromQColor(*chosen);
+  store_.write(session::keys::ColoreTitolo, session::FormatColour(titleLook_.TitleColour));
   titleLook_.TitleShadowColour = render::ScaleColour(titleLook_.TitleColour, 0.5);
   DrawTitleSample();
 }
@@ -91,9 +87,9 @@ void Form1::TitleFontClicked() {
     titleLook_.TitleFont = chosen->family().toStdString();
     titleLook_.TitleBold = chosen->bold();
     titleLook_.TitleItalic = chosen->italic();
-    store_.write(keys::TitoloFont, chosen->family());
-    store_.write(keys::TitoloBold, FormatBool(titleLook_.TitleBold));
-    store_.write(keys::TitoloItalic, FormatBool(titleLook_.TitleItalic));
+    store_.write(session::keys::TitoloFont, chosen->family());
+    store_.write(session::keys::TitoloBold, session::FormatBool(titleLook_.TitleBold));
+    store_.write(session::keys::TitoloItalic, session::FormatBool(titleLook_.TitleItalic));
   }
   DrawTitleSample();
 }
@@ -101,7 +97,7 @@ void Form1::TitleFontClicked() {
 void Form1::TitleSampleClicked() {
   if (!Ready) return;
   titleLook_.TitleShadow = !titleLook_.TitleShadow;
-  store_.write(keys::Ombra, FormatBool(titleLook_.TitleShadow));
+  store_.write(session::keys::Ombra, session::FormatBool(titleLook_.TitleShadow));
   DrawTitleSample();
 }
 

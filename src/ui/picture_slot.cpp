@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "render/qt_picture.h"
+#include "render_qt/qt_picture.h"
 
 namespace orsalimbra::ui {
 

@@ -9,11 +9,11 @@
 #include <algorithm>
 #include <thread>
 
-#include "render/qt_picture.h"
+#include "render_qt/qt_picture.h"
+#include "session/settings_store.h"
 #include "ui/config_window.h"
 #include "ui/note_edit.h"
 #include "ui/picture_area.h"
-#include "ui/settings_store.h"
 #include "ui/thumbnail_prefetch.h"
 #include "ui/twips.h"
 #include "ui/wrap_button.h"
@@ -46,8 +46,8 @@ QString DefaultChoosePicture(QWidget* parent, const PictureRequest& request) {
 
 }  // namespace
 
-SelFoto::SelFoto(core::YearModel& model, SettingsStore& settings, const ProgramFiles& files,
-                 QWidget* parent, SelFotoHooks hooks)
+SelFoto::SelFoto(core::YearModel& model, session::SettingsStore& settings,
+                 const session::ProgramFiles& files, QWidget* parent, SelFotoHooks hooks)
     : QDialog(parent), model_(model), settings_(settings), files_(files), hooks_(std::move(hooks)) {
   if (!hooks_.choosePicture) hooks_.choosePicture = DefaultChoosePicture;
   if (!hooks_.openEditor) {

@@ -12,18 +12,21 @@
 #include <memory>
 
 #include "core/year_model.h"
+#include "session/program_folder.h"
 #include "ui/photo_selection.h"
-#include "ui/program_folder.h"
 
 class QPushButton;
 class QLabel;
 class QTimer;
 
+namespace orsalimbra::session {
+class SettingsStore;
+}
+
 namespace orsalimbra::ui {
 
 class NoteEdit;
 class PictureArea;
-class SettingsStore;
 class ThumbnailPrefetch;
 
 // What the open-file dialog is asked.
@@ -53,8 +56,8 @@ class SelFoto : public QDialog {
   // Works on `model`'s PageName, PhotoPaths and PhotoNotes and uses its
   // EntryCount for the editor; both must outlive the window. Show it with
   // exec(); afterwards rebuild the year model.
-  SelFoto(core::YearModel& model, SettingsStore& settings, const ProgramFiles& files,
-          QWidget* parent = nullptr, SelFotoHooks hooks = {});
+  SelFoto(core::YearModel& model, session::SettingsStore& settings,
+          const session::ProgramFiles& files, QWidget* parent = nullptr, SelFotoHooks hooks = {});
 
   bool slotsLoaded() const { return slotsLoaded_; }
   const PhotoSelection& selection() const { return selection_; }
@@ -82,8 +85,8 @@ class SelFoto : public QDialog {
   void OpenEditor();
 
   core::YearModel& model_;
-  SettingsStore& settings_;
-  ProgramFiles files_;
+  session::SettingsStore& settings_;
+  session::ProgramFiles files_;
   SelFotoHooks hooks_;
   PhotoSelection selection_;
   bool slotsLoaded_ = false;

@@ -4,7 +4,7 @@
 #include <QProgressBar>
 #include <QWidget>
 
-#include "render/qt_surface.h"
+#include "render_qt/qt_printer_surface.h"
 
 namespace orsalimbra::ui {
 
@@ -20,7 +20,7 @@ render::PrintInputs WindowPrintHost::Inputs() {
 
 render::Surface* WindowPrintHost::OpenDocument() {
   if (parts_.printer == nullptr) return nullptr;
-  surface_ = std::make_unique<render::QtSurface>(parts_.printer);
+  surface_ = std::make_unique<render::QtPrinterSurface>(parts_.printer);
   return surface_.get();
 }
 

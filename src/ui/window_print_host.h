@@ -12,7 +12,7 @@ class QProgressBar;
 class QWidget;
 
 namespace orsalimbra::render {
-class QtSurface;
+class QtPrinterSurface;
 }
 
 namespace orsalimbra::ui {
@@ -46,7 +46,7 @@ class WindowPrintHost : public render::PrintHost {
 
  private:
   Parts parts_;
-  std::unique_ptr<render::QtSurface> surface_;
+  std::unique_ptr<render::QtPrinterSurface> surface_;
 };
 
 }  // namespace orsalimbra::ui

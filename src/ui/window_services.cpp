@@ -26,8 +26,8 @@ std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) {
   return font;
 }
 
-void ShowImageWindow(QWidget* owner, core::YearModel& year, SettingsStore& store,
-                     const ProgramFiles& files) {
+void ShowImageWindow(QWidget* owner, core::YearModel& year, session::SettingsStore& store,
+                     const session::ProgramFiles& files) {
   SelFoto window(year, store, files, owner);
   window.exec();
 }

@@ -11,9 +11,9 @@
 
 #include "core/year_model.h"
 #include "render/page_context.h"
+#include "session/program_folder.h"
+#include "session/settings_store.h"
 #include "ui/print_dialog.h"
-#include "ui/program_folder.h"
-#include "ui/settings_store.h"
 
 class QWidget;
 
@@ -26,8 +26,8 @@ struct WindowServices {
   std::function<std::optional<QFont>(QWidget* parent, const QFont& initial)> chooseFont;
   // The image and note window, shown modally; it may change the pictures
   // and notes of `year` and their settings.
-  std::function<void(QWidget* owner, core::YearModel& year, SettingsStore& store,
-                     const ProgramFiles& files)>
+  std::function<void(QWidget* owner, core::YearModel& year, session::SettingsStore& store,
+                     const session::ProgramFiles& files)>
       showImageWindow;
   // Opens a help page that exists.
   std::function<void(const QString& path)> openHelpPage;

@@ -27,9 +27,9 @@
 #include "render/moon_look.h"
 #include "render/moon_sample.h"
 #include "render/print_jobs.h"
-#include "render/qt_pdf_export.h"
-#include "render/recording_surface.h"
 #include "render/title_sample.h"
+#include "render_qt/qt_pdf_export.h"
+#include "support/recording_surface.h"
 
 namespace {
 
@@ -83,8 +83,8 @@ PictureSet Pictures(const std::string& folder) {
   PictureSet set;
   for (int page = 0; page <= 12; ++page) {
     const bool landscape = page == 0 || page % 3 != 0;
-    set.sizes[PhotoPath(folder, page)] = landscape ? std::pair{6000.0, 4000.0}
-                                                   : std::pair{3000.0, 4500.0};
+    set.sizes[PhotoPath(folder, page)] =
+        landscape ? std::pair{6000.0, 4000.0} : std::pair{3000.0, 4500.0};
   }
   set.sizes[folder + "/Sfondo1.jpg"] = {8000, 11000};
   set.sizes[folder + "/Sfondo2.jpg"] = {11000, 8000};
@@ -159,8 +159,8 @@ class RecordingHost : public render::PrintHost {
 
   std::string Text(const render::PrintResult& r) const {
     std::ostringstream out;
-    out << "status " << static_cast<int>(r.status) << " pages " << r.pages << " yields "
-        << yields_ << " values " << values_ << "\n"
+    out << "status " << static_cast<int>(r.status) << " pages " << r.pages << " yields " << yields_
+        << " values " << values_ << "\n"
         << log_.str();
     if (surface_) Dump(*surface_, out);
     return out.str();
@@ -264,7 +264,8 @@ void Recordings(const std::string& dataFile, const QString& out) {
   }
   // The window's samples.
   std::ostringstream samples;
-  for (const std::string& title : std::vector<std::string>{"Calendario 2026", "2026 Kalender", std::string(60, 'W')}) {
+  for (const std::string& title :
+       std::vector<std::string>{"Calendario 2026", "2026 Kalender", std::string(60, 'W')}) {
     for (int look = 0; look < 4; ++look) {
       render::TitleLook t;
       t.TitleColour = 2020095;

@@ -9,7 +9,7 @@
 
 #include "core/year_model.h"
 #include "render/page_context.h"
-#include "render/recording_surface.h"
+#include "support/recording_surface.h"
 
 namespace orsalimbra::render::testing {
 

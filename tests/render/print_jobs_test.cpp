@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "render/credits.h"
-#include "render/recording_surface.h"
+#include "support/recording_surface.h"
 
 namespace orsalimbra::render::testing {
 namespace {

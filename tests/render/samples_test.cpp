@@ -7,9 +7,9 @@
 
 #include "render/cover_preview.h"
 #include "render/moon_sample.h"
-#include "render/recording_surface.h"
 #include "render/scale_colour.h"
 #include "render/title_sample.h"
+#include "support/recording_surface.h"
 
 namespace orsalimbra::render {
 namespace {

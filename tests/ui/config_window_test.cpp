@@ -9,8 +9,8 @@
 #include <QTextBlock>
 #include <memory>
 
-#include "ui/settings_store.h"
-#include "ui_test_support.h"
+#include "session/settings_store.h"
+#include "support/qt_test_support.h"
 
 namespace orsalimbra::ui {
 namespace {
@@ -24,7 +24,7 @@ class ConfigTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(folder_.isValid());
-    files_ = ProgramFiles::In(folder_.path());
+    files_ = session::ProgramFiles::In(folder_.path());
   }
 
   std::unique_ptr<Config> Open(int entryCount) {
@@ -50,8 +50,8 @@ class ConfigTest : public ::testing::Test {
 
   test_support::TempSettings settings_;
   QTemporaryDir folder_;
-  ProgramFiles files_;
-  SettingsStore store_{QStringLiteral("EditorTest")};
+  session::ProgramFiles files_;
+  session::SettingsStore store_{QStringLiteral("EditorTest")};
   QStringList warnings_;
   QStringList helpOpened_;
 };

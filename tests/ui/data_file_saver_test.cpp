@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <functional>
 
-#include "ui_test_support.h"
+#include "support/qt_test_support.h"
 
 namespace orsalimbra::ui {
 namespace {
@@ -27,10 +27,10 @@ class SaveTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(dir_.isValid());
-    files_ = ProgramFiles::In(dir_.path());
+    files_ = session::ProgramFiles::In(dir_.path());
   }
   QTemporaryDir dir_;
-  ProgramFiles files_;
+  session::ProgramFiles files_;
 };
 
 TEST_F(SaveTest, KeepsExactlyOneVersionAsBackup) {
@@ -59,7 +59,7 @@ TEST_F(SaveTest, CreatesAMissingDataFileAndKeepsTheOnlyEarlierVersion) {
 // aside is any other name.
 class FailingFileSystem : public SaveFileSystem {
  public:
-  FailingFileSystem(const ProgramFiles& files) : files_(files) {}
+  FailingFileSystem(const session::ProgramFiles& files) : files_(files) {}
   QString Role(const QString& path) const {
     if (path == files_.dataFile) return "data";
     if (path == files_.backupFile) return "backup";
@@ -83,7 +83,7 @@ class FailingFileSystem : public SaveFileSystem {
   QStringList failing;
 
  private:
-  ProgramFiles files_;
+  session::ProgramFiles files_;
 };
 
 TEST_F(SaveTest, AFailingStepLeavesDataFileAndBackupAsTheyWere) {

@@ -24,10 +24,10 @@
 #include <memory>
 #include <optional>
 
+#include "support/qt_test_support.h"
 #include "ui/form1.h"
 #include "ui/layout_button.h"
 #include "ui/spin_buttons.h"
-#include "ui_test_support.h"
 
 namespace orsalimbra::ui::testing {
 
@@ -107,8 +107,8 @@ class MainWindowTest : public ::testing::Test {
       std::optional<QFont> answer = fontAnswer;
       return answer;
     };
-    services.showImageWindow = [this](QWidget*, core::YearModel& year, SettingsStore&,
-                                      const ProgramFiles&) {
+    services.showImageWindow = [this](QWidget*, core::YearModel& year, session::SettingsStore&,
+                                      const session::ProgramFiles&) {
       ++imageWindowShown;
       if (imageWindowEdits) imageWindowEdits(year);
     };
@@ -139,7 +139,7 @@ class MainWindowTest : public ::testing::Test {
 
   Form1& Start(QDate today = QDate(2025, 10, 1), int bias = -60) {
     WindowEnvironment env;
-    env.files = ProgramFiles::In(program_);
+    env.files = session::ProgramFiles::In(program_);
     env.settingsSection = QStringLiteral("Orsatest");
     env.today = today;
     env.timeZoneBias = bias;

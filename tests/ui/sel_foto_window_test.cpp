@@ -10,10 +10,10 @@
 #include <QTest>
 #include <memory>
 
+#include "session/settings_keys.h"
+#include "session/settings_store.h"
+#include "support/qt_test_support.h"
 #include "ui/picture_area.h"
-#include "ui/settings_keys.h"
-#include "ui/settings_store.h"
-#include "ui_test_support.h"
 
 namespace orsalimbra::ui {
 namespace {
@@ -26,7 +26,7 @@ class SelFotoTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(folder_.isValid());
-    files_ = ProgramFiles::In(folder_.path());
+    files_ = session::ProgramFiles::In(folder_.path());
     for (int slot = 0; slot < 13; ++slot) model_.PageName[slot] = kMonths[slot];
     model_.EntryCount = 2;
     cover_ = MakePicture("cover.jpg", Qt::red);
@@ -89,8 +89,8 @@ class SelFotoTest : public ::testing::Test {
 
   test_support::TempSettings settings_;
   QTemporaryDir folder_;
-  ProgramFiles files_;
-  SettingsStore store_{QStringLiteral("SelFotoTest")};
+  session::ProgramFiles files_;
+  session::SettingsStore store_{QStringLiteral("SelFotoTest")};
   core::YearModel model_;
   QString cover_, march_;
   QString chosen_;
@@ -211,8 +211,8 @@ TEST_F(SelFotoTest, ResetThenFineStoresTwentySixEmptyKeys) {
   Button(*window, "Reset")->click();
   Button(*window, "Fine")->click();
   for (int slot = 0; slot < 13; ++slot) {
-    EXPECT_EQ(Stored(keys::PhotoKey(slot)), "") << slot;
-    EXPECT_EQ(Stored(keys::NoteKey(slot)), "") << slot;
+    EXPECT_EQ(Stored(session::keys::PhotoKey(slot)), "") << slot;
+    EXPECT_EQ(Stored(session::keys::NoteKey(slot)), "") << slot;
     EXPECT_EQ(model_.PhotoPaths[slot], "");
     EXPECT_EQ(model_.PhotoNotes[slot], "");
   }

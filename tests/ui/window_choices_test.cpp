@@ -7,20 +7,20 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include "session/year_entry.h"
+#include "support/qt_test_support.h"
 #include "ui/layout_choice.h"
 #include "ui/picture_slot.h"
 #include "ui/printer_metrics.h"
-#include "ui/year_entry.h"
-#include "ui_test_support.h"
 
 namespace orsalimbra::ui {
 namespace {
 
 TEST(YearEntryTest, ProposesNextYearFromJulyOn) {
-  EXPECT_EQ(ProposedYear(QDate(2025, 1, 1)), 2025);
-  EXPECT_EQ(ProposedYear(QDate(2025, 6, 30)), 2025);
-  EXPECT_EQ(ProposedYear(QDate(2025, 7, 1)), 2026);
-  EXPECT_EQ(ProposedYear(QDate(2025, 12, 31)), 2026);
+  EXPECT_EQ(session::ProposedYear(QDate(2025, 1, 1)), 2025);
+  EXPECT_EQ(session::ProposedYear(QDate(2025, 6, 30)), 2025);
+  EXPECT_EQ(session::ProposedYear(QDate(2025, 7, 1)), 2026);
+  EXPECT_EQ(session::ProposedYear(QDate(2025, 12, 31)), 2026);
 }
 
 TEST(YearEntryTest, SpinStepsWithinTheRangeFromTheBoxText) {
@@ -44,7 +44,8 @@ TEST(YearEntryTest, SpinStepsWithinTheRangeFromTheBoxText) {
       {"huge numbers do not overflow", "99999999999999999999", 2026, +1, 2027},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(SpinStep(QString::fromLatin1(c.text), c.last, c.delta), c.expected) << c.name;
+    EXPECT_EQ(session::SpinStep(QString::fromLatin1(c.text), c.last, c.delta), c.expected)
+        << c.name;
   }
 }
 
