@@ -106,14 +106,14 @@ render::PrintInputs Inputs(const QString& folder) {
   }
   y.HasCoverPhoto = true;
   y.NoMonthPhotos = 0;
-  y.FirstMonthPhoto = 1;
+  y.firstMonthPhoto = 1;
   inputs.yearText = "2026";
-  inputs.choices.LayoutType = core::kLayoutWeekly;
-  inputs.choices.CoverStyle = render::kCoverTitleMiddle;
+  inputs.choices.LayoutType = core::LayoutCode::Weekly;
+  inputs.choices.CoverStyle = render::CoverCode::TitleMiddle;
   inputs.choices.titleLook.TitleShadow = true;
   inputs.choices.titleLook.TitleBold = true;
-  inputs.choices.moonLook = render::MoonLookFor(1);
-  inputs.choices.ProgramFolder = folder.toStdString();
+  inputs.choices.moonLook = render::MoonLookFor(render::MoonCode::OchreYellowQuarters);
+  inputs.choices.programFolder = folder.toStdString();
   return inputs;
 }
 
@@ -156,8 +156,6 @@ std::vector<std::pair<QString, QRectF>> PictureRects(const QString& folder, cons
     void SetProgressValue(int) override {}
     void SetProgressVisible(bool) override {}
     void LetEventsRun() override {}
-    void SetBusyPointer(bool) override {}
-    void SetFocus(render::FocusTarget) override {}
   } host;
   SetUpPdf(host.printer, pdf);
   host.inputs = Inputs(folder);
@@ -196,7 +194,7 @@ Measured Timed(Work work) {
 Measured PrintAll(const QString& folder, const QString& pdf) {
   render::PrintResult result;
   Measured m = Timed([&] {
-    result = render::ExportPdf({pdf}, Inputs(folder), render::PrintCommand::All);
+    result = render::ExportPdf({pdf}, Inputs(folder), render::PrintRequest::All());
     return result.status == render::PrintStatus::Printed && result.pages == 14;
   });
   if (!m.ok) std::fprintf(stderr, "print-all: %s\n", result.failure.Text().c_str());

@@ -33,7 +33,7 @@ void CheckModel(const YearLoad& load) {
   Check(m.HolidayNames.size() == m.HolidayDates.size());
   for (const auto& name : m.DayNames) Check(Characters(name) <= 3);
   Check(m.TitleList.empty() || m.TitleList.size() == static_cast<std::size_t>(m.EntryCount) + 1);
-  Check(m.SelectedEntry >= -1 && m.SelectedEntry < static_cast<int>(m.Entries.size()));
+  Check(m.selectedEntry >= -1 && m.selectedEntry < static_cast<int>(m.entries.size()));
   Check(load.settingsWrites.size() % 2 == 0);
   // Everything the model holds came from decoded text and must encode back.
   for (const auto& s : m.PageName) Check(EncodeWin1252(s).ok());

@@ -16,9 +16,8 @@
 #include "core/moon_phases.h"
 #include "core/time_base.h"
 #include "core/year_model.h"
-#include "render/cover_page.h"
-#include "render/cover_preview.h"
 #include "render_qt/qt_pdf_export.h"
+#include "session/choices.h"
 #include "session/program_folder.h"
 #include "session/settings_keys.h"
 #include "session/settings_store.h"
@@ -42,8 +41,7 @@ constexpr const char* kMainProgram = "orsalimbra";
 
 struct Options {
   std::string output;
-  std::optional<render::PrintCommand> command;
-  int argument = 0;
+  std::optional<render::PrintRequest> request;
   std::optional<std::string> year;
   std::optional<int> entry, layout, coverStyle, moonStyle, utcOffset;
   std::optional<bool> reverse, localTime;
@@ -68,11 +66,10 @@ std::optional<QPageSize> Paper(const std::string& name) {
 
 // Parses the arguments; a message for the usage error otherwise.
 std::optional<std::string> Parse(const std::vector<std::string>& args, Options& o) {
-  const auto setCommand = [&](render::PrintCommand command, int argument,
+  const auto setCommand = [&](const render::PrintRequest& request,
                               const std::string& arg) -> std::optional<std::string> {
-    if (o.command) return "give only one of --all, --month, --half and --cover (" + arg + ")";
-    o.command = command;
-    o.argument = argument;
+    if (o.request) return "give only one of --all, --month, --half and --cover (" + arg + ")";
+    o.request = request;
     return std::nullopt;
   };
   const auto setFlag = [](std::optional<bool>& flag, bool value,
@@ -102,18 +99,18 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
     };
     std::optional<std::string> error;
     if (arg == "--all") {
-      error = setCommand(render::PrintCommand::All, 0, arg);
+      error = setCommand(render::PrintRequest::All(), arg);
     } else if (arg == "--cover") {
-      error = setCommand(render::PrintCommand::HalfYear, render::kCoverOnly, arg);
+      error = setCommand(render::PrintRequest::Half(render::HalfYear::CoverOnly), arg);
     } else if (arg == "--month" || arg == "--half") {
       const std::string* v = value();
       const int n = v ? WholeNumberArgument(*v).value_or(0) : 0;
       if (arg == "--month") {
         if (n < 1 || n > 12) return std::string("--month needs a month from 1 to 12");
-        error = setCommand(render::PrintCommand::Month, n - 1, arg);
+        error = setCommand(render::PrintRequest::Month(n - 1), arg);
       } else {
         if (n < 1 || n > 2) return std::string("--half needs 1 or 2");
-        error = setCommand(render::PrintCommand::HalfYear, n, arg);
+        error = setCommand(render::PrintRequest::Half(static_cast<render::HalfYear>(n)), arg);
       }
     } else if (arg == "--reverse" || arg == "--no-reverse") {
       error = setFlag(o.reverse, arg == "--reverse", arg);
@@ -155,7 +152,7 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
     if (error) return error;
   }
   if (!outputSeen || o.output.empty()) return std::string("the output file OUT.pdf is missing");
-  if (!o.command) return std::string("say what to print: --all, --month N, --half N or --cover");
+  if (!o.request) return std::string("say what to print: --all, --month N, --half N or --cover");
   return std::nullopt;
 }
 
@@ -193,17 +190,19 @@ int Export(const Options& o) {
                  kName, section.toStdString().c_str());
   }
 
-  core::YearModel start;
-  start.LanguageIndex = o.entry.value_or(stored.LanguageIndex);
-  for (int page = 0; page < session::keys::kPageCount; ++page) {
-    start.PhotoPaths[page] = stored.PhotoPaths[page].toStdString();
-    start.PhotoNotes[page] = stored.PhotoNotes[page].toStdString();
-  }
-  const int layout = o.layout.value_or(stored.layoutCode());
+  session::Choices choices = session::ChoicesFrom(stored);
+  if (o.entry) choices.LanguageIndex = *o.entry;
+  if (o.layout) choices.LayoutType = static_cast<core::LayoutCode>(*o.layout);
+  if (o.coverStyle) choices.CoverStyle = static_cast<render::CoverCode>(*o.coverStyle);
+  if (o.moonStyle) choices.MoonStyle = static_cast<render::MoonCode>(*o.moonStyle);
+  if (o.reverse) choices.OrdInv = *o.reverse;
+  if (o.localTime) choices.UseLocalTime = *o.localTime;
+  const core::LayoutCode layout = choices.LayoutType.value_or(core::LayoutCode::Invalid);
+
   const QString yearText = o.year ? QString::fromStdString(*o.year)
                                   : QString::number(session::ProposedYear(QDate::currentDate()));
-  const core::YearInputs yearInputs =
-      session::ReadYearInputs(files.dataFile, files.folder, yearText, layout, stored.UserPhotosSet);
+  const core::YearInputs yearInputs = session::ReadYearInputs(
+      files.dataFile, files.folder, yearText, layout, choices.UserPhotosSet);
   // The window opens without its data file; a calendar without names and
   // holidays, though, is no export anybody asked for.
   if (!yearInputs.fileBytes) {
@@ -212,43 +211,29 @@ int Export(const Options& o) {
   // The data file's picture rows are taken into the model only: a batch
   // export leaves the user's settings alone.
   render::PrintInputs inputs;
-  inputs.year = core::LoadYearData(start, yearInputs).model;
+  inputs.year = core::LoadYearData(session::StartingYearModel(choices), yearInputs).model;
   inputs.yearText = yearInputs.yearText;
   if (o.entry && *o.entry >= inputs.year.EntryCount) {
     return UsageError(kName, "--entry " + std::to_string(*o.entry) + ": the data file lists " +
                                  std::to_string(inputs.year.EntryCount) + " entries");
   }
-
-  render::PrintChoices& c = inputs.choices;
-  c.LayoutType = layout;
-  c.CoverStyle = o.coverStyle.value_or(stored.coverStyle().value_or(render::kCoverNone));
-  // The window's cover miniature gives up the picture-only style when the
-  // cover picture is gone; the same rule here, not a copy of it.
-  if (render::PlanCoverPreview(c.CoverStyle, layout, inputs.year.HasCoverPhoto).styleBecomesNone) {
-    c.CoverStyle = render::kCoverNone;
-  }
-  c.OrdInv = o.reverse.value_or(stored.OrdInv == 1);
-  c.titleLook = stored.titleLook();
-  if (const std::optional<int> moonStyle = o.moonStyle ? o.moonStyle : stored.moonStyleShown()) {
-    c.moonLook = render::MoonLookFor(*moonStyle);
-  }
-  c.timeBase.UseLocalTime = o.localTime.value_or(stored.UseLocalTime);
-  c.timeBase.UtcOffsetHours =
-      o.utcOffset.value_or(core::UtcOffsetFromBias(session::TimeZoneBias()));
-  c.ProgramFolder = files.folder.toStdString();
-  c.fileExists = &session::PictureFileExists;
+  // The metrics are measured on the PDF page by the export.
+  inputs.choices = session::PrintChoicesFor(
+      choices, inputs.year, o.utcOffset.value_or(core::UtcOffsetFromBias(session::TimeZoneBias())),
+      render::PageMetrics{}, files.folder.toStdString());
+  const render::PrintChoices& c = inputs.choices;
 
   render::PdfTarget target;
   target.path = QString::fromStdString(o.output);
   target.pageSize = o.paper;
-  const render::PrintResult result = render::ExportPdf(target, inputs, *o.command, o.argument);
+  const render::PrintResult result = render::ExportPdf(target, inputs, *o.request);
   switch (result.status) {
     case render::PrintStatus::Printed:
       std::printf("%s: %d page%s\n", o.output.c_str(), result.pages, result.pages == 1 ? "" : "s");
       return kExitOk;
     case render::PrintStatus::NothingToPrint:
-      return Fail("nothing to print: layout " + std::to_string(c.LayoutType) + ", cover style " +
-                  std::to_string(c.CoverStyle) +
+      return Fail("nothing to print: layout " + std::to_string(static_cast<int>(c.LayoutType)) +
+                  ", cover style " + std::to_string(static_cast<int>(c.CoverStyle)) +
                   " (the month commands need layout 1 or 2; the cover needs one of them and a "
                   "cover style above 0)");
     default: {

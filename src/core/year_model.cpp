@@ -7,6 +7,7 @@
 
 #include "core/data_reader.h"
 #include "core/leading_number.h"
+#include "core/utf8.h"
 
 namespace orsalimbra::core {
 
@@ -25,33 +26,6 @@ Section SectionOf(const std::string& name) {
   if (name == "FESTE") return Section::Holidays;
   if (name == "FOTO") return Section::Pictures;
   return Section::Other;
-}
-
-// Whether a byte of UTF-8 text begins a character (is no continuation byte).
-bool StartsCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }
-
-// Byte offset of character `index` (from 0) of UTF-8 `text`, or its size when
-// the text is shorter.
-std::size_t OffsetOfCharacter(std::string_view text, std::size_t index) {
-  std::size_t i = 0;
-  for (; i < text.size(); ++i) {
-    if (StartsCharacter(text[i]) && index-- == 0) return i;
-  }
-  return i;
-}
-
-// `text` without its last character (of however many bytes).
-std::string_view WithoutLastCharacter(std::string_view text) {
-  std::size_t end = text.size();
-  while (end > 0 && !StartsCharacter(text[end - 1])) --end;
-  return text.substr(0, end > 0 ? end - 1 : 0);
-}
-
-// Characters `from` .. `from + count - 1` (from 0) of UTF-8 text.
-std::string_view Characters(std::string_view text, std::size_t from,
-                            std::size_t count = std::string_view::npos) {
-  text = text.substr(OffsetOfCharacter(text, from));
-  return count == std::string_view::npos ? text : text.substr(0, OffsetOfCharacter(text, count));
 }
 
 constexpr std::string_view kDegreeSign = "\u00b0";
@@ -149,12 +123,12 @@ class DataFileLoad {
   }
 
   void AddListEntry(const char* label, std::string_view name) {
-    model_.EntryLabel = label;
+    model_.entryLabel = label;
     if (count_ == 0) {
-      model_.Entries.clear();
-      model_.SelectedEntry = -1;
+      model_.entries.clear();
+      model_.selectedEntry = -1;
     }
-    model_.Entries.emplace_back(name);
+    model_.entries.emplace_back(name);
   }
 
   // The title list is sized by the list read so far. Titles since the last
@@ -163,7 +137,7 @@ class DataFileLoad {
   // a file that restarts the title section many times stays linear.
   void AddTitle(std::string_view title) {
     if (count_ == 0) {
-      const std::size_t entries = model_.Entries.size();
+      const std::size_t entries = model_.entries.size();
       model_.EntryCount = entries > INT_MAX - 1 ? INT_MAX - 1 : static_cast<int>(entries);
       titleSectionSeen_ = true;
       titleSize_ = static_cast<std::size_t>(model_.EntryCount) + 1;
@@ -172,7 +146,7 @@ class DataFileLoad {
       if (model_.LanguageIndex >= model_.EntryCount || model_.LanguageIndex < 0) {
         model_.LanguageIndex = 0;
       }
-      model_.SelectedEntry = model_.LanguageIndex < model_.EntryCount ? model_.LanguageIndex : -1;
+      model_.selectedEntry = model_.LanguageIndex < model_.EntryCount ? model_.LanguageIndex : -1;
     }
     if (static_cast<std::size_t>(count_) < titleSize_) titles_.emplace_back(title);
     if (count_ == model_.LanguageIndex) model_.CurrentTitle = title;
@@ -212,7 +186,7 @@ class DataFileLoad {
   void AddHoliday(std::string_view name) {
     const int year = model_.CalendarYear;
     SetHolidayDate(year);
-    if (inputs_.layoutType == kLayoutSemester && rule_ != HolidayRule::EasterOffset) {
+    if (inputs_.layoutType == LayoutCode::Semester && rule_ != HolidayRule::EasterOffset) {
       const std::string_view month = Characters(key_, rule_ == HolidayRule::FixedDate ? 3 : 4);
       if (month == "01" || month == "12") {
         NameHolidayAndAdvance(name);
@@ -291,11 +265,11 @@ YearLoad LoadYearData(const YearModel& previous, const YearInputs& inputs) {
   const auto exists = [&](const std::string& path) {
     return !path.empty() && inputs.fileExists && inputs.fileExists(path);
   };
-  model.FirstMonthPhoto = 0;
-  for (int m = 1; m <= 12 && model.FirstMonthPhoto == 0; ++m) {
-    if (exists(model.PhotoPaths[m])) model.FirstMonthPhoto = m;
+  model.firstMonthPhoto = 0;
+  for (int m = 1; m <= 12 && model.firstMonthPhoto == 0; ++m) {
+    if (exists(model.PhotoPaths[m])) model.firstMonthPhoto = m;
   }
-  model.NoMonthPhotos = model.FirstMonthPhoto == 0 ? 1 : 0;
+  model.NoMonthPhotos = model.firstMonthPhoto == 0;
   model.HasCoverPhoto = exists(model.PhotoPaths[0]);
   return load;
 }

@@ -5,38 +5,37 @@
 
 namespace orsalimbra::render {
 
-void PrintCover(PageContext& ctx) {
-  Surface& s = ctx.surface;
-  const PageMetrics& m = ctx.metrics;
-  if (ctx.year.HasCoverPhoto) {
+void PrintCover(Surface& s, const PageInputs& in, PageState& st) {
+  const PageMetrics& m = in.choices.metrics;
+  if (in.year.HasCoverPhoto) {
     // Stretched whatever its proportions, as the cover miniature shows it. A
     // file that cannot be read leaves the page without a picture.
-    if (const std::optional<Picture> picture = s.LoadPicture(ctx.year.PhotoPaths[0])) {
-      ctx.PictureWidth = m.PageWidth;
-      ctx.PictureHeight = m.PageHeight;
-      ctx.BoxLeft = 0;
-      ctx.BoxTop = 0;
+    if (const std::optional<Picture> picture = s.LoadPicture(in.year.PhotoPaths[0])) {
+      st.PictureWidth = m.PageWidth;
+      st.PictureHeight = m.PageHeight;
+      st.BoxLeft = 0;
+      st.BoxTop = 0;
       s.PaintPicture(*picture, 0, 0, m.PageWidth, m.PageHeight);
     }
   }
-  if (ctx.CoverStyle >= kCoverPictureOnly) return;
+  if (in.choices.CoverStyle >= CoverCode::PictureOnly) return;
 
-  ctx.TitleHeight = IntPart(m.PageHeight / 8);
-  switch (ctx.CoverStyle) {
-    case kCoverTitleTop:
-      ctx.TitleTop = ctx.TitleHeight - 1000;
+  st.TitleHeight = IntPart(m.PageHeight / 8);
+  switch (in.choices.CoverStyle) {
+    case CoverCode::TitleTop:
+      st.TitleTop = st.TitleHeight - 1000;
       break;
-    case kCoverTitleMiddle:
-      ctx.TitleTop = IntPart(m.PageHeight / 2) - 1000;
+    case CoverCode::TitleMiddle:
+      st.TitleTop = IntPart(m.PageHeight / 2) - 1000;
       break;
-    case kCoverTitleBottom:
-      ctx.TitleTop = m.PageHeight - ctx.TitleHeight - 1000;
+    case CoverCode::TitleBottom:
+      st.TitleTop = m.PageHeight - st.TitleHeight - 1000;
       break;
     default:
       break;  // no cover style: the box stays where it was
   }
-  ctx.CoverTitle = ComposeCalendarTitle(ctx.year.CurrentTitle, std::to_string(ctx.CalendarYear));
-  DrawPageTitle(ctx);
+  st.CoverTitle = ComposeCalendarTitle(in.year.CurrentTitle, std::to_string(st.CalendarYear));
+  DrawPageTitle(s, in.choices.titleLook, m, st);
 }
 
 std::pair<std::string, std::string> SplitBackCoverNote(const std::string& note) {
@@ -45,8 +44,7 @@ std::pair<std::string, std::string> SplitBackCoverNote(const std::string& note) 
   return {note.substr(0, split), note.substr(split + 1)};
 }
 
-void PrintBackCover(PageContext& ctx) {
-  Surface& s = ctx.surface;
+void PrintBackCover(Surface& s, const PageInputs& in) {
   s.FontSize = 12;
   s.FontBold = true;
   // Upright whatever the cover's title left: the note's second line and the
@@ -54,7 +52,7 @@ void PrintBackCover(PageContext& ctx) {
   s.FontItalic = false;
   s.ForeColor = kBlack;
   s.CurrentY = 0.9 * s.ScaleHeight();
-  const std::string& note = ctx.year.PhotoNotes[0];
+  const std::string& note = in.year.PhotoNotes[0];
   if (!note.empty()) {
     const auto [first, second] = SplitBackCoverNote(note);
     s.CurrentX = (s.ScaleWidth() - s.TextWidth(first)) / 2;

@@ -3,16 +3,18 @@
 // the day's first two holiday texts, each line underlined by a thin rule.
 #pragma once
 
-#include "render/page_context.h"
+#include "render/page_inputs.h"
+#include "render/page_state.h"
 
 namespace orsalimbra::render {
 
 inline constexpr double kDailyFontScale = 1.6;
 
-// Lists the month of ctx.MonthStart from the current Y and leaves
-// ctx.MonthStart on the first day of the next month, with one progress step
-// and one chance for pending events per day.
-void DrawDailyList(PageContext& ctx);
+// Lists the month of st.MonthStart from the current Y and leaves
+// st.MonthStart on the first day of the next month, with one progress step
+// and one chance for pending events per day. Measures the digit size in the
+// list's font.
+void DrawDailyList(Surface& s, const PageInputs& in, PageState& st);
 
 // The height the list of a 31-day month takes. The surface's font is kept.
 double DailyListHeight(Surface& surface);

@@ -1,9 +1,11 @@
 #include "render/month_page.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
-#include "render/calendar_walk.h"
+#include "core/calendar_walk.h"
+#include "core/date_text.h"
 #include "render/daily_list.h"
 #include "render/moon_mark.h"
 #include "render/page_title.h"
@@ -14,91 +16,91 @@ namespace {
 
 // The picture area of a month page: sets PictureWidth/PictureHeight and
 // BoxLeft/BoxTop, paints the month's picture and writes its note under it.
-void DrawPictureArea(PageContext& ctx, unsigned month) {
-  Surface& s = ctx.surface;
-  const PageMetrics& m = ctx.metrics;
-  if (ctx.NoMonthPhotos != 0) {
-    ctx.PictureHeight = s.ScaleHeight() * 0.06;  // a narrow band, no picture
+void DrawPictureArea(Surface& s, const PageInputs& in, PageState& st, unsigned month) {
+  const PageMetrics& m = in.choices.metrics;
+  if (in.year.NoMonthPhotos) {
+    st.PictureHeight = s.ScaleHeight() * 0.06;  // a narrow band, no picture
     return;
   }
-  const std::string& path = ctx.year.PhotoPaths[month];
+  const std::string& path = in.year.PhotoPaths[month];
   std::optional<Picture> picture;
-  if (ctx.Exists(path)) picture = s.LoadPicture(path);
+  if (in.Exists(path)) picture = s.LoadPicture(path);
   if (!picture || picture->width <= 0 || picture->height <= 0 || m.PageWidth <= 0) {
     // No picture, or one that cannot be read: an empty area of half the page.
-    ctx.PictureHeight = s.ScaleHeight() / 2;
+    st.PictureHeight = s.ScaleHeight() / 2;
     return;
   }
-  ctx.PictureWidth = m.PageWidth;
-  ctx.PictureHeight = IntPart(m.PageWidth * picture->height / picture->width);
+  st.PictureWidth = m.PageWidth;
+  st.PictureHeight = IntPart(m.PageWidth * picture->height / picture->width);
   // At most six tenths of the page, and never so tall that the title and
   // the grid or list below it would run off the page: with real fonts a
   // tall picture at six tenths of an A4 page pushes a sixth week row or the
   // 31st day of the daily list past the printable area.
-  const double body = ctx.LayoutType == core::kLayoutDaily ? DailyListHeight(s)
-                                                           : WeeklyGridHeight(s, kWeeklyFontScale);
-  const double limit = std::max(
-      0.0,
-      std::min(IntPart(0.6 * m.PageHeight), IntPart(m.PageHeight - 1.4 * ctx.TitleHeight - body)));
-  if (ctx.PictureHeight > limit) {
-    ctx.PictureWidth = IntPart(ctx.PictureWidth * limit / ctx.PictureHeight);
-    ctx.PictureHeight = limit;
+  const double body = in.choices.LayoutType == core::LayoutCode::Daily
+                          ? DailyListHeight(s)
+                          : WeeklyGridHeight(s, kWeeklyFontScale);
+  const double limit = std::max(0.0, std::min(IntPart(0.6 * m.PageHeight),
+                                              IntPart(m.PageHeight - 1.4 * st.TitleHeight - body)));
+  if (st.PictureHeight > limit) {
+    st.PictureWidth = IntPart(st.PictureWidth * limit / st.PictureHeight);
+    st.PictureHeight = limit;
   }
-  ctx.BoxLeft = IntPart((m.PageWidth - ctx.PictureWidth) / 2);
-  ctx.BoxTop = 0;
-  const bool painted =
-      s.PaintPicture(*picture, ctx.BoxLeft, 0, ctx.PictureWidth, ctx.PictureHeight);
-  ctx.LetEventsRun();
+  st.BoxLeft = IntPart((m.PageWidth - st.PictureWidth) / 2);
+  st.BoxTop = 0;
+  const bool painted = s.PaintPicture(*picture, st.BoxLeft, 0, st.PictureWidth, st.PictureHeight);
+  in.LetEventsRun();
   if (!painted) {
     // A header that reads over pixels that do not (a file cut short): as
     // without a picture, rather than a blank of the picture's size.
-    ctx.PictureHeight = s.ScaleHeight() / 2;
+    st.PictureHeight = s.ScaleHeight() / 2;
     return;
   }
 
-  const std::string& note = ctx.year.PhotoNotes[month];
+  const std::string& note = in.year.PhotoNotes[month];
   if (!note.empty()) {
     s.FontSize = 12;
     s.FontBold = false;
     s.FontItalic = false;
     s.ForeColor = kBlack;
-    s.CurrentY = ctx.PictureHeight + m.DigitHeight / 4;
-    s.CurrentX = ctx.BoxLeft + m.DigitWidth / 4;
+    // Placed with the digit size the previous grid or list left.
+    s.CurrentY = st.PictureHeight + st.DigitHeight / 4;
+    s.CurrentX = st.BoxLeft + st.DigitWidth / 4;
     s.Print(note);
   }
 }
 
-void DrawMonthPageHead(PageContext& ctx, double blockOffset, unsigned month,
-                       const std::string& name, const std::string& year) {
-  ctx.TitleHeight = IntPart(ctx.metrics.PageHeight / 15);
-  DrawPictureArea(ctx, month);
-  ctx.CoverTitle = name + " " + year;
-  ctx.TitleTop = blockOffset + ctx.PictureHeight + 0.4 * ctx.TitleHeight;
-  DrawPageTitle(ctx);
-  ctx.surface.FontItalic = false;
-  ctx.GridLeft = 500;
-  ctx.ColumnScale = kMonthPageColumnScale;
-  ctx.FontScale = kWeeklyFontScale;
+void DrawMonthPageHead(Surface& s, const PageInputs& in, PageState& st, double blockOffset,
+                       unsigned month, const std::string& name, const std::string& year) {
+  st.TitleHeight = IntPart(in.choices.metrics.PageHeight / 15);
+  DrawPictureArea(s, in, st, month);
+  st.CoverTitle = name + " " + year;
+  st.TitleTop = blockOffset + st.PictureHeight + 0.4 * st.TitleHeight;
+  DrawPageTitle(s, in.choices.titleLook, in.choices.metrics, st);
+  s.FontItalic = false;
+  st.GridLeft = 500;
+  st.ColumnScale = kMonthPageColumnScale;
+  st.FontScale = kWeeklyFontScale;
 }
 
-// The holiday texts of the day ctx.DateText in column slot `c`: the last
-// plain name wins the first line and makes the day red; a remark "(...)"
-// takes the first line only when it is free, else the second line, which
-// ends the search.
-void CollectHolidayTexts(PageContext& ctx, std::size_t c) {
-  const core::YearModel& y = ctx.year;
+// The holiday texts of the day `dateText` in one cell: the last plain name
+// wins the first line and makes the day red; a remark "(...)" takes the
+// first line only when it is free, else the second line, which ends the
+// search.
+void CollectHolidayTexts(Surface& s, const PageInputs& in, const std::string& dateText,
+                         std::string& first, std::string& second) {
+  const core::YearModel& y = in.year;
   for (int k = 1; k <= y.HolidayCount; ++k) {
     const auto i = static_cast<std::size_t>(k - 1);
     if (i >= y.HolidayDates.size() || i >= y.HolidayNames.size()) break;
-    if (y.HolidayDates[i] != ctx.DateText) continue;
+    if (y.HolidayDates[i] != dateText) continue;
     const std::string& name = y.HolidayNames[i];
     if (name.empty() || name.front() != '(') {
-      ctx.DayTexts[c] = name;
-      ctx.surface.ForeColor = ctx.colours.HolidayColour;
-    } else if (ctx.DayTexts[c].empty()) {
-      ctx.DayTexts[c] = name;
+      first = name;
+      s.ForeColor = in.choices.colours.HolidayColour;
+    } else if (first.empty()) {
+      first = name;
     } else {
-      ctx.DayTexts2[c] = name;
+      second = name;
       break;
     }
   }
@@ -106,43 +108,38 @@ void CollectHolidayTexts(PageContext& ctx, std::size_t c) {
 
 }  // namespace
 
-void PrintMonthPage(PageContext& ctx, double blockOffset) {
-  if (!ctx.MonthStart.ok()) return;
-  Surface& s = ctx.surface;
-  const unsigned month = static_cast<unsigned>(ctx.MonthStart.month());
-  const std::string monthText = TwoDigits(month);
-  const std::string& name = ctx.year.PageName[month];
-  const std::string year = YearText(ctx.MonthStart);
-  ctx.MoonTable =
-      ctx.moonPhases
-          ? ctx.moonPhases(static_cast<int>(month), static_cast<int>(ctx.MonthStart.year()),
-                           ctx.timeBase.UseLocalTime, ctx.timeBase.UtcOffsetHours)
-          : core::MoonPhaseTable{};
+void PrintMonthPage(Surface& s, const PageInputs& in, PageState& st, double blockOffset) {
+  if (!st.MonthStart.ok()) return;
+  const unsigned month = static_cast<unsigned>(st.MonthStart.month());
+  const std::string monthText = core::Padded(month, 2);
+  const std::string& name = in.year.PageName[month];
+  const std::string year = core::Padded(static_cast<int>(st.MonthStart.year()), 4);
+  st.moonTable = in.MoonPhasesOf(static_cast<int>(month), static_cast<int>(st.MonthStart.year()));
 
   s.FontSize = 12;
   s.FontBold = true;
-  s.ForeColor = ctx.colours.MonthHeadColour;
-  switch (ctx.LayoutType) {
-    case core::kLayoutSemester:
-      ctx.ColumnScale = 1;
-      ctx.FontScale = 1;
-      s.CurrentX = ctx.GridLeft;
+  s.ForeColor = st.MonthHeadColour;
+  switch (in.choices.LayoutType) {
+    case core::LayoutCode::Semester:
+      st.ColumnScale = 1;
+      st.FontScale = 1;
+      s.CurrentX = st.GridLeft;
       s.FontItalic = false;
       s.Print(monthText + " - " + name + " " + year);
-      DrawWeeklyGrid(ctx);
+      DrawWeeklyGrid(s, in, st);
       break;
-    case core::kLayoutWeekly:
-      DrawMonthPageHead(ctx, blockOffset, month, name, year);
-      DrawWeeklyGrid(ctx);
+    case core::LayoutCode::Weekly:
+      DrawMonthPageHead(s, in, st, blockOffset, month, name, year);
+      DrawWeeklyGrid(s, in, st);
       break;
-    case core::kLayoutDaily:
-      DrawMonthPageHead(ctx, blockOffset, month, name, year);
-      DrawDailyList(ctx);
+    case core::LayoutCode::Daily:
+      DrawMonthPageHead(s, in, st, blockOffset, month, name, year);
+      DrawDailyList(s, in, st);
       break;
     default: {
       // No such layout: nothing to draw, but the month is still done.
-      const auto first = ctx.MonthStart;
-      while (SameMonth(ctx.MonthStart, first)) ctx.MonthStart = NextDay(ctx.MonthStart);
+      const auto first = st.MonthStart;
+      while (core::SameMonth(st.MonthStart, first)) st.MonthStart = core::NextDay(st.MonthStart);
       break;
     }
   }
@@ -164,15 +161,15 @@ double WeeklyGridHeight(Surface& s, double fontScale) {
   return 7 * row + std::max(0.0, tail);
 }
 
-void DrawWeeklyGrid(PageContext& ctx) {
-  Surface& s = ctx.surface;
-  const PageColours& colours = ctx.colours;
-  const auto month = ctx.MonthStart;
-  ctx.ColumnWidth = ctx.ColumnScale * ctx.metrics.WeeklyRowBase;
+void DrawWeeklyGrid(Surface& s, const PageInputs& in, PageState& st) {
+  const PageColours& colours = in.choices.colours;
+  const auto month = st.MonthStart;
+  st.ColumnWidth = st.ColumnScale * in.choices.metrics.WeeklyRowBase;
   // A grey heading is for one block only.
-  ctx.colours.MonthHeadColour = kBlack;
-  const double spacerSize = IntPart(6 * ctx.FontScale);
-  const double daySize = IntPart(12 * ctx.FontScale);
+  st.MonthHeadColour = kBlack;
+  const double spacerSize = IntPart(6 * st.FontScale);
+  const double daySize = IntPart(12 * st.FontScale);
+  const double inset = st.ColumnScale * kColumnInset;
 
   s.FontSize = spacerSize;
   s.FontBold = false;
@@ -181,16 +178,19 @@ void DrawWeeklyGrid(PageContext& ctx) {
   s.FontSize = daySize;
   s.FontBold = true;
   s.ForeColor = colours.WeekdayColour;
-  ctx.metrics.DigitWidth = s.TextWidth("0");
-  ctx.metrics.DigitHeight = s.TextHeight("0");
+  st.DigitWidth = s.TextWidth("0");
+  st.DigitHeight = s.TextHeight("0");
   for (int c = 1; c <= 7; ++c) {
-    s.CurrentX =
-        ctx.GridLeft + IntPart((c - 1) * ctx.ColumnWidth) + IntPart(ctx.metrics.DigitWidth / 3);
+    s.CurrentX = st.GridLeft + IntPart((c - 1) * st.ColumnWidth) + IntPart(st.DigitWidth / 3);
     if (c == 7) s.ForeColor = colours.HolidayColour;
-    s.Print(ctx.year.DayNames[static_cast<std::size_t>(c - 1)], true);
+    s.Print(in.year.DayNames[static_cast<std::size_t>(c - 1)], true);
   }
   s.Print();
 
+  // The holiday texts of the row's cells: a name or remark, and a second
+  // remark under it.
+  std::array<std::string, 7> dayTexts;
+  std::array<std::string, 7> dayTexts2;
   for (int row = 1; row <= 6; ++row) {
     s.FontSize = spacerSize;
     s.FontBold = false;
@@ -202,26 +202,27 @@ void DrawWeeklyGrid(PageContext& ctx) {
     for (int c = 1; c <= 7; ++c) {
       const auto slot = static_cast<std::size_t>(c - 1);
       s.ForeColor = colours.DayColour;
-      ctx.DayTexts[slot].clear();
-      ctx.DayTexts2[slot].clear();
-      const double cellLeft = (c - 1) * ctx.ColumnWidth + ctx.ColumnScale * ctx.ColumnInset;
-      s.CurrentX = ctx.GridLeft + IntPart(cellLeft);
-      if (!SameMonth(ctx.MonthStart, month) || WeekdayOf(ctx.MonthStart) > c) {
+      dayTexts[slot].clear();
+      dayTexts2[slot].clear();
+      const double cellLeft = (c - 1) * st.ColumnWidth + inset;
+      s.CurrentX = st.GridLeft + IntPart(cellLeft);
+      if (!core::SameMonth(st.MonthStart, month) || core::WeekdayOf(st.MonthStart) > c) {
         s.Print("  ", true);
         continue;
       }
       if (c == 7) s.ForeColor = colours.HolidayColour;
-      ctx.DateText = core::DateText(ctx.MonthStart);
-      CollectHolidayTexts(ctx, slot);
-      s.Print(TwoDigits(static_cast<unsigned>(ctx.MonthStart.day())), true);
-      DrawMoonMark(ctx);
+      const std::string dateText = core::DateText(st.MonthStart);
+      CollectHolidayTexts(s, in, dateText, dayTexts[slot], dayTexts2[slot]);
+      s.Print(core::Padded(static_cast<unsigned>(st.MonthStart.day()), 2), true);
+      DrawMoonMark(s, in.choices.moonLook, st.moonTable, dateText, st.FontScale,
+                   in.choices.LayoutType == core::LayoutCode::Semester);
       s.ForeColor = colours.DayColour;
-      ctx.MonthStart = NextDay(ctx.MonthStart);
-      ctx.Step();
+      st.MonthStart = core::NextDay(st.MonthStart);
+      in.Step();
     }
     s.Print();
-    ctx.SavedY = s.CurrentY;
-    s.CurrentY -= 26 * ctx.FontScale;
+    const double rowBottom = s.CurrentY;
+    s.CurrentY -= 26 * st.FontScale;
 
     // The holiday texts, centred under the day numbers, tucked into the
     // bottom of the day-number line.
@@ -229,22 +230,21 @@ void DrawWeeklyGrid(PageContext& ctx) {
     s.FontBold = false;
     for (int c = 1; c <= 7; ++c) {
       const auto slot = static_cast<std::size_t>(c - 1);
-      if (ctx.DayTexts[slot].empty()) continue;
-      const double cellLeft =
-          (c - 1) * ctx.ColumnWidth + ctx.ColumnScale * ctx.ColumnInset + ctx.metrics.DigitWidth;
-      s.CurrentY = ctx.SavedY - 26 * ctx.FontScale;
-      s.FontSize = IntPart(5 * ctx.FontScale);
-      s.CurrentX = ctx.GridLeft + IntPart(cellLeft - s.TextWidth(ctx.DayTexts[slot]) / 2);
-      s.Print(ctx.DayTexts[slot], true);
-      if (!ctx.DayTexts2[slot].empty()) {
+      if (dayTexts[slot].empty()) continue;
+      const double cellLeft = (c - 1) * st.ColumnWidth + inset + st.DigitWidth;
+      s.CurrentY = rowBottom - 26 * st.FontScale;
+      s.FontSize = IntPart(5 * st.FontScale);
+      s.CurrentX = st.GridLeft + IntPart(cellLeft - s.TextWidth(dayTexts[slot]) / 2);
+      s.Print(dayTexts[slot], true);
+      if (!dayTexts2[slot].empty()) {
         s.CurrentY += s.TextHeight("H");
-        s.FontSize = IntPart(4 * ctx.FontScale);
-        s.CurrentX = ctx.GridLeft + IntPart(cellLeft - s.TextWidth(ctx.DayTexts2[slot]) / 2);
-        s.Print(ctx.DayTexts2[slot], true);
+        s.FontSize = IntPart(4 * st.FontScale);
+        s.CurrentX = st.GridLeft + IntPart(cellLeft - s.TextWidth(dayTexts2[slot]) / 2);
+        s.Print(dayTexts2[slot], true);
       }
     }
-    s.CurrentY = ctx.SavedY;
-    ctx.LetEventsRun();
+    s.CurrentY = rowBottom;
+    in.LetEventsRun();
   }
 }
 

@@ -35,8 +35,6 @@ class PdfHost : public PrintHost {
   void SetProgressValue(int) override {}
   void SetProgressVisible(bool) override {}
   void LetEventsRun() override {}
-  void SetBusyPointer(bool) override {}
-  void SetFocus(FocusTarget) override {}
 
  private:
   QPdfWriter& writer_;
@@ -49,8 +47,7 @@ std::string Native(const QString& path) { return QDir::toNativeSeparators(path).
 
 }  // namespace
 
-PrintResult ExportPdf(const PdfTarget& target, PrintInputs inputs, PrintCommand command,
-                      int argument) {
+PrintResult ExportPdf(const PdfTarget& target, PrintInputs inputs, const PrintRequest& request) {
   const QFileInfo info(target.path);
   // A hidden name in the same folder, so that the final rename cannot cross
   // file systems.
@@ -68,18 +65,7 @@ PrintResult ExportPdf(const PdfTarget& target, PrintInputs inputs, PrintCommand 
 
   PdfHost host(writer, partial, std::move(inputs));
   PrintJobs jobs(host);
-  PrintResult result;
-  switch (command) {
-    case PrintCommand::All:
-      result = jobs.PrintAll();
-      break;
-    case PrintCommand::Month:
-      result = jobs.PrintMonth(argument);
-      break;
-    case PrintCommand::HalfYear:
-      result = jobs.PrintHalfYear(argument);
-      break;
-  }
+  PrintResult result = jobs.Print(request);
 
   if (result.status != PrintStatus::Printed) {
     QFile::remove(partial);

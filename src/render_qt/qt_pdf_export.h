@@ -10,24 +10,17 @@
 
 namespace orsalimbra::render {
 
-enum class PrintCommand {
-  All,       // "Stampa tutto"
-  Month,     // a month button; the argument is its index 0..11
-  HalfYear,  // the argument is the part: kCoverOnly, kFirstHalf or kSecondHalf
-};
-
 struct PdfTarget {
   QString path;
   QPageSize pageSize = QPageSize(QPageSize::A4);
   QPageLayout::Orientation orientation = QPageLayout::Portrait;
 };
 
-// Runs `command` on a PDF printer for `target`, with the page metrics
+// Runs `request` on a PDF writer for `target`, with the page metrics
 // measured on that printer (those of `inputs` are replaced). The document is
 // written beside the target under a temporary name and takes the target's
 // name only once it is complete: a failed export leaves no file behind and
 // an existing file at the target is replaced only by a whole document.
-PrintResult ExportPdf(const PdfTarget& target, PrintInputs inputs, PrintCommand command,
-                      int argument = 0);
+PrintResult ExportPdf(const PdfTarget& target, PrintInputs inputs, const PrintRequest& request);
 
 }  // namespace orsalimbra::render

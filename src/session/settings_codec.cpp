@@ -87,4 +87,24 @@ std::optional<render::Colour> ParseColour(const QString& text) {
   return static_cast<render::Colour>(*value);
 }
 
+namespace {
+template <typename Code>
+std::optional<Code> ParseCode(const QString& text) {
+  if (const std::optional<int> value = ParseInt(text)) return static_cast<Code>(*value);
+  return std::nullopt;
+}
+}  // namespace
+
+std::optional<core::LayoutCode> ParseLayoutCode(const QString& text) {
+  return ParseCode<core::LayoutCode>(text);
+}
+
+std::optional<render::CoverCode> ParseCoverCode(const QString& text) {
+  return ParseCode<render::CoverCode>(text);
+}
+
+std::optional<render::MoonCode> ParseMoonCode(const QString& text) {
+  return ParseCode<render::MoonCode>(text);
+}
+
 }  // namespace orsalimbra::session

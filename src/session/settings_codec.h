@@ -14,7 +14,10 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/year_model.h"
 #include "render/colour.h"
+#include "render/cover_code.h"
+#include "render/moon_look.h"
 
 namespace orsalimbra::session {
 
@@ -38,5 +41,16 @@ std::optional<std::int16_t> ParseInt16(const QString& text);
 QString FormatColour(render::Colour colour);
 // A decimal integer from 0 to 16777215; anything else fails.
 std::optional<render::Colour> ParseColour(const QString& text);
+
+// The layout, cover and moon codes are stored as decimal integers. Any
+// number reads back as it is, also one that names no code: what such a code
+// does is up to its user. A text that is no number fails.
+std::optional<core::LayoutCode> ParseLayoutCode(const QString& text);
+std::optional<render::CoverCode> ParseCoverCode(const QString& text);
+std::optional<render::MoonCode> ParseMoonCode(const QString& text);
+template <typename Code>
+QString FormatCode(Code code) {
+  return FormatInt(static_cast<int>(code));
+}
 
 }  // namespace orsalimbra::session

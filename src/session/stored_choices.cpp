@@ -47,21 +47,25 @@ StoredChoices ReadChoicesWith(const Reader& read, StoredChoices c) {
 
 }  // namespace
 
-int StoredChoices::layoutCode() const {
-  return ParseInt(LayoutType).value_or(core::kLayoutInvalid);
+std::optional<core::LayoutCode> StoredChoices::layoutCode() const {
+  return ParseLayoutCode(LayoutType);
 }
 
 std::optional<render::Colour> StoredChoices::titleColour() const {
   return ParseColour(TitleColour);
 }
 
-std::optional<int> StoredChoices::moonStyle() const { return ParseInt(MoonStyle); }
+std::optional<render::MoonCode> StoredChoices::moonStyle() const {
+  return ParseMoonCode(MoonStyle);
+}
 
-std::optional<int> StoredChoices::coverStyle() const { return ParseInt(CoverStyle); }
+std::optional<render::CoverCode> StoredChoices::coverStyle() const {
+  return ParseCoverCode(CoverStyle);
+}
 
-std::optional<int> StoredChoices::moonStyleShown() const {
+std::optional<render::MoonCode> StoredChoices::moonStyleShown() const {
   if (MoonStyle.trimmed().isEmpty()) return std::nullopt;
-  return moonStyle().value_or(0);
+  return moonStyle().value_or(render::MoonCode::None);
 }
 
 render::TitleLook StoredChoices::titleLook() const {

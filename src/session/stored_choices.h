@@ -8,8 +8,11 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/year_model.h"
 #include "render/colour.h"
-#include "render/page_context.h"
+#include "render/cover_code.h"
+#include "render/moon_look.h"
+#include "render/page_inputs.h"
 #include "session/settings_keys.h"
 #include "session/settings_store.h"
 
@@ -45,20 +48,20 @@ struct StoredChoices {
   std::array<QString, keys::kPageCount> PhotoNotes;
 
   // The layout code (0 semester, 1 weekly, 2 daily, or any other stored
-  // number), or -1 when LayoutType is not a number (empty included).
-  int layoutCode() const;
+  // number), or nullopt when LayoutType is not a number (empty included).
+  std::optional<core::LayoutCode> layoutCode() const;
   // TitleColour as a 24-bit colour, or nullopt when it is not one.
   std::optional<render::Colour> titleColour() const;
   // The numeric moon and cover styles, or nullopt when not a number.
-  std::optional<int> moonStyle() const;
+  std::optional<render::MoonCode> moonStyle() const;
+  std::optional<render::CoverCode> coverStyle() const;
   // The moon style as the window takes it: an empty text means no style is
   // set (nothing happens), any other text that is no number is a style
   // outside the table, shown as style 0.
-  std::optional<int> moonStyleShown() const;
+  std::optional<render::MoonCode> moonStyleShown() const;
   // The title look: a colour text that is no colour keeps the usual title
   // colour; the shadow is that colour at half intensity.
   render::TitleLook titleLook() const;
-  std::optional<int> coverStyle() const;
 };
 
 // Reads every choice from `store` in key order onto `previous` and returns

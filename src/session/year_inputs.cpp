@@ -30,7 +30,8 @@ bool PictureFileExists(const std::string& path) {
 }
 
 core::YearInputs ReadYearInputs(const QString& dataFile, const QString& programFolder,
-                                const QString& yearText, int layoutType, bool userPhotosSet) {
+                                const QString& yearText, core::LayoutCode layoutType,
+                                bool userPhotosSet) {
   core::YearInputs inputs;
   inputs.fileBytes = ReadDataFile(dataFile);
   inputs.yearText = yearText.toStdString();

@@ -12,7 +12,8 @@ namespace orsalimbra::session {
 // over the data file's, the program folder (picture rows join bare file
 // names to it) and a test of picture files that reads the disk.
 core::YearInputs ReadYearInputs(const QString& dataFile, const QString& programFolder,
-                                const QString& yearText, int layoutType, bool userPhotosSet);
+                                const QString& yearText, core::LayoutCode layoutType,
+                                bool userPhotosSet);
 
 // Whether `path` names an existing file (a folder is no picture).
 bool PictureFileExists(const std::string& path);

@@ -136,9 +136,9 @@ void Form1::CreateControls() {
   name(Tipo2, "Tipo2", Twips(4490, 2160, 1215, 1545));
   Tipo0 = new LayoutButton(PageSketch::Semester, this);
   name(Tipo0, "Tipo0", Twips(6480, 2160, 1215, 1545));
-  Tipo0->setToolTip(LayoutToolTip(core::kLayoutSemester));
-  Tipo1->setToolTip(LayoutToolTip(core::kLayoutWeekly));
-  Tipo2->setToolTip(LayoutToolTip(core::kLayoutDaily));
+  Tipo0->setToolTip(LayoutToolTip(core::LayoutCode::Semester));
+  Tipo1->setToolTip(LayoutToolTip(core::LayoutCode::Weekly));
+  Tipo2->setToolTip(LayoutToolTip(core::LayoutCode::Daily));
   // The thumbnails lie on the weekly and daily buttons.
   Miniat1 = pictureBox("Miniat1", Twips(2676, 2310, 900, 660));
   Miniat2 = pictureBox("Miniat2", Twips(4596, 2310, 900, 660));
@@ -194,11 +194,16 @@ void Form1::ConnectControls() {
   connect(EsempioTit, &ClickableLabel::clicked, this, &Form1::TitleSampleClicked);
   connect(ColTitKey, &QPushButton::clicked, this, &Form1::TitleColourClicked);
   connect(Cover, &ClickableLabel::clicked, this, &Form1::CoverClicked);
-  connect(Tipo0, &QAbstractButton::clicked, this, [this] { LayoutClicked(core::kLayoutSemester); });
-  connect(Tipo1, &QAbstractButton::clicked, this, [this] { LayoutClicked(core::kLayoutWeekly); });
-  connect(Tipo2, &QAbstractButton::clicked, this, [this] { LayoutClicked(core::kLayoutDaily); });
-  connect(Miniat1, &ClickableLabel::clicked, this, [this] { LayoutClicked(core::kLayoutWeekly); });
-  connect(Miniat2, &ClickableLabel::clicked, this, [this] { LayoutClicked(core::kLayoutDaily); });
+  connect(Tipo0, &QAbstractButton::clicked, this,
+          [this] { LayoutClicked(core::LayoutCode::Semester); });
+  connect(Tipo1, &QAbstractButton::clicked, this,
+          [this] { LayoutClicked(core::LayoutCode::Weekly); });
+  connect(Tipo2, &QAbstractButton::clicked, this,
+          [this] { LayoutClicked(core::LayoutCode::Daily); });
+  connect(Miniat1, &ClickableLabel::clicked, this,
+          [this] { LayoutClicked(core::LayoutCode::Weekly); });
+  connect(Miniat2, &ClickableLabel::clicked, this,
+          [this] { LayoutClicked(core::LayoutCode::Daily); });
   connect(Aiuto, &QPushButton::clicked, this, &Form1::HelpClicked);
   connect(Modifica, &QPushButton::clicked, this, &Form1::ImagesClicked);
   connect(Esci, &QPushButton::clicked, this, &Form1::ExitClicked);
@@ -206,12 +211,13 @@ void Form1::ConnectControls() {
   connect(StampaAll, &QPushButton::clicked, this, [this] {
     if (Ready) PrintAll();
   });
-  const auto halfYear = [this](int half) {
+  const auto halfYear = [this](render::HalfYear half) {
     if (Ready) PrintHalfYear(half);
   };
-  connect(Stampa0, &QPushButton::clicked, this, [halfYear] { halfYear(0); });
-  connect(Stampa1, &QPushButton::clicked, this, [halfYear] { halfYear(1); });
-  connect(Stampa2, &QPushButton::clicked, this, [halfYear] { halfYear(2); });
+  connect(Stampa0, &QPushButton::clicked, this,
+          [halfYear] { halfYear(render::HalfYear::CoverOnly); });
+  connect(Stampa1, &QPushButton::clicked, this, [halfYear] { halfYear(render::HalfYear::First); });
+  connect(Stampa2, &QPushButton::clicked, this, [halfYear] { halfYear(render::HalfYear::Second); });
   for (int i = 0; i < 12; ++i) {
     // Not guarded: a month prints whenever its button is pressed.
     connect(StampaM[i], &QPushButton::clicked, this, [this, i] { PrintMonth(i); });
@@ -230,23 +236,15 @@ void Form1::Start() {
   year_.PageName[0] = "Copertina";
 
   store_.applyVersion();
-  const session::StoredChoices choices = session::ReadStoredChoices(store_);
+  choices_ = session::ChoicesFrom(session::ReadStoredChoices(store_));
   // The list is still empty; the build below fills it and selects the entry.
-  year_.LanguageIndex = choices.LanguageIndex;
-  const int layout = choices.layoutCode();
-  LayoutType = layout == core::kLayoutInvalid ? std::nullopt : std::optional<int>(layout);
-  titleLook_ = choices.titleLook();
-  MoonStyle = choices.moonStyleShown();
-  CoverStyle = choices.coverStyle().value_or(0);
-  if (choices.OrdInv == 0 || choices.OrdInv == 1) OrdInv->setChecked(choices.OrdInv == 1);
-  UserPhotosSet = choices.UserPhotosSet;
-  timeBase_.SetUseLocalTime(choices.UseLocalTime);
+  const core::YearModel start = session::StartingYearModel(choices_);
+  year_.LanguageIndex = start.LanguageIndex;
+  year_.PhotoPaths = start.PhotoPaths;
+  year_.PhotoNotes = start.PhotoNotes;
+  if (choices_.OrdInv) OrdInv->setChecked(*choices_.OrdInv);
+  timeBase_.SetUseLocalTime(choices_.UseLocalTime);
   timeBase_.ShowTimeBase();
-  for (int page = 0; page < session::keys::kPageCount; ++page) {
-    year_.PhotoPaths[page] = choices.PhotoPaths[page].toStdString();
-    year_.PhotoNotes[page] = choices.PhotoNotes[page].toStdString();
-  }
-  colours_ = render::PageColours{};
   moonLook_.MoonLineColour = render::kRed;
   moonLook_.MoonFillColour = render::kWhite;
 
@@ -276,9 +274,9 @@ void Form1::LoadYearData() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   ++builds_;
 
-  const core::YearInputs inputs =
-      session::ReadYearInputs(env_.files.dataFile, env_.files.folder, Text1->text(),
-                              LayoutType.value_or(core::kLayoutInvalid), UserPhotosSet);
+  const core::YearInputs inputs = session::ReadYearInputs(
+      env_.files.dataFile, env_.files.folder, Text1->text(),
+      choices_.LayoutType.value_or(core::LayoutCode::Invalid), choices_.UserPhotosSet);
   core::YearLoad load = core::LoadYearData(year_, inputs);
   if (duringYearModelBuild) duringYearModelBuild();
 
@@ -305,32 +303,32 @@ void Form1::LoadYearData() {
 void Form1::ShowEntries() {
   // Filling the list selects lines; that is no choice of the user's.
   const QSignalBlocker quiet(Lingue);
-  bool same = Lingue->count() == static_cast<int>(year_.Entries.size());
+  bool same = Lingue->count() == static_cast<int>(year_.entries.size());
   for (int i = 0; same && i < Lingue->count(); ++i) {
     same = Lingue->itemText(i) ==
-           QLatin1Char(' ') + QString::fromStdString(year_.Entries[static_cast<std::size_t>(i)]);
+           QLatin1Char(' ') + QString::fromStdString(year_.entries[static_cast<std::size_t>(i)]);
   }
   if (!same) {
     Lingue->clear();
-    for (const std::string& entry : year_.Entries) {
+    for (const std::string& entry : year_.entries) {
       Lingue->addItem(QLatin1Char(' ') + QString::fromStdString(entry));
     }
   }
-  if (year_.SelectedEntry >= 0 && year_.SelectedEntry < Lingue->count()) {
-    Lingue->setCurrentIndex(year_.SelectedEntry);
+  if (year_.selectedEntry >= 0 && year_.selectedEntry < Lingue->count()) {
+    Lingue->setCurrentIndex(year_.selectedEntry);
   }
-  LabelLingua->setText(QString::fromStdString(year_.EntryLabel));
+  LabelLingua->setText(QString::fromStdString(year_.entryLabel));
 }
 
 void Form1::ShowMonthThumbnails() {
-  if (year_.NoMonthPhotos != 0 || year_.FirstMonthPhoto < 1) {
+  if (year_.NoMonthPhotos || year_.firstMonthPhoto < 1) {
     Miniat1->hide();
     Miniat2->hide();
     return;
   }
   // A picture that cannot be decoded leaves the one loaded before.
   ImgTemp.Load(
-      QString::fromStdString(year_.PhotoPaths[static_cast<std::size_t>(year_.FirstMonthPhoto)]),
+      QString::fromStdString(year_.PhotoPaths[static_cast<std::size_t>(year_.firstMonthPhoto)]),
       PixelsInside(Miniat1));
   QPixmap thumbnail = QPixmap::fromImage(ImgTemp.image());
   thumbnail.setDevicePixelRatio(devicePixelRatioF());

@@ -19,8 +19,9 @@
 #include "core/time_base.h"
 #include "core/year_model.h"
 #include "render/moon_look.h"
-#include "render/page_context.h"
+#include "render/page_inputs.h"
 #include "render/print_jobs.h"
+#include "session/choices.h"
 #include "session/settings_store.h"
 #include "ui/picture_slot.h"
 #include "ui/window_environment.h"
@@ -63,13 +64,13 @@ class Form1 : public QWidget {
   // State, for the tests.
   bool ready() const { return Ready; }
   const core::YearModel& yearModel() const { return year_; }
-  const render::TitleLook& titleLook() const { return titleLook_; }
+  const render::TitleLook& titleLook() const { return choices_.titleLook; }
   const render::MoonLook& moonLook() const { return moonLook_; }
   // Empty when the stored moon style is empty.
-  std::optional<int> moonStyle() const { return MoonStyle; }
+  std::optional<render::MoonCode> moonStyle() const { return choices_.MoonStyle; }
   // Empty when the stored layout code is not a number.
-  std::optional<int> layoutType() const { return LayoutType; }
-  int coverStyle() const { return CoverStyle; }
+  std::optional<core::LayoutCode> layoutType() const { return choices_.LayoutType; }
+  render::CoverCode coverStyle() const { return choices_.CoverStyle; }
   const std::string& coverTitle() const { return CoverTitle; }
   const render::PageMetrics& pageMetrics() const { return metrics_; }
   const core::TimeBaseState& timeBase() const { return timeBase_; }
@@ -102,7 +103,7 @@ class Form1 : public QWidget {
 
   // Layout and cover miniature.
   void ShowLayout();
-  void LayoutClicked(int layoutType);
+  void LayoutClicked(core::LayoutCode layoutType);
   void CoverClicked();
   void DrawCoverPreview();
 
@@ -117,8 +118,8 @@ class Form1 : public QWidget {
   // Print commands.
   void PrintAll();
   void PrintMonth(int index);
-  // HalfYear = half, then the half-year job (0 the cover alone).
-  void PrintHalfYear(int half);
+  // HalfYear = half, then the half-year job.
+  void PrintHalfYear(render::HalfYear half);
   bool ChoosePrinter();
   // The year model and the choices a job prints with.
   render::PrintInputs PrintInputs() const;
@@ -137,20 +138,16 @@ class Form1 : public QWidget {
   // Re-entrancy guard, false during start-up and every year-model build.
   bool Ready = false;
 
-  // The year model and the choices read from the settings.
+  // The year model and the user's choices. The reversed order and the time
+  // base live in their controls: the check box and the time-base label.
   core::YearModel year_;
+  session::Choices choices_;
   QString YearTextOnFocus;
   int lastSpinYear_ = 0;
-  std::optional<int> LayoutType;
-  int CoverStyle = 0;
-  std::optional<int> MoonStyle;
-  bool UserPhotosSet = false;
-  render::TitleLook titleLook_;
   std::string CoverTitle;
   render::MoonLook moonLook_;
   core::TimeBaseState timeBase_;
   render::PageMetrics metrics_;
-  render::PageColours colours_;
 
   // Pictures held at the size they are shown (the month thumbnail and the
   // cover photo), and the no-cover picture.

@@ -33,7 +33,7 @@ void Form1::PrintAll() { ReportPrint(jobs_->PrintAll()); }
 
 void Form1::PrintMonth(int index) { ReportPrint(jobs_->PrintMonth(index)); }
 
-void Form1::PrintHalfYear(int half) { ReportPrint(jobs_->PrintHalfYear(half)); }
+void Form1::PrintHalfYear(render::HalfYear half) { ReportPrint(jobs_->PrintHalfYear(half)); }
 
 bool Form1::ChoosePrinter() {
   if (PrinterChosen) return true;
@@ -51,18 +51,11 @@ render::PrintInputs Form1::PrintInputs() const {
   render::PrintInputs inputs;
   inputs.year = year_;
   inputs.yearText = Text1->text().toStdString();
-  render::PrintChoices& c = inputs.choices;
-  c.LayoutType = LayoutType.value_or(core::kLayoutInvalid);
-  c.CoverStyle = CoverStyle;
-  c.OrdInv = OrdInv->checkState() == Qt::Checked;
-  c.titleLook = titleLook_;
-  c.moonLook = moonLook_;
-  c.timeBase.UseLocalTime = timeBase_.UseLocalTime();
-  c.timeBase.UtcOffsetHours = timeBase_.UtcOffsetHours();
-  c.metrics = metrics_;
-  c.colours = colours_;
-  c.ProgramFolder = env_.files.folder.toStdString();
-  c.fileExists = &session::PictureFileExists;
+  session::Choices now = choices_;
+  now.OrdInv = OrdInv->checkState() == Qt::Checked;
+  now.UseLocalTime = timeBase_.UseLocalTime();
+  inputs.choices = session::PrintChoicesFor(now, year_, timeBase_.UtcOffsetHours(), metrics_,
+                                            env_.files.folder.toStdString());
   return inputs;
 }
 

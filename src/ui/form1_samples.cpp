@@ -40,19 +40,19 @@ void Form1::DrawTitleSample() {
   QPixmap sample = BlankPixmap(EsempioTit);
   {
     render::QtSurface surface(&sample);
-    render::DrawTitleSample(surface, titleLook_, CoverTitle);
+    render::DrawTitleSample(surface, choices_.titleLook, CoverTitle);
   }
   EsempioTit->setPixmap(sample);
   DrawCoverPreview();
 }
 
 void Form1::ShowMoonSample() {
-  if (!MoonStyle) return;
-  moonLook_ = render::MoonLookFor(*MoonStyle);
-  MoonStyle = moonLook_.MoonStyle;
-  store_.write(session::keys::Luna, session::FormatInt(*MoonStyle));
+  if (!choices_.MoonStyle) return;
+  moonLook_ = render::MoonLookFor(*choices_.MoonStyle);
+  choices_.MoonStyle = moonLook_.MoonStyle;
+  store_.write(session::keys::Luna, session::FormatCode(moonLook_.MoonStyle));
   // The time base matters only when moon phases are printed.
-  const bool shown = *MoonStyle != 0;
+  const bool shown = moonLook_.MoonStyle != render::MoonCode::None;
   EsempioLun->setVisible(shown);
   Fuso->setVisible(shown);
 
@@ -68,44 +68,44 @@ void Form1::ShowMoonSample() {
 void Form1::TitleColourClicked() {
   if (!services_.chooseColour) return;
   const std::optional<QColor> chosen =
-      services_.chooseColour(this, render::ToQColor(titleLook_.TitleColour));
+      services_.chooseColour(this, render::ToQColor(choices_.titleLook.TitleColour));
   if (!chosen || !chosen->isValid()) return;
-  titleLook_.TitleColour = render::FromQColor(*chosen);
-  store_.write(session::keys::ColoreTitolo, session::FormatColour(titleLook_.TitleColour));
-  titleLook_.TitleShadowColour = render::ScaleColour(titleLook_.TitleColour, 0.5);
+  choices_.titleLook.TitleColour = render::FromQColor(*chosen);
+  store_.write(session::keys::ColoreTitolo, session::FormatColour(choices_.titleLook.TitleColour));
+  choices_.titleLook.TitleShadowColour = render::ScaleColour(choices_.titleLook.TitleColour, 0.5);
   DrawTitleSample();
 }
 
 void Form1::TitleFontClicked() {
-  QFont initial(QString::fromStdString(titleLook_.TitleFont), kFontChooserSize);
-  initial.setBold(titleLook_.TitleBold);
-  initial.setItalic(titleLook_.TitleItalic);
+  QFont initial(QString::fromStdString(choices_.titleLook.TitleFont), kFontChooserSize);
+  initial.setBold(choices_.titleLook.TitleBold);
+  initial.setItalic(choices_.titleLook.TitleItalic);
   const std::optional<QFont> chosen =
       services_.chooseFont ? services_.chooseFont(this, initial) : std::nullopt;
   if (chosen) {
     // The size is not taken: the title is always fitted to its space.
-    titleLook_.TitleFont = chosen->family().toStdString();
-    titleLook_.TitleBold = chosen->bold();
-    titleLook_.TitleItalic = chosen->italic();
+    choices_.titleLook.TitleFont = chosen->family().toStdString();
+    choices_.titleLook.TitleBold = chosen->bold();
+    choices_.titleLook.TitleItalic = chosen->italic();
     store_.write(session::keys::TitoloFont, chosen->family());
-    store_.write(session::keys::TitoloBold, session::FormatBool(titleLook_.TitleBold));
-    store_.write(session::keys::TitoloItalic, session::FormatBool(titleLook_.TitleItalic));
+    store_.write(session::keys::TitoloBold, session::FormatBool(choices_.titleLook.TitleBold));
+    store_.write(session::keys::TitoloItalic, session::FormatBool(choices_.titleLook.TitleItalic));
   }
   DrawTitleSample();
 }
 
 void Form1::TitleSampleClicked() {
   if (!Ready) return;
-  titleLook_.TitleShadow = !titleLook_.TitleShadow;
-  store_.write(session::keys::Ombra, session::FormatBool(titleLook_.TitleShadow));
+  choices_.titleLook.TitleShadow = !choices_.titleLook.TitleShadow;
+  store_.write(session::keys::Ombra, session::FormatBool(choices_.titleLook.TitleShadow));
   DrawTitleSample();
 }
 
 void Form1::MoonStyleClicked() {
   if (!Ready) return;
   // A stored style far beyond the table goes to 0 like 9 does, without overflow.
-  const int style = MoonStyle.value_or(0);
-  MoonStyle = style < 9 ? style + 1 : 9;
+  const int style = static_cast<int>(choices_.MoonStyle.value_or(render::MoonCode::None));
+  choices_.MoonStyle = static_cast<render::MoonCode>(style < 9 ? style + 1 : 9);
   ShowMoonSample();
 }
 

@@ -24,7 +24,11 @@ render::Surface* WindowPrintHost::OpenDocument() {
   return surface_.get();
 }
 
-void WindowPrintHost::CloseDocument() { surface_.reset(); }
+void WindowPrintHost::CloseDocument() {
+  surface_.reset();
+  // A job that stopped in the middle of a part leaves no busy pointer.
+  SetBusyPointer(false);
+}
 
 void WindowPrintHost::SetProgressMaximum(int maximum) {
   if (parts_.progress) parts_.progress->setMaximum(maximum);
@@ -51,10 +55,12 @@ void WindowPrintHost::SetBusyPointer(bool busy) {
   }
 }
 
-void WindowPrintHost::SetFocus(render::FocusTarget target) {
-  QWidget* widget =
-      target == render::FocusTarget::SecondHalfButton ? parts_.secondHalfButton : parts_.exitButton;
+void WindowPrintHost::PartStarted(render::HalfYear) { SetBusyPointer(true); }
+
+void WindowPrintHost::PartFinished(render::HalfYear part) {
+  QWidget* widget = part == render::HalfYear::First ? parts_.secondHalfButton : parts_.exitButton;
   if (widget) widget->setFocus(Qt::OtherFocusReason);
+  SetBusyPointer(false);
 }
 
 }  // namespace orsalimbra::ui

@@ -1,5 +1,7 @@
 // The main window's part in the print jobs: its progress bar, its mouse
-// pointer, the focus after a job and the printer it keeps.
+// pointer, the focus after a job and the printer it keeps. A half-year part
+// shows the busy pointer while it draws; after the first half the focus
+// goes to the second half's button, after the other parts to the exit.
 #pragma once
 
 #include <functional>
@@ -41,10 +43,12 @@ class WindowPrintHost : public render::PrintHost {
   void SetProgressValue(int value) override;
   void SetProgressVisible(bool visible) override;
   void LetEventsRun() override;
-  void SetBusyPointer(bool busy) override;
-  void SetFocus(render::FocusTarget target) override;
+  void PartStarted(render::HalfYear part) override;
+  void PartFinished(render::HalfYear part) override;
 
  private:
+  void SetBusyPointer(bool busy);
+
   Parts parts_;
   std::unique_ptr<render::QtPrinterSurface> surface_;
 };

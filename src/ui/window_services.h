@@ -10,7 +10,7 @@
 #include <optional>
 
 #include "core/year_model.h"
-#include "render/page_context.h"
+#include "render/page_inputs.h"
 #include "session/program_folder.h"
 #include "session/settings_store.h"
 #include "ui/print_dialog.h"

@@ -21,7 +21,7 @@ namespace {
 
 using namespace std::chrono;
 using orsalimbra::core::DateText;
-using orsalimbra::core::kLayoutWeekly;
+using orsalimbra::core::LayoutCode;
 using orsalimbra::core::LoadYearData;
 using orsalimbra::core::YearInputs;
 using orsalimbra::core::YearModel;
@@ -231,7 +231,7 @@ YearModel Build(int entry, int y, YearModel previous = {}) {
   YearInputs inputs;
   inputs.fileBytes = ShippedFile();
   inputs.yearText = std::to_string(y);
-  inputs.layoutType = kLayoutWeekly;
+  inputs.layoutType = LayoutCode::Weekly;
   inputs.programFolder = "/nonexistent";
   inputs.fileExists = [](const std::string&) { return false; };
   return LoadYearData(previous, inputs).model;
@@ -264,10 +264,10 @@ TEST(ShippedDataFile, ListsTheCountriesInOrderWithTitlesPageAndWeekdayNames) {
     const YearModel model = Build(static_cast<int>(entry), 2026, previous);
 
     ASSERT_EQ(model.EntryCount, static_cast<int>(Countries().size()));
-    ASSERT_EQ(model.Entries.size(), Countries().size());
-    EXPECT_EQ(model.Entries[entry], country.name);
-    EXPECT_EQ(model.EntryLabel, "Paese");
-    EXPECT_EQ(model.SelectedEntry, static_cast<int>(entry));
+    ASSERT_EQ(model.entries.size(), Countries().size());
+    EXPECT_EQ(model.entries[entry], country.name);
+    EXPECT_EQ(model.entryLabel, "Paese");
+    EXPECT_EQ(model.selectedEntry, static_cast<int>(entry));
     EXPECT_FALSE(model.CurrentTitle.empty());
 
     std::set<std::string> pages;

@@ -112,15 +112,15 @@ render::PrintInputs Inputs(const std::string& dataFile, const std::string& folde
   core::YearInputs in;
   in.fileBytes = ReadFile(dataFile);
   in.yearText = std::to_string(cal.year);
-  in.layoutType = layout;
+  in.layoutType = static_cast<core::LayoutCode>(layout);
   in.userPhotosSet = true;
   in.programFolder = folder;
   in.fileExists = [pictures](const std::string& path) { return pictures.has(path); };
   render::PrintInputs inputs;
   inputs.year = core::LoadYearData(start, in).model;
   inputs.yearText = in.yearText;
-  inputs.choices.LayoutType = layout;
-  inputs.choices.ProgramFolder = folder;
+  inputs.choices.LayoutType = static_cast<core::LayoutCode>(layout);
+  inputs.choices.programFolder = folder;
   inputs.choices.fileExists = in.fileExists;
   inputs.choices.timeBase.UseLocalTime = true;
   inputs.choices.timeBase.UtcOffsetHours = 1;
@@ -129,7 +129,7 @@ render::PrintInputs Inputs(const std::string& dataFile, const std::string& folde
   inputs.choices.titleLook.TitleBold = true;
   inputs.choices.titleLook.TitleItalic = true;
   inputs.choices.titleLook.TitleShadow = true;
-  inputs.choices.moonLook = render::MoonLookFor(1);
+  inputs.choices.moonLook = render::MoonLookFor(render::MoonCode::OchreYellowQuarters);
   return inputs;
 }
 
@@ -154,8 +154,6 @@ class RecordingHost : public render::PrintHost {
   void SetProgressValue(int v) override { values_ += v; }
   void SetProgressVisible(bool v) override { log_ << "bar " << v << "\n"; }
   void LetEventsRun() override { ++yields_; }
-  void SetBusyPointer(bool b) override { log_ << "busy " << b << "\n"; }
-  void SetFocus(render::FocusTarget t) override { log_ << "focus " << static_cast<int>(t) << "\n"; }
 
   std::string Text(const render::PrintResult& r) const {
     std::ostringstream out;
@@ -177,30 +175,17 @@ class RecordingHost : public render::PrintHost {
 
 struct Command {
   std::string name;
-  render::PrintCommand command;
-  int argument;
+  render::PrintRequest request;
 };
 
 const std::vector<Command> kCommands{
-    {"all", render::PrintCommand::All, 0},
-    {"month03", render::PrintCommand::Month, 2},
-    {"month12", render::PrintCommand::Month, 11},
-    {"half1", render::PrintCommand::HalfYear, render::kFirstHalf},
-    {"half2", render::PrintCommand::HalfYear, render::kSecondHalf},
-    {"cover", render::PrintCommand::HalfYear, render::kCoverOnly},
+    {"all", render::PrintRequest::All()},
+    {"month03", render::PrintRequest::Month(2)},
+    {"month12", render::PrintRequest::Month(11)},
+    {"half1", render::PrintRequest::Half(render::HalfYear::First)},
+    {"half2", render::PrintRequest::Half(render::HalfYear::Second)},
+    {"cover", render::PrintRequest::Half(render::HalfYear::CoverOnly)},
 };
-
-render::PrintResult Run(render::PrintJobs& jobs, const Command& c) {
-  switch (c.command) {
-    case render::PrintCommand::All:
-      return jobs.PrintAll();
-    case render::PrintCommand::Month:
-      return jobs.PrintMonth(c.argument);
-    case render::PrintCommand::HalfYear:
-      return jobs.PrintHalfYear(c.argument);
-  }
-  return {};
-}
 
 void Recordings(const std::string& dataFile, const QString& out) {
   const std::string folder = kPictureFolder;
@@ -224,11 +209,11 @@ void Recordings(const std::string& dataFile, const QString& out) {
             // The cover styles only matter to print-all and the cover alone.
             if (cover > 1 && c.name != "all" && c.name != "cover") continue;
             render::PrintInputs inputs = Inputs(dataFile, folder, n.cal, layout);
-            inputs.choices.CoverStyle = cover;
+            inputs.choices.CoverStyle = static_cast<render::CoverCode>(cover);
             inputs.choices.OrdInv = reversed;
             RecordingHost host(inputs, pictures);
             render::PrintJobs jobs(host);
-            const render::PrintResult r = Run(jobs, c);
+            const render::PrintResult r = jobs.Print(c.request);
             const QString name = QString::fromStdString(
                 n.name + "_L" + std::to_string(layout) + "_C" + std::to_string(cover) +
                 (reversed ? "_rev_" : "_fwd_") + c.name + ".txt");
@@ -242,7 +227,7 @@ void Recordings(const std::string& dataFile, const QString& out) {
   for (int moon = 0; moon <= 9; ++moon) {
     for (int look = 0; look < 4; ++look) {
       render::PrintInputs inputs = Inputs(dataFile, folder, calendars[0].cal, 1);
-      inputs.choices.moonLook = render::MoonLookFor(moon);
+      inputs.choices.moonLook = render::MoonLookFor(static_cast<render::MoonCode>(moon));
       inputs.choices.titleLook.TitleShadow = (look & 1) != 0;
       inputs.choices.titleLook.TitleItalic = (look & 2) != 0;
       inputs.choices.titleLook.TitleFont = look == 3 ? "Courier New" : "Arial";
@@ -253,10 +238,10 @@ void Recordings(const std::string& dataFile, const QString& out) {
       Write(out + QStringLiteral("/rec/moon%1_look%2.txt").arg(moon).arg(look), host.Text(r));
       RecordingHost semester(Inputs(dataFile, folder, calendars[0].cal, 0), pictures);
       render::PrintInputs semesterInputs = semester.Inputs();
-      semesterInputs.choices.moonLook = render::MoonLookFor(moon);
+      semesterInputs.choices.moonLook = render::MoonLookFor(static_cast<render::MoonCode>(moon));
       RecordingHost semesterHost(semesterInputs, pictures);
       render::PrintJobs semesterJobs(semesterHost);
-      const render::PrintResult sr = semesterJobs.PrintHalfYear(render::kFirstHalf);
+      const render::PrintResult sr = semesterJobs.PrintHalfYear(render::HalfYear::First);
       if (look == 0) {
         Write(out + QStringLiteral("/rec/moon%1_semester.txt").arg(moon), semesterHost.Text(sr));
       }
@@ -278,7 +263,7 @@ void Recordings(const std::string& dataFile, const QString& out) {
       Dump(box, samples);
       for (int style = 0; style <= 5; ++style) {
         RecordingSurface mini(1500, 2100);
-        render::DrawCoverPreviewTitle(mini, style, title, t);
+        render::DrawCoverPreviewTitle(mini, static_cast<render::CoverCode>(style), title, t);
         samples << "cover " << style << "\n";
         Dump(mini, samples);
       }
@@ -286,7 +271,7 @@ void Recordings(const std::string& dataFile, const QString& out) {
   }
   for (int moon = 0; moon <= 9; ++moon) {
     RecordingSurface box(1200, 600);
-    render::DrawMoonSample(box, render::MoonLookFor(moon), 600);
+    render::DrawMoonSample(box, render::MoonLookFor(static_cast<render::MoonCode>(moon)), 600);
     samples << "moon " << moon << "\n";
     Dump(box, samples);
   }
@@ -348,13 +333,12 @@ void Pdfs(const std::string& dataFile, const QString& out) {
   };
   for (const Case& c : cases) {
     render::PrintInputs inputs = Inputs(dataFile, folder.toStdString(), c.cal, c.layout);
-    inputs.choices.CoverStyle = c.cover;
+    inputs.choices.CoverStyle = static_cast<render::CoverCode>(c.cover);
     inputs.choices.OrdInv = c.reversed;
     render::PdfTarget target;
     target.path = out + "/pdf/" + QString::fromStdString(c.name) + ".pdf";
     target.pageSize = c.paper;
-    const render::PrintResult r =
-        render::ExportPdf(target, inputs, c.command.command, c.command.argument);
+    const render::PrintResult r = render::ExportPdf(target, inputs, c.command.request);
     std::printf("%s: status %d, %d pages\n", c.name.c_str(), static_cast<int>(r.status), r.pages);
   }
 }

@@ -16,46 +16,46 @@ struct CoverFixture : PageFixture {
 
 TEST(Cover, TitleBoxByStyle) {
   struct Row {
-    int style;
+    CoverCode style;
     double top;
   };
-  for (const Row& row :
-       {Row{kCoverTitleTop, 1000}, Row{kCoverTitleMiddle, 7000}, Row{kCoverTitleBottom, 13000}}) {
+  for (const Row& row : {Row{CoverCode::TitleTop, 1000}, Row{CoverCode::TitleMiddle, 7000},
+                         Row{CoverCode::TitleBottom, 13000}}) {
     CoverFixture f;
-    f.ctx.CoverStyle = row.style;
-    PrintCover(f.ctx);
-    EXPECT_EQ(f.ctx.TitleHeight, 2000);
-    EXPECT_EQ(f.ctx.TitleTop, row.top);
+    f.choices.CoverStyle = row.style;
+    PrintCover(f.surface, f.in, f.st);
+    EXPECT_EQ(f.st.TitleHeight, 2000);
+    EXPECT_EQ(f.st.TitleTop, row.top);
     EXPECT_TRUE(f.surface.opsOf(Kind::Picture).empty());  // the year model has none
     const Op title = f.OnlyText("Almanacco 2024");
-    EXPECT_EQ(title.y, f.ctx.BoxTop);
+    EXPECT_EQ(title.y, f.st.BoxTop);
     EXPECT_GE(title.y, row.top);
-    EXPECT_LE(title.y + f.ctx.TitleTextHeight, row.top + 2000);
+    EXPECT_LE(title.y + f.st.TitleTextHeight, row.top + 2000);
   }
 }
 
 TEST(Cover, PictureIsStretchedOverThePage) {
-  for (int style : {kCoverTitleMiddle, kCoverPictureOnly}) {
+  for (CoverCode style : {CoverCode::TitleMiddle, CoverCode::PictureOnly}) {
     CoverFixture f;
     f.year.HasCoverPhoto = true;
-    f.ctx.CoverStyle = style;
-    PrintCover(f.ctx);
+    f.choices.CoverStyle = style;
+    PrintCover(f.surface, f.in, f.st);
     const auto pictures = f.surface.opsOf(Kind::Picture);
     ASSERT_EQ(pictures.size(), 1u);
     EXPECT_EQ(pictures[0].x, 0);
     EXPECT_EQ(pictures[0].y, 0);
     EXPECT_EQ(pictures[0].x2, 11000);
     EXPECT_EQ(pictures[0].y2, 16000);
-    EXPECT_EQ(f.surface.opsOf(Kind::Text).size(), style == kCoverPictureOnly ? 0u : 1u);
+    EXPECT_EQ(f.surface.opsOf(Kind::Text).size(), style == CoverCode::PictureOnly ? 0u : 1u);
   }
 }
 
 TEST(Cover, HashTitlePutsTheYearFirst) {
   CoverFixture f;
   f.year.CurrentTitle = "#Kalender";
-  f.ctx.CalendarYear = 2002;
-  f.ctx.CoverStyle = kCoverTitleTop;
-  PrintCover(f.ctx);
+  f.st.CalendarYear = 2002;
+  f.choices.CoverStyle = CoverCode::TitleTop;
+  PrintCover(f.surface, f.in, f.st);
   EXPECT_EQ(f.surface.texts(), std::vector<std::string>{"2002 Kalender"});
 }
 
@@ -79,7 +79,7 @@ TEST(BackCover, NoteSplitsAtTheFirstBackslash) {
     PageFixture f;
     f.year.PhotoNotes[0] = row.note;
     f.surface.FontItalic = true;  // as an italic cover title leaves it
-    PrintBackCover(f.ctx);
+    PrintBackCover(f.surface, f.in);
     const auto texts = f.surface.opsOf(Kind::Text);
     ASSERT_EQ(texts.size(), row.lines.size() + 1) << row.note;
     double y = 13500;  // 0.9 of the page

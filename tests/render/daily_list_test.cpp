@@ -13,9 +13,9 @@ namespace {
 // number stands 1235 into its column; a line takes 205 + 192 + 82 + 27 = 506.
 struct DailyFixture : PageFixture {
   DailyFixture(int y, unsigned m) {
-    ctx.LayoutType = core::kLayoutDaily;
-    ctx.NoMonthPhotos = 1;
-    ctx.MonthStart = Date(y, m, 1);
+    choices.LayoutType = core::LayoutCode::Daily;
+    year.NoMonthPhotos = 1;
+    st.MonthStart = Date(y, m, 1);
   }
 };
 
@@ -27,7 +27,7 @@ TEST(DailyList, DaysFallIntoColumnsOfTenTenAndTheRest) {
   };
   for (const Row& row : {Row{2024, 3, {10, 10, 11}}, Row{2023, 2, {10, 10, 8}}}) {
     DailyFixture f(row.year, row.month);
-    PrintMonthPage(f.ctx, 0);
+    PrintMonthPage(f.surface, f.in, f.st, 0);
     std::map<double, int> columns;
     for (const Op& op : f.surface.opsOf(Kind::Text)) {
       if (op.fontSize == 19 && op.text.size() == 2 && std::isdigit(op.text[0])) ++columns[op.x];
@@ -42,7 +42,7 @@ TEST(DailyList, DaysFallIntoColumnsOfTenTenAndTheRest) {
     const int days = row.month == 2 ? 28 : 31;
     EXPECT_EQ(f.progress.steps, days);
     EXPECT_EQ(f.progress.events, days);
-    EXPECT_EQ(f.ctx.MonthStart, Date(row.year, row.month + 1, 1));
+    EXPECT_EQ(f.st.MonthStart, Date(row.year, row.month + 1, 1));
   }
 }
 
@@ -51,7 +51,7 @@ TEST(DailyList, SundaysAndHolidaysAreRedButHolidayTextsBlack) {
   f.year.DayNames[4] = "Ünterwegs";  // only the first three characters show
   f.AddHoliday("05/03/2024", "A");
   f.AddHoliday("06/03/2024", "(P)");
-  PrintMonthPage(f.ctx, 0);
+  PrintMonthPage(f.surface, f.in, f.st, 0);
   const auto colourOf = [&](const std::string& text, std::size_t i = 0) {
     return f.TextOps(text).at(i).colour;
   };
@@ -72,7 +72,7 @@ TEST(DailyList, SundaysAndHolidaysAreRedButHolidayTextsBlack) {
 TEST(DailyList, TheSecondHolidayIsSmallerAndTheThirdHidden) {
   DailyFixture f(2024, 3);
   for (const char* name : {"A", "B", "C"}) f.AddHoliday("07/03/2024", name);
-  PrintMonthPage(f.ctx, 0);
+  PrintMonthPage(f.surface, f.in, f.st, 0);
   const Op day = f.OnlyText("07");
   const Op first = f.OnlyText(" A");
   const Op second = f.OnlyText(" - B");
@@ -89,9 +89,9 @@ TEST(DailyList, TheSecondHolidayIsSmallerAndTheThirdHidden) {
 
 TEST(DailyList, RulesAreThinWhateverTheMoonSymbolsLeft) {
   DailyFixture f(2024, 3);
-  f.ctx.moonLook = MoonLookFor(1);
+  f.choices.moonLook = MoonLookFor(MoonCode::OchreYellowQuarters);
   f.phases.FullMoons[0] = "01/03/2024 12:00";
-  PrintMonthPage(f.ctx, 0);
+  PrintMonthPage(f.surface, f.in, f.st, 0);
   const auto circles = f.surface.opsOf(Kind::Circle);
   ASSERT_FALSE(circles.empty());
   EXPECT_EQ(circles[0].drawWidth, 5);  // 3 x 1.6 rounded

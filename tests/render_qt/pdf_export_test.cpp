@@ -22,11 +22,11 @@ PrintInputs SampleInputs(const SampleCalendar& sample, int layout, int noMonthPh
   inputs.year = sample.year;
   inputs.year.NoMonthPhotos = noMonthPhotos;
   inputs.yearText = "2024";
-  inputs.choices.LayoutType = layout;
-  inputs.choices.CoverStyle = kCoverTitleTop;
+  inputs.choices.LayoutType = core::LayoutCode{layout};
+  inputs.choices.CoverStyle = CoverCode::TitleTop;
   inputs.choices.titleLook.TitleFont = "Liberation Serif";
-  inputs.choices.moonLook = MoonLookFor(1);
-  inputs.choices.ProgramFolder = sample.folder.toStdString();
+  inputs.choices.moonLook = MoonLookFor(MoonCode::OchreYellowQuarters);
+  inputs.choices.programFolder = sample.folder.toStdString();
   return inputs;
 }
 
@@ -96,7 +96,7 @@ TEST(PdfExport, PrintAllInEveryLayout) {
     const QString pdf =
         dir.filePath(QStringLiteral("layout%1-%2.pdf").arg(row.layout).arg(row.noMonthPhotos));
     const PrintResult result =
-        ExportPdf({pdf}, SampleInputs(sample, row.layout, row.noMonthPhotos), PrintCommand::All);
+        ExportPdf({pdf}, SampleInputs(sample, row.layout, row.noMonthPhotos), PrintRequest::All());
     ASSERT_EQ(result.status, PrintStatus::Printed) << result.failure.Text();
     EXPECT_EQ(result.pages, static_cast<int>(row.pages.size()));
     ExpectPages(pdf, row.pages, row.holidays);
@@ -111,7 +111,7 @@ TEST(PdfExport, SecondHalfBackwardsAndTheCoverAlone) {
     const QString pdf = dir.filePath("second.pdf");
     PrintInputs inputs = SampleInputs(sample, 2, 1);
     inputs.choices.OrdInv = true;
-    ASSERT_EQ(ExportPdf({pdf}, inputs, PrintCommand::HalfYear, kSecondHalf).status,
+    ASSERT_EQ(ExportPdf({pdf}, inputs, PrintRequest::Half(HalfYear::Second)).status,
               PrintStatus::Printed);
     // The even month is drawn first, at its lower place.
     ExpectPages(pdf, {{"Dicembre", "Novembre"}, {"Ottobre", "Settembre"}, {"Agosto", "Luglio"}});
@@ -120,7 +120,7 @@ TEST(PdfExport, SecondHalfBackwardsAndTheCoverAlone) {
     const QString pdf = dir.filePath("cover.pdf");
     PrintInputs inputs = SampleInputs(sample, 1, 0);
     inputs.year.PhotoNotes[0] = "-";
-    ASSERT_EQ(ExportPdf({pdf}, inputs, PrintCommand::HalfYear, kCoverOnly).status,
+    ASSERT_EQ(ExportPdf({pdf}, inputs, PrintRequest::Half(HalfYear::CoverOnly)).status,
               PrintStatus::Printed);
     ExpectPages(pdf, {kCover});
   }
@@ -131,7 +131,7 @@ TEST(PdfExport, PageOfThePaperChosen) {
   SampleCalendar sample(dir.path());
   const QString pdf = dir.filePath("letter.pdf");
   PdfTarget target{pdf, QPageSize(QPageSize::Letter)};
-  ASSERT_EQ(ExportPdf(target, SampleInputs(sample, 1, 1), PrintCommand::Month, 3).status,
+  ASSERT_EQ(ExportPdf(target, SampleInputs(sample, 1, 1), PrintRequest::Month(3)).status,
             PrintStatus::Printed);
   EXPECT_TRUE(PdfInfo(pdf, "Page size").startsWith("612 x 792"))
       << PdfInfo(pdf, "Page size").toStdString();
@@ -143,7 +143,7 @@ TEST(PdfExport, OnlyAWholeDocumentTakesTheTargetName) {
   SampleCalendar sample(dir.path());
   // A folder that does not exist: nothing can be written, nothing is left.
   const QString missing = dir.filePath("no-such-folder/calendar.pdf");
-  const PrintResult failed = ExportPdf({missing}, SampleInputs(sample, 1, 1), PrintCommand::All);
+  const PrintResult failed = ExportPdf({missing}, SampleInputs(sample, 1, 1), PrintRequest::All());
   EXPECT_EQ(failed.status, PrintStatus::Failed);
   EXPECT_EQ(failed.failure.kind, DeviceFailure::Kind::CannotWriteFile);
   EXPECT_EQ(failed.failure.subject, missing.toStdString());
@@ -157,7 +157,7 @@ TEST(PdfExport, OnlyAWholeDocumentTakesTheTargetName) {
   ASSERT_TRUE(old.open(QIODevice::WriteOnly));
   old.write("not a calendar");
   old.close();
-  ASSERT_EQ(ExportPdf({existing}, SampleInputs(sample, 1, 1), PrintCommand::Month, 0).status,
+  ASSERT_EQ(ExportPdf({existing}, SampleInputs(sample, 1, 1), PrintRequest::Month(0)).status,
             PrintStatus::Printed);
   EXPECT_EQ(PdfInfo(existing, "Pages"), "1");
   EXPECT_EQ(QDir(dir.path()).entryList({"*.part"}, QDir::Hidden | QDir::Files).size(), 0);
@@ -165,8 +165,8 @@ TEST(PdfExport, OnlyAWholeDocumentTakesTheTargetName) {
   // A command that prints nothing writes nothing.
   const QString nothing = dir.filePath("nothing.pdf");
   PrintInputs noCover = SampleInputs(sample, 1, 1);
-  noCover.choices.CoverStyle = 0;
-  EXPECT_EQ(ExportPdf({nothing}, noCover, PrintCommand::HalfYear, kCoverOnly).status,
+  noCover.choices.CoverStyle = CoverCode{0};
+  EXPECT_EQ(ExportPdf({nothing}, noCover, PrintRequest::Half(HalfYear::CoverOnly)).status,
             PrintStatus::NothingToPrint);
   EXPECT_FALSE(QFile::exists(nothing));
 }

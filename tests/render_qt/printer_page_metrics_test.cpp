@@ -7,7 +7,7 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include "render/page_context.h"
+#include "render/page_inputs.h"
 #include "render_qt/qt_measure_surface.h"
 #include "render_qt/qt_printer_surface.h"
 

@@ -7,7 +7,7 @@
 #include <QPageSize>
 #include <QPrinter>
 
-#include "render/page_context.h"
+#include "render/page_inputs.h"
 #include "render_qt/qt_surface.h"
 
 namespace orsalimbra::render {

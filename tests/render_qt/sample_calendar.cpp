@@ -5,6 +5,7 @@
 #include "picture_files.h"
 #include "render/cover_page.h"
 #include "render/month_page.h"
+#include "render/page_state.h"
 #include "render/page_title.h"
 #include "render/semester_page.h"
 
@@ -17,32 +18,38 @@ std::chrono::year_month_day First(int year, unsigned month) {
                                      std::chrono::day{1}};
 }
 
-// A job's context: the title and moon look a user might choose.
-PageContext JobContext(Surface& surface, const SampleCalendar& sample,
-                       const MoonPhaseSource& phases, int layout) {
-  PageContext ctx(surface, sample.year);
-  ctx.metrics = MeasurePage(surface);
-  ctx.titleLook = {Rgb(0, 70, 160), Rgb(0, 35, 80), "Liberation Serif", true, false, true};
-  ctx.moonLook = MoonLookFor(1);
-  ctx.LayoutType = layout;
-  ctx.CoverStyle = kCoverTitleTop;
-  ctx.ProgramFolder = sample.folder.toStdString();
-  if (phases) ctx.moonPhases = phases;
-  surface.FontName = kBaseFontName;
-  surface.FontSize = 8;
-  surface.FontBold = false;
-  surface.FontItalic = false;
-  surface.ForeColor = ctx.colours.WeekdayColour;
-  return ctx;
-}
+// A job's inputs and state: the title and moon look a user might choose.
+struct Job {
+  Job(Surface& surface, const SampleCalendar& sample, const MoonPhaseSource& phases,
+      core::LayoutCode layout, bool noMonthPhotos = false)
+      : year(sample.year) {
+    year.NoMonthPhotos = noMonthPhotos;
+    choices.metrics = MeasurePage(surface);
+    choices.titleLook = {Rgb(0, 70, 160), Rgb(0, 35, 80), "Liberation Serif", true, false, true};
+    choices.moonLook = MoonLookFor(MoonCode::OchreYellowQuarters);
+    choices.LayoutType = layout;
+    choices.CoverStyle = CoverCode::TitleTop;
+    choices.programFolder = sample.folder.toStdString();
+    if (phases) choices.moonPhases = phases;
+    st = PageState(in);
+    surface.FontName = kBaseFontName;
+    surface.FontSize = 8;
+    surface.FontBold = false;
+    surface.FontItalic = false;
+    surface.ForeColor = choices.colours.WeekdayColour;
+  }
+  core::YearModel year;
+  PrintChoices choices;
+  PageInputs in{year, choices};
+  PageState st{in};
+};
 
 void MonthPages(Surface& surface, const SampleCalendar& sample, const MoonPhaseSource& phases,
-                int layout, unsigned month, int monthsPerPage) {
-  PageContext ctx = JobContext(surface, sample, phases, layout);
-  ctx.NoMonthPhotos = monthsPerPage - 1;
+                core::LayoutCode layout, unsigned month, int monthsPerPage) {
+  Job job(surface, sample, phases, layout, monthsPerPage == 2);
   for (int i = 0; i < monthsPerPage; ++i) {
-    ctx.MonthStart = First(2024, month + static_cast<unsigned>(i));
-    PrintMonthPage(ctx, i == 0 ? 0 : std::round(surface.ScaleHeight() * 0.45));
+    job.st.MonthStart = First(2024, month + static_cast<unsigned>(i));
+    PrintMonthPage(surface, job.in, job.st, i == 0 ? 0 : std::round(surface.ScaleHeight() * 0.45));
   }
 }
 
@@ -91,26 +98,26 @@ SampleCalendar::SampleCalendar(const QString& folder) : folder(folder) {
 void DrawSamplePages(Surface& surface, const SampleCalendar& sample,
                      const MoonPhaseSource& phases) {
   {
-    PageContext ctx = JobContext(surface, sample, phases, core::kLayoutSemester);
-    SelectBackgrounds(ctx);
-    ctx.CurrentBackground = ctx.FirstHalfBackground;
-    ctx.MonthStart = First(2023, 12);
-    PrintSemesterPage(ctx);
+    Job job(surface, sample, phases, core::LayoutCode::Semester);
+    SelectBackgrounds(job.in, job.st);
+    job.st.CurrentBackground = job.st.FirstHalfBackground;
+    job.st.MonthStart = First(2023, 12);
+    PrintSemesterPage(surface, job.in, job.st);
   }
   surface.NewPage();
-  MonthPages(surface, sample, phases, core::kLayoutWeekly, 4, 1);
+  MonthPages(surface, sample, phases, core::LayoutCode::Weekly, 4, 1);
   surface.NewPage();
-  MonthPages(surface, sample, phases, core::kLayoutWeekly, 1, 2);
+  MonthPages(surface, sample, phases, core::LayoutCode::Weekly, 1, 2);
   surface.NewPage();
-  MonthPages(surface, sample, phases, core::kLayoutDaily, 3, 1);
+  MonthPages(surface, sample, phases, core::LayoutCode::Daily, 3, 1);
   surface.NewPage();
-  MonthPages(surface, sample, phases, core::kLayoutDaily, 1, 2);
+  MonthPages(surface, sample, phases, core::LayoutCode::Daily, 1, 2);
   surface.NewPage();
   {
-    PageContext ctx = JobContext(surface, sample, phases, core::kLayoutWeekly);
-    PrintCover(ctx);
+    Job job(surface, sample, phases, core::LayoutCode::Weekly);
+    PrintCover(surface, job.in, job.st);
     surface.NewPage();
-    PrintBackCover(ctx);
+    PrintBackCover(surface, job.in);
   }
 }
 

@@ -5,7 +5,7 @@
 #include <QString>
 
 #include "core/year_model.h"
-#include "render/page_context.h"
+#include "render/page_inputs.h"
 #include "render/surface.h"
 
 namespace orsalimbra::render::testing {

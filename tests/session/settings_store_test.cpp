@@ -170,18 +170,20 @@ TEST_F(SettingsStoreTest, StoredCodesAreConvertedWhereUsed) {
   SettingsStore store(QStringLiteral("Mycal"));
   store.applyVersion();
   StoredChoices c = ReadStoredChoices(store);
-  EXPECT_EQ(c.layoutCode(), 2);
+  EXPECT_EQ(c.layoutCode(), orsalimbra::core::LayoutCode::Daily);
   EXPECT_EQ(c.TitleColour, "blue");
   EXPECT_EQ(c.titleColour(), std::nullopt);
   EXPECT_EQ(c.MoonStyle, "");  // present but empty: not the default
   EXPECT_EQ(c.moonStyle(), std::nullopt);
-  EXPECT_EQ(c.coverStyle(), 4);
+  EXPECT_EQ(c.coverStyle(), orsalimbra::render::CoverCode::PictureOnly);
   EXPECT_EQ(ReadEditorFontSize(store), 12);
 
   c.LayoutType = QString();
-  EXPECT_EQ(c.layoutCode(), -1);
+  EXPECT_EQ(c.layoutCode(), std::nullopt);
   c.LayoutType = QStringLiteral("x");
-  EXPECT_EQ(c.layoutCode(), -1);
+  EXPECT_EQ(c.layoutCode(), std::nullopt);
+  c.LayoutType = QStringLiteral("7");  // no layout, but kept as stored
+  EXPECT_EQ(c.layoutCode(), orsalimbra::core::LayoutCode{7});
 }
 
 TEST_F(SettingsStoreTest, EveryValueComesBackAsTheSameTextAfterARestart) {

@@ -109,7 +109,7 @@ TEST_F(PrintTest, ProgressFocusAndPointerOfTheHalfYears) {
   EXPECT_FALSE(hiddenWhileCounting);
   EXPECT_TRUE(busyWhileCounting);
   EXPECT_FALSE(Bar()->isVisible());
-  EXPECT_EQ(w.printJobs().HalfYear(), 0);
+  EXPECT_EQ(w.printJobs().halfYear(), render::HalfYear::CoverOnly);
 }
 
 TEST_F(PrintTest, GuardedCommandsWaitForTheYearModelButTheMonthsDoNot) {
@@ -134,8 +134,8 @@ TEST_F(PrintTest, AFailedJobIsToldAndTheWindowGoesOn) {
   ASSERT_EQ(printFailures.size(), 1u);
   EXPECT_TRUE(printFailures[0].contains(QStringLiteral("Non si può scrivere il file")));
   EXPECT_TRUE(printFailures[0].contains(printPdf));
-  EXPECT_EQ(w.printJobs().PrintAllActive(), 0);
-  EXPECT_FALSE(w.printJobs().Running());
+  EXPECT_FALSE(w.printJobs().PrintAllActive());
+  EXPECT_FALSE(w.printJobs().running());
   EXPECT_FALSE(Bar()->isVisible());
   EXPECT_FALSE(QFileInfo::exists(printPdf));
 
@@ -153,7 +153,7 @@ TEST_F(PrintTest, ACommandDuringAJobIsIgnored) {
   QObject::connect(Bar(), &QProgressBar::valueChanged, [&](int value) {
     if (value != 10 || clicks > 0) return;
     ++clicks;
-    EXPECT_TRUE(w.printJobs().Running());
+    EXPECT_TRUE(w.printJobs().running());
     Click("StampaM11");
     Click("Stampa2");
   });
@@ -161,7 +161,7 @@ TEST_F(PrintTest, ACommandDuringAJobIsIgnored) {
   EXPECT_EQ(clicks, 1);
   EXPECT_EQ(printDialogs, 1);
   EXPECT_EQ(PdfField(printPdf, "Pages"), "6");
-  EXPECT_EQ(w.printJobs().HalfYear(), 0);
+  EXPECT_EQ(w.printJobs().halfYear(), render::HalfYear::CoverOnly);
 }
 
 }  // namespace

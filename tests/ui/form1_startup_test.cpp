@@ -39,7 +39,7 @@ TEST_F(MainWindowTest, FirstRunShowsTheDefaultsAndStoresOnlyWhatStartUpWrites) {
   EXPECT_TRUE(w.titleLook().TitleShadow);
   EXPECT_EQ(w.titleLook().TitleShadowColour, render::Rgb(127, 105, 15));
   EXPECT_EQ(w.moonLook().MoonLineColour, render::Rgb(144, 103, 18));
-  EXPECT_EQ(w.coverStyle(), 1);
+  EXPECT_EQ(w.coverStyle(), render::CoverCode{1});
   EXPECT_TRUE(Control("Stampa0")->isEnabled());
   EXPECT_FALSE(Control("Miniat1")->isVisible());
   EXPECT_FALSE(Control("Progress")->isVisible());
@@ -125,11 +125,11 @@ TEST_F(MainWindowTest, EveryChoiceIsStoredAtOnceAndFoundAgainAfterARestart) {
   EXPECT_EQ(Stored("OrdInv"), "1");
 
   Form1& w = Restart();
-  EXPECT_EQ(w.layoutType(), 2);
+  EXPECT_EQ(w.layoutType(), core::LayoutCode{2});
   EXPECT_EQ(Formato(), "Due mesi per facciata, formato giornaliero");
-  EXPECT_EQ(w.coverStyle(), 2);
+  EXPECT_EQ(w.coverStyle(), render::CoverCode{2});
   EXPECT_FALSE(w.titleLook().TitleShadow);
-  EXPECT_EQ(w.moonStyle(), 2);
+  EXPECT_EQ(w.moonStyle(), render::MoonCode{2});
   EXPECT_EQ(Control<QLabel>("Fuso")->text(), "GMT");
   EXPECT_FALSE(w.timeBase().UseLocalTime());
   EXPECT_EQ(w.titleLook().TitleColour, render::Rgb(10, 20, 200));
@@ -154,7 +154,7 @@ TEST_F(MainWindowTest, OddStoredValuesAreHandledAsTheirConsumersSay) {
   EXPECT_EQ(w.moonStyle(), std::nullopt);
   EXPECT_EQ(Stored("Luna"), "");
   // Without a layout no cover shows, so the cover style is left as stored.
-  EXPECT_EQ(w.coverStyle(), 4);
+  EXPECT_EQ(w.coverStyle(), render::CoverCode{4});
   EXPECT_EQ(Stored("Copertina"), "4");
   // An unreadable colour keeps the usual title colour.
   EXPECT_EQ(w.titleLook().TitleColour, render::Rgb(255, 210, 30));

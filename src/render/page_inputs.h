@@ -1,13 +1,10 @@
-// What the page renderers read and the working state they share.
-//
-// One PageContext serves one print job (or one preview): the job fills the
-// inputs, sets MonthStart before each month it asks for, and the renderers
-// leave their working values here for the next renderer to read, as the
-// month page leaves the digit size for the next page's note.
+// What the pages of a print job are drawn from, fixed while the job runs:
+// the year model, the choices of the window (layout, cover, looks, time
+// base), the page metrics and colours, and the job's hooks. Renderers read
+// these through a const PageInputs; what they change while drawing is in
+// PageState.
 #pragma once
 
-#include <array>
-#include <chrono>
 #include <cmath>
 #include <functional>
 #include <string>
@@ -15,6 +12,7 @@
 #include "core/moon_phases.h"
 #include "core/year_model.h"
 #include "render/colour.h"
+#include "render/cover_code.h"
 #include "render/moon_look.h"
 #include "render/surface.h"
 
@@ -80,67 +78,43 @@ using MoonPhaseSource =
     std::function<core::MoonPhaseTable(int month, int year, bool useLocalTime, int utcOffsetHours)>;
 using FileExists = std::function<bool(const std::string& path)>;
 
-struct PageContext {
-  // MonthStart, CalendarYear and NoMonthPhotos start from the year model.
-  PageContext(Surface& surface, const core::YearModel& year);
-
-  Surface& surface;
-  const core::YearModel& year;
-
-  // Inputs, set by the job.
+// What a job prints with besides the year model; fixed when the job starts,
+// so that a choice changed while it runs cannot mix two layouts in one
+// document.
+struct PrintChoices {
+  core::LayoutCode LayoutType = core::LayoutCode::Weekly;
+  CoverCode CoverStyle = CoverCode::None;
+  bool OrdInv = false;  // the reversed page order is ticked
   TitleLook titleLook;
   MoonLook moonLook;
   TimeBase timeBase;
-  int LayoutType = core::kLayoutWeekly;
-  int NoMonthPhotos = 1;  // 0: one month per page with its picture; 1: two per page
-  int CoverStyle = 0;
-  double ColumnInset = 120;   // twips; every job sets 120
-  PageMetrics metrics;        // DigitWidth/DigitHeight are re-measured while drawing
-  PageColours colours;        // MonthHeadColour may be set grey for one block
-  std::string ProgramFolder;  // where the backgrounds are, without a trailing separator
-  std::string CurrentBackground;
-  std::string FirstHalfBackground;
-  std::string SecondHalfBackground;
-  FileExists fileExists;       // defaults to a regular-file test
-  MoonPhaseSource moonPhases;  // defaults to core::MoonPhases
-  RenderProgress* progress = nullptr;
+  PageMetrics metrics;  // measured on the chosen printer
+  PageColours colours;
+  std::string programFolder;   // the backgrounds of the half-year pages, no trailing separator
+  FileExists fileExists;       // empty: a regular-file test
+  MoonPhaseSource moonPhases;  // empty: the astronomical computation
+};
 
-  // The month to draw (the first day); each drawn day moves it on by one.
-  std::chrono::year_month_day MonthStart;
-  int CalendarYear = 0;
+// The inputs of every page of one job, read-only while drawing.
+struct PageInputs {
+  PageInputs(const core::YearModel& year, const PrintChoices& choices,
+             RenderProgress* progress = nullptr)
+      : year(year), choices(choices), progress(progress) {}
 
-  // Working state.
-  core::MoonPhaseTable MoonTable;  // phases of the month being drawn
-  std::string DateText;            // "dd/mm/yyyy" of the day being drawn
-  double FontScale = 1;
-  double ColumnScale = 1;
-  double ColumnWidth = 760;
-  double GridLeft = 0;
-  double BlockTop = 0;
-  double SavedX = 0;
-  double SavedY = 0;
-  double SavedFontSize = 0;
-  double PictureWidth = 0;
-  double PictureHeight = 0;
-  double BoxLeft = 0;
-  double BoxTop = 0;
-  std::string CoverTitle;
-  double TitleTop = 0;
-  double TitleHeight = 0;
-  int TitleFontSize = 0;
-  double TitleTextHeight = 0;
-  double TitleTextWidth = 0;
-  std::array<std::string, 7> DayTexts;
-  std::array<std::string, 7> DayTexts2;
+  const core::YearModel& year;
+  const PrintChoices& choices;
+  RenderProgress* progress;
 
-  // Helpers for the renderers.
   void Step() const {
     if (progress != nullptr) progress->Step();
   }
   void LetEventsRun() const {
     if (progress != nullptr) progress->LetEventsRun();
   }
+  // Whether `path` names a picture file; empty never does.
   bool Exists(const std::string& path) const;
+  // The moon phases of a month in the job's time base.
+  core::MoonPhaseTable MoonPhasesOf(int month, int year) const;
 };
 
 }  // namespace orsalimbra::render

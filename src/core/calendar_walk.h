@@ -1,11 +1,9 @@
-// Small date helpers for walking through a month day by day.
+// Walking through a month day by day.
 #pragma once
 
 #include <chrono>
-#include <cstdio>
-#include <string>
 
-namespace orsalimbra::render {
+namespace orsalimbra::core {
 
 inline std::chrono::year_month_day NextDay(const std::chrono::year_month_day& date) {
   return std::chrono::year_month_day{std::chrono::sys_days{date} + std::chrono::days{1}};
@@ -20,18 +18,4 @@ inline bool SameMonth(const std::chrono::year_month_day& a, const std::chrono::y
   return a.year() == b.year() && a.month() == b.month();
 }
 
-// "01".."31", "01".."12".
-inline std::string TwoDigits(unsigned value) {
-  char buffer[8];
-  std::snprintf(buffer, sizeof buffer, "%02u", value % 100);
-  return buffer;
-}
-
-// "yyyy".
-inline std::string YearText(const std::chrono::year_month_day& date) {
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "%04d", static_cast<int>(date.year()));
-  return buffer;
-}
-
-}  // namespace orsalimbra::render
+}  // namespace orsalimbra::core
