@@ -53,9 +53,12 @@ class KeyCursor {
     text_.remove_prefix(n);
     return value;
   }
+  // One digit 1..7, whatever follows.
   std::optional<int> Weekday() {
-    const std::optional<int> w = Number(1, 1);
-    return w && *w >= 1 && *w <= 7 ? w : std::nullopt;
+    if (text_.empty() || text_[0] < '1' || text_[0] > '7') return std::nullopt;
+    const int w = text_[0] - '0';
+    text_.remove_prefix(1);
+    return w;
   }
   // "dd/mm", two digits each, a day that exists in a leap year.
   bool Date(int& day, int& month) {
