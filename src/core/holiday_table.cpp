@@ -77,7 +77,12 @@ bool MovesAway(const HolidayRule& rule, sys_days base) {
 }  // namespace
 
 void HolidayTable::Add(const HolidayRule& rule, std::string_view name) {
-  rows_.push_back({rule, name});
+  if (rule.classic) {
+    rows_.push_back({rule.key, name, -1});
+    return;
+  }
+  rows_.push_back({rule.key, name, static_cast<int>(extended_.size())});
+  extended_.push_back(rule);
 }
 
 HolidayTable::Built HolidayTable::Build(int y, bool neighbours, std::string_view marker,
@@ -88,22 +93,23 @@ HolidayTable::Built HolidayTable::Build(int y, bool neighbours, std::string_view
   // the first free day).
   std::vector<RowDays> shifted;  // three per shifted row, in row order
   bool anyShift = false;
-  for (const Row& row : rows_) anyShift |= !row.rule.classic && row.rule.shift != Shift::None;
+  for (const HolidayRule& rule : extended_) anyShift |= rule.shift != Shift::None;
   if (anyShift) {
     HolidayDays holidays(y);
     for (const Row& row : rows_) {
       if (IsRemark(row.name)) continue;
+      const HolidayRule* rule = Extended(row);
       for (const int r : RuleYears(y)) {
-        if (row.rule.classic) {
-          if (const auto d = DayOfDateText(ClassicHolidayDate(row.rule.key, r))) holidays.Mark(*d);
-        } else if (const auto base = BaseDate(row.rule, r); base && !MovesAway(row.rule, *base)) {
+        if (!rule) {
+          if (const auto d = DayOfDateText(ClassicHolidayDate(row.key, r))) holidays.Mark(*d);
+        } else if (const auto base = BaseDate(*rule, r); base && !MovesAway(*rule, *base)) {
           holidays.Mark(*base);
         }
       }
     }
     for (const Row& row : rows_) {
-      const HolidayRule& rule = row.rule;
-      if (rule.classic || rule.shift == Shift::None) continue;
+      if (!Extended(row) || Extended(row)->shift == Shift::None) continue;
+      const HolidayRule& rule = *Extended(row);
       for (const int r : RuleYears(y)) {
         RowDays& days = shifted.emplace_back();
         const std::optional<sys_days> base = BaseDate(rule, r);
@@ -112,12 +118,14 @@ HolidayTable::Built HolidayTable::Build(int y, bool neighbours, std::string_view
         const int direction = rule.direction[IsoWeekday(*base)];
         if (direction == 0) continue;
         const std::optional<sys_days> free = FreeDay(rule, *base, direction, holidays);
+        // A moved holiday with nowhere to go stays on its date.
         if (rule.shift == Shift::Move) {
-          if (free) days.holiday = free;  // nowhere to go: it stays
+          days.holiday = free.value_or(*base);
         } else {
           days.substitute = free;
         }
-        if (free && !IsRemark(row.name)) holidays.Mark(*free);
+        const std::optional<sys_days> taken = rule.shift == Shift::Move ? days.holiday : free;
+        if (taken && !IsRemark(row.name)) holidays.Mark(*taken);
       }
     }
   }
@@ -140,16 +148,16 @@ HolidayTable::Built HolidayTable::Build(int y, bool neighbours, std::string_view
   };
   std::size_t nextShifted = 0;
   for (const Row& row : rows_) {
-    const HolidayRule& rule = row.rule;
-    if (rule.classic) {
-      add([&] { return ClassicHolidayDate(rule.key, y); }, row.name, false);
-      const std::string_view month = neighbours ? ClassicMonthText(rule.key) : "";
+    if (!Extended(row)) {
+      add([&] { return ClassicHolidayDate(row.key, y); }, row.name, false);
+      const std::string_view month = neighbours ? ClassicMonthText(row.key) : "";
       if (month == "01" || month == "12") {
         const int other = month == "01" ? y + 1 : y - 1;
-        add([&] { return ClassicHolidayDate(rule.key, other); }, row.name, false);
+        add([&] { return ClassicHolidayDate(row.key, other); }, row.name, false);
       }
       continue;
     }
+    const HolidayRule& rule = *Extended(row);
     for (const int r : RuleYears(y)) {
       const RowDays days =
           rule.shift == Shift::None ? RowDays{BaseDate(rule, r), {}} : shifted[nextShifted++];

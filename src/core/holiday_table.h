@@ -38,11 +38,17 @@ class HolidayTable {
   Built Build(int year, bool neighbours, std::string_view marker, std::size_t maxStored) const;
 
  private:
+  // A file may have very many rows: a classic one keeps only its key.
   struct Row {
-    HolidayRule rule;
+    std::string_view key;
     std::string_view name;
+    int extended;  // index in extended_, -1 for a classic rule
   };
+  const HolidayRule* Extended(const Row& row) const {
+    return row.extended < 0 ? nullptr : &extended_[static_cast<std::size_t>(row.extended)];
+  }
   std::vector<Row> rows_;
+  std::vector<HolidayRule> extended_;
 };
 
 }  // namespace orsalimbra::core
