@@ -57,32 +57,6 @@ TEST(HolidayRules, ExtendedKeysGiveTheirDates) {
   }
 }
 
-TEST(HolidayRules, ShiftsAreReadPerWeekday) {
-  const struct {
-    const char* key;
-    Shift shift;
-    const char* directions;  // weekdays 1..7: '<', '>' or '.'
-    int target;
-  } cases[] = {
-      {"27/04=7<", Shift::Move, "......<", 0},
-      {"25/12+67>", Shift::Substitute, ".....>>", 0},
-      {"25/12+6<7>", Shift::Substitute, ".....<>", 0},
-      {"(2023-)01/02=23467>1", Shift::Move, ".>>>.>>", 1},
-      {"(2021-)19/06+6<7>", Shift::Substitute, ".....<>", 0},
-  };
-  for (const auto& c : cases) {
-    const HolidayRule rule = ParseHolidayRule(c.key);
-    ASSERT_FALSE(rule.classic) << c.key;
-    EXPECT_EQ(rule.shift, c.shift) << c.key;
-    std::string directions;
-    for (int w = 1; w <= 7; ++w) {
-      directions += rule.direction[w] < 0 ? '<' : rule.direction[w] > 0 ? '>' : '.';
-    }
-    EXPECT_EQ(directions, c.directions) << c.key;
-    EXPECT_EQ(rule.target, c.target) << c.key;
-  }
-}
-
 // Keys of the classic forms, and extended keys with a fault, stay classic:
 // they are read exactly as before the extended forms existed.
 TEST(HolidayRules, ClassicAndMalformedKeysStayClassic) {
@@ -172,28 +146,6 @@ TEST(HolidayRules, ClassicReadingOfExtendedKeysNeverMatchesADay) {
     }
     EXPECT_NE(ClassicMonthText(key), "01") << key;  // no copy for the semester layout
     EXPECT_NE(ClassicMonthText(key), "12") << key;
-  }
-}
-
-TEST(HolidayRules, ClassicDatesAndMonthTexts) {
-  const struct {
-    const char* key;
-    const char* date;  // in 2026
-    const char* month;
-  } cases[] = {
-      {"25/12", "25/12/2026", "12"},
-      {"+1", "06/04/2026", ""},
-      {"-47", "17/02/2026", ""},
-      {"2\u00b07/05", "10/05/2026", "05"},
-      {"5\u00b07/12", "27/12/2026", "12"},
-      {"1\u00b01/1", "05/01/2026", "1"},
-      {"xx", "xx/2026", ""},
-      {"0\u00b07/05", "", "05"},
-      {"+200", "114/07/2026", ""},  // past July: a text of no day
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(ClassicHolidayDate(c.key, 2026), c.date) << c.key;
-    EXPECT_EQ(ClassicMonthText(c.key), c.month) << c.key;
   }
 }
 

@@ -513,6 +513,14 @@ TEST(ShippedDataFile, HolidaysAndObservancesOfEveryCountryFor2024To2035) {
   }
 }
 
+// The list entry of a country; the test fails for a country not in the list.
+int EntryOf(const std::string& name) {
+  const auto country = std::find_if(Countries().begin(), Countries().end(),
+                                    [&](const Country& k) { return k.name == name; });
+  EXPECT_NE(country, Countries().end()) << name;
+  return static_cast<int>(country - Countries().begin());
+}
+
 // Days of the moving and substitute rules as the governments publish them.
 TEST(ShippedDataFile, PublishedMovingAndSubstituteDays) {
   const struct {
@@ -542,10 +550,7 @@ TEST(ShippedDataFile, PublishedMovingAndSubstituteDays) {
       {"Italia", 2026, "04/10/2026", "San Francesco d'Assisi"},
   };
   for (const auto& c : cases) {
-    const auto country = std::find_if(Countries().begin(), Countries().end(),
-                                      [&](const Country& k) { return k.name == c.country; });
-    ASSERT_NE(country, Countries().end()) << c.country;
-    const YearModel m = Build(static_cast<int>(country - Countries().begin()), c.year);
+    const YearModel m = Build(EntryOf(c.country), c.year);
     bool found = false;
     for (int k = 0; k < m.HolidayCount; ++k) {
       found |= m.HolidayDates[k] == c.date && m.HolidayNames[k] == c.name;
@@ -573,10 +578,7 @@ TEST(ShippedDataFile, RulesOfLimitedYears) {
       {"Ireland", "St Brigid's Day", 2023, "06/02/2023"},
   };
   for (const auto& c : cases) {
-    const auto country = std::find_if(Countries().begin(), Countries().end(),
-                                      [&](const Country& k) { return k.name == c.country; });
-    ASSERT_NE(country, Countries().end()) << c.country;
-    const YearModel m = Build(static_cast<int>(country - Countries().begin()), c.year);
+    const YearModel m = Build(EntryOf(c.country), c.year);
     std::string dates;
     for (int k = 0; k < m.HolidayCount; ++k) {
       if (m.HolidayNames[k] == c.name) dates += m.HolidayDates[k];
