@@ -31,7 +31,8 @@ RuleBase ClassicBaseOf(std::string_view key) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Reads an extended key from left to right; every Take fails without moving.
+// Reads an extended key from left to right; a read that fails leaves the
+// cursor where it was.
 class KeyCursor {
  public:
   explicit KeyCursor(std::string_view text) : text_(text) {}

@@ -53,11 +53,11 @@ enum class Shift {
 
 struct HolidayRule {
   // A classic key is evaluated from its text alone, exactly as before the
-  // extended forms existed (ClassicHolidayDate); the fields below are then
-  // only `base` (FixedDate also for a key of no known form) and `key`.
+  // extended forms existed (ClassicHolidayDate); of the fields below it sets
+  // only `base` (FixedDate also for a key of no known form).
   bool classic = true;
   RuleBase base = RuleBase::FixedDate;
-  std::string_view key;  // the key text, for classic rules
+  std::string_view key;  // the key text
 
   // Extended rules.
   int firstYear = INT_MIN;
