@@ -6,6 +6,8 @@
 #include <string_view>
 
 #include "core/data_reader.h"
+#include "core/holiday_rules.h"
+#include "core/holiday_table.h"
 #include "core/leading_number.h"
 #include "core/utf8.h"
 
@@ -13,9 +15,17 @@ namespace orsalimbra::core {
 
 namespace {
 
-enum class HolidayRule { FixedDate, EasterOffset, NthWeekday };
-
-enum class Section { Other, Languages, Countries, Titles, Months, Weekdays, Holidays, Pictures };
+enum class Section {
+  Other,
+  Languages,
+  Countries,
+  Titles,
+  Months,
+  Weekdays,
+  Holidays,
+  SubstituteMarkers,
+  Pictures
+};
 
 Section SectionOf(const std::string& name) {
   if (name == "LINGUA" || name == "LINGUE") return Section::Languages;
@@ -24,15 +34,14 @@ Section SectionOf(const std::string& name) {
   if (name == "MESI") return Section::Months;
   if (name == "GIORNI") return Section::Weekdays;
   if (name == "FESTE") return Section::Holidays;
+  if (name == "SOSTITUTIVO" || name == "SOSTITUTIVI") return Section::SubstituteMarkers;
   if (name == "FOTO") return Section::Pictures;
   return Section::Other;
 }
 
-constexpr std::string_view kDegreeSign = "\u00b0";
-
 // One reading of the data file into the year model. It keeps the reader state
 // of one run: the section, the key and its number and rule, the item count
-// and the holiday write position.
+// and the chosen entry's holiday rows.
 class DataFileLoad {
  public:
   DataFileLoad(const YearInputs& inputs, YearLoad& load)
@@ -51,19 +60,13 @@ class DataFileLoad {
           section_ = SectionOf(SectionNameOf(token));
           key_ = {};
           keyNumber_ = 0;
-          rule_ = HolidayRule::FixedDate;  // the rule of the empty key
+          rule_ = ParseHolidayRule(key_);  // the rule of the empty key
           count_ = 0;
           break;
         case TokenKind::Key:
           key_ = KeyOf(token);
           keyNumber_ = LeadingNumber(key_).value_or(0);
-          if (!key_.empty() && (key_.front() == '+' || key_.front() == '-')) {
-            rule_ = HolidayRule::EasterOffset;
-          } else if (Characters(key_, 1, 1) == kDegreeSign) {
-            rule_ = HolidayRule::NthWeekday;
-          } else {
-            rule_ = HolidayRule::FixedDate;
-          }
+          rule_ = ParseHolidayRule(key_);
           count_ = 0;
           break;
         case TokenKind::Item:
@@ -77,11 +80,17 @@ class DataFileLoad {
       titles_.resize(titleSize_);
       model_.TitleList = std::move(titles_);
     }
-    if (h_ > 0) {
-      model_.HolidayCount = h_ - 1;
-      const std::size_t stored = std::min(model_.HolidayCount, kMaxStoredHolidays);
-      model_.HolidayDates.resize(stored);
-      model_.HolidayNames.resize(stored);
+    if (holidaySectionSeen_) {
+      const HolidayTable::Built built =
+          holidays_.Build(model_.CalendarYear, inputs_.layoutType == LayoutCode::Semester, marker_,
+                          kMaxStoredHolidays);
+      model_.HolidayCount = static_cast<int>(std::min<std::size_t>(built.count, INT_MAX));
+      model_.HolidayDates.clear();
+      model_.HolidayNames.clear();
+      for (const HolidayEntry& entry : built.entries) {
+        model_.HolidayDates.push_back(entry.date);
+        model_.HolidayNames.push_back(entry.name);
+      }
     }
   }
 
@@ -107,12 +116,11 @@ class DataFileLoad {
         }
         break;
       case Section::Holidays:
-        if (h_ == 0) {
-          model_.HolidayDates.assign(kMaxStoredHolidays, std::string());
-          model_.HolidayNames.assign(kMaxStoredHolidays, std::string());
-          h_ = 1;
-        }
-        if (chosen && (t.empty() || t.front() != '-')) AddHoliday(t);
+        holidaySectionSeen_ = true;
+        if (chosen && !Suppressed(t)) holidays_.Add(rule_, t);
+        break;
+      case Section::SubstituteMarkers:
+        if (chosen) marker_ = Suppressed(t) ? std::string_view() : t;
         break;
       case Section::Pictures:
         if (!inputs_.userPhotosSet) ApplyPictureRow(t, reader);
@@ -152,49 +160,8 @@ class DataFileLoad {
     if (count_ == model_.LanguageIndex) model_.CurrentTitle = title;
   }
 
-  // Only the first kMaxStoredHolidays entries hold a date and a name.
-  bool Stored() const { return h_ <= kMaxStoredHolidays; }
-  void SetHolidayDate(int year) {
-    if (Stored()) model_.HolidayDates[h_ - 1] = HolidayDate(year);
-  }
-  void NameHolidayAndAdvance(std::string_view name) {
-    if (Stored()) model_.HolidayNames[h_ - 1] = name;
-    if (h_ < INT_MAX) ++h_;
-  }
-
-  // The date of the current key's holiday in `year`; empty when the rule
-  // gives none.
-  std::string HolidayDate(int year) const {
-    switch (rule_) {
-      case HolidayRule::FixedDate:
-        return std::string(key_) + "/" + Padded(year, 4);
-      case HolidayRule::EasterOffset:
-        return Pasqua(year, keyNumber_).value_or("");
-      case HolidayRule::NthWeekday: {
-        const int weekday = LeadingNumber(Characters(key_, 2, 1)).value_or(0);
-        const int month = LeadingNumber(Characters(key_, 4)).value_or(0);
-        return NthDayMth(keyNumber_, weekday, month, year, MonthLengthsOf(year)).value_or("");
-      }
-    }
-    return {};
-  }
-
-  // Stores holiday entry h for the current key. The semester pages also show
-  // December of the year before and January of the year after, so there a
-  // fixed date or an n-th weekday of January or December gets a second entry
-  // for that year.
-  void AddHoliday(std::string_view name) {
-    const int year = model_.CalendarYear;
-    SetHolidayDate(year);
-    if (inputs_.layoutType == LayoutCode::Semester && rule_ != HolidayRule::EasterOffset) {
-      const std::string_view month = Characters(key_, rule_ == HolidayRule::FixedDate ? 3 : 4);
-      if (month == "01" || month == "12") {
-        NameHolidayAndAdvance(name);
-        SetHolidayDate(month == "01" ? year + 1 : year - 1);
-      }
-    }
-    NameHolidayAndAdvance(name);
-  }
+  // An item beginning with "-": the entry has no such holiday (or marker).
+  static bool Suppressed(std::string_view t) { return !t.empty() && t.front() == '-'; }
 
   // A picture row: the item is the file name, the rest of its line the note.
   // The row always uses up its line.
@@ -224,9 +191,14 @@ class DataFileLoad {
   Section section_ = Section::Other;  // before the first header: no section
   std::string_view key_;              // points into the reader's text
   int keyNumber_ = 0;
-  HolidayRule rule_ = HolidayRule::FixedDate;
+  HolidayRule rule_ = ParseHolidayRule({});
   int count_ = 0;
-  int h_ = 0;
+
+  // The holiday rows of the chosen entry; the table is built when the whole
+  // file is read, since a substitute day depends on every holiday.
+  bool holidaySectionSeen_ = false;
+  HolidayTable holidays_;
+  std::string_view marker_;  // appended to substitute days' names
 
   bool titleSectionSeen_ = false;
   std::size_t titleSize_ = 0;
