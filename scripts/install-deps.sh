@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-liberation2
   poppler-utils
+  groff-base desktop-file-utils appstream
 )
 
 missing=()

@@ -9,6 +9,8 @@ int main(int argc, char** argv) {
   if (const auto status = orsalimbra::app::AnswerBeforeStart(argc, argv)) return *status;
   QApplication app(argc, argv);
   if (const auto status = orsalimbra::app::RefuseLeftovers(argc, argv)) return *status;
+  // The menu entry's name, so that desktops match the window with its entry and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("it.nerb.orsalimbra"));
   orsalimbra::ui::Form1 window(orsalimbra::ui::WindowEnvironment::ForRunningProgram());
   window.Start();
   return app.exec();
