@@ -10,6 +10,7 @@ packages=(
   fonts-liberation2
   poppler-utils
   groff-base desktop-file-utils appstream
+  dpkg-dev file
 )
 
 missing=()
