@@ -63,20 +63,10 @@ endforeach()
 
 set(root "${WORK}/root")
 execute_process(COMMAND dpkg-deb -x ${packages} "${root}")
-set(entry "${root}/usr/share/applications/${APP_ID}.desktop")
-file(STRINGS "${entry}" exec REGEX "^Exec=")
-if(NOT exec STREQUAL "Exec=/usr/bin/orsalimbra")
-  string(APPEND failures "the menu entry says ${exec}\n")
-endif()
-find_program(VALIDATE desktop-file-validate)
+include("${CMAKE_CURRENT_LIST_DIR}/check_desktop_entry.cmake")
+check_desktop_entry("${root}/usr/share/applications/${APP_ID}.desktop" "Exec=/usr/bin/orsalimbra"
+                    "the packed menu entry")
 find_program(APPSTREAMCLI appstreamcli)
-if(VALIDATE)
-  execute_process(COMMAND ${VALIDATE} "${entry}" RESULT_VARIABLE status OUTPUT_VARIABLE out
-                  ERROR_VARIABLE out)
-  if(NOT status EQUAL 0 OR NOT out STREQUAL "")
-    string(APPEND failures "desktop-file-validate:\n${out}\n")
-  endif()
-endif()
 if(APPSTREAMCLI)
   # Over the whole tree: the metainfo file and the menu entry it launches.
   execute_process(COMMAND ${APPSTREAMCLI} validate-tree --no-net "${root}"

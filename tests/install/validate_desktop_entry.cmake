@@ -3,7 +3,7 @@
 # Writes the menu entry for launchers in folders of several kinds, checks the
 # Exec line of each against the quoting rules of the desktop entry format and
 # has desktop-file-validate check the whole entry.
-find_program(VALIDATE desktop-file-validate)
+include("${CMAKE_CURRENT_LIST_DIR}/check_desktop_entry.cmake")
 file(REMOVE_RECURSE "${WORK}")
 set(failures "")
 function(check_entry exec expected)
@@ -11,17 +11,7 @@ function(check_entry exec expected)
   set(EXEC "${exec}")
   set(OUTPUT "${WORK}/${name}")
   include("${SCRIPT}")
-  file(STRINGS "${OUTPUT}" line REGEX "^Exec=")
-  if(NOT line STREQUAL expected)
-    string(APPEND failures "launcher ${exec}: '${line}' instead of '${expected}'\n")
-  endif()
-  if(VALIDATE)
-    execute_process(COMMAND ${VALIDATE} "${OUTPUT}" RESULT_VARIABLE status OUTPUT_VARIABLE out
-                    ERROR_VARIABLE out)
-    if(NOT status EQUAL 0 OR NOT out STREQUAL "")
-      string(APPEND failures "launcher ${exec}: desktop-file-validate says\n${out}\n")
-    endif()
-  endif()
+  check_desktop_entry("${OUTPUT}" "${expected}" "launcher ${exec}")
   set(failures "${failures}" PARENT_SCOPE)
 endfunction()
 
@@ -34,7 +24,7 @@ check_entry([[/opt/a"b$c`d\e/orsalimbra]] [[Exec="/opt/a\\"b\\$c\\`d\\\\e/orsali
 if(failures)
   message(FATAL_ERROR "${failures}")
 endif()
-if(NOT VALIDATE)
+if(NOT DESKTOP_FILE_VALIDATE)
   message(STATUS "SKIPPED: desktop-file-validate is missing (Debian package desktop-file-utils); "
                  "the Exec lines are right")
 endif()
