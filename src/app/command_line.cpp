@@ -21,7 +21,8 @@ the titles, a moon phase style and a cover style, put a photo and a note on the
 cover and on each month, and print the calendar, one month, one half-year or
 the cover alone, to a printer or a PDF file. The window is in Italian; its Help
 button opens a guide to every control and to the data file. Every choice is
-stored the moment it is made.
+stored the moment it is made (the reversed page order when the program is left
+with its "Fine" button).
 
 Options:
   -h, --help        show this help and exit
@@ -34,7 +35,8 @@ Files:
                     weekday names, holidays, photo rows; in the program folder
                     (the folder of the executable, /usr/lib/orsalimbra after a
                     package install), edited with "Configurazione Avanzata"
-  Orsalimbra.bak    the data file as it was before the editor's last save
+  Orsalimbra.bak    the data file as it was before the editor's last save, in
+                    the program folder
   Orsalimbra.htm    the help page, in the program folder
   ~/.config/Nerb/Nerb.ini
                     the stored choices, section [Orsalimbra]
