@@ -9,6 +9,8 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-liberation2
   poppler-utils
+  groff-base desktop-file-utils appstream
+  dpkg-dev file
 )
 
 missing=()
