@@ -87,6 +87,7 @@ enum class PrintStatus {
   NoPrinter,       // the print dialog was cancelled
   Ignored,         // another job was running
   Failed,          // the device failed; the document was abandoned
+  Cancelled,       // the job was cancelled; the document was abandoned
 };
 
 struct PrintResult {
@@ -120,6 +121,12 @@ class PrintJobs {
   PrintResult PrintHalfYear(HalfYear half);
   // Prints the part HalfYear names.
   PrintResult PrintHalfYear();
+  // Asks the running job to stop: it draws no further page, abandons its
+  // document (a printer job is aborted, a partial PDF removed) and returns
+  // Cancelled. Pending window events are the place to call it from.
+  void Cancel() {
+    if (running_) cancelled_ = true;
+  }
 
   // While the print-all job runs.
   bool PrintAllActive() const { return printAllActive_; }
@@ -155,6 +162,7 @@ class PrintJobs {
   bool printAllActive_ = false;
   HalfYear halfYear_ = HalfYear::CoverOnly;
   bool running_ = false;
+  bool cancelled_ = false;
   int progressMaximum_ = 100;
   int progressValue_ = 0;
   bool progressVisible_ = false;

@@ -14,7 +14,7 @@ namespace orsalimbra::render {
 
 class RecordingSurface : public Surface {
  public:
-  enum class Kind { Text, Line, Circle, Picture, NewPage, EndDoc, Cls };
+  enum class Kind { Text, Line, Circle, Picture, NewPage, EndDoc, Cls, Abort };
 
   struct Op {
     Kind kind = Kind::Text;
@@ -46,6 +46,7 @@ class RecordingSurface : public Surface {
                     double height) override;
   bool NewPage() override;
   bool EndDoc() override;
+  void Abort() override;
   void Cls() override;
   double ScaleWidth() const override { return scaleWidth_; }
   double ScaleHeight() const override { return scaleHeight_; }
