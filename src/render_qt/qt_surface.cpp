@@ -92,6 +92,11 @@ QtSurface::~QtSurface() {
   if (painter_.isActive()) painter_.end();
 }
 
+void QtSurface::LimitPictureResolution(double dpi) {
+  pictureDpiX_ = std::min(pictureDpiX_, dpi);
+  pictureDpiY_ = std::min(pictureDpiY_, dpi);
+}
+
 void QtSurface::Prepare(double devicePerTwipX, double devicePerTwipY) {
   painter_.scale(devicePerTwipX, devicePerTwipY);
   painter_.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |

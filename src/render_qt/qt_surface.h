@@ -63,6 +63,10 @@ class QtSurface : public Surface {
   double ScaleWidth() const override { return scaleWidth_; }
   double ScaleHeight() const override { return scaleHeight_; }
 
+  // Decodes pictures for at most `dpi` pixels per inch of the page: a
+  // preview on screen needs no paper resolution.
+  void LimitPictureResolution(double dpi);
+
  protected:
   // Paper: the subclass begins the painter with BeginPaper.
   QtSurface() = default;
