@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 
 #include <utility>
@@ -154,6 +155,11 @@ void Form1::CreateControls() {
   name(Progress, "Progress", Twips(600, 3840, 6972, 252));
   Progress->setTextVisible(false);
   Progress->hide();
+  // Beside the progress bar, shown with it.
+  AnnullaStampa = new QPushButton(QStringLiteral("Annulla"), this);
+  name(AnnullaStampa, "AnnullaStampa", Twips(7620, 3780, 540, 372));
+  AnnullaStampa->setToolTip(QStringLiteral(" Annulla la stampa in corso (Esc) "));
+  AnnullaStampa->hide();
   OrdInv = new QCheckBox(QStringLiteral("Ord-Inv"), this);
   name(OrdInv, "OrdInv", Twips(4920, 4215, 1092, 240));
 
@@ -207,6 +213,11 @@ void Form1::ConnectControls() {
   connect(Aiuto, &QPushButton::clicked, this, &Form1::HelpClicked);
   connect(Modifica, &QPushButton::clicked, this, &Form1::ImagesClicked);
   connect(Esci, &QPushButton::clicked, this, &Form1::ExitClicked);
+  connect(AnnullaStampa, &QPushButton::clicked, this, &Form1::CancelPrint);
+  // Escape cancels a running job; at other times it is not this window's.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  escape->setContext(Qt::WindowShortcut);
+  connect(escape, &QShortcut::activated, this, &Form1::CancelPrint);
 
   connect(StampaAll, &QPushButton::clicked, this, [this] {
     if (Ready) PrintAll();
@@ -254,7 +265,7 @@ void Form1::Start() {
   }
   if (services_.measurePrinter) metrics_ = services_.measurePrinter();
 
-  show();
+  window()->show();
   ShowLayout();
   DrawTitleSample();
   ShowMoonSample();
@@ -369,7 +380,7 @@ void Form1::YearBoxFocusIn() {
 }
 
 void Form1::YearBoxFocusOut() {
-  if (!Ready || Text1->text() == YearTextOnFocus) return;
+  if (!Idle() || Text1->text() == YearTextOnFocus) return;
   // The new year shows in the title while the model is rebuilt.
   DrawTitleSample();
   LetEventsRun();
@@ -377,7 +388,7 @@ void Form1::YearBoxFocusOut() {
 }
 
 void Form1::SpinStepped(int delta) {
-  if (!Ready) return;
+  if (!Idle()) return;
   const std::optional<int> year = session::SpinStep(Text1->text(), lastSpinYear_, delta);
   if (!year) return;
   lastSpinYear_ = *year;
@@ -391,6 +402,12 @@ void Form1::SpinStepped(int delta) {
 }
 
 void Form1::LanguageChosen(int index) {
+  if (jobs_->running()) {
+    // The list cannot be closed on a choice that is not taken.
+    const QSignalBlocker quiet(Lingue);
+    Lingue->setCurrentIndex(year_.selectedEntry);
+    return;
+  }
   if (!Ready || index < 0) return;
   year_.LanguageIndex = index;
   store_.write(session::keys::Lingua, session::FormatInt(index));
@@ -409,7 +426,7 @@ void Form1::HelpClicked() {
 }
 
 void Form1::ImagesClicked() {
-  if (!Ready) return;
+  if (!Idle()) return;
   if (services_.showImageWindow) services_.showImageWindow(this, year_, store_, env_.files);
   LetEventsRun();
   LoadYearData();
@@ -419,7 +436,13 @@ void Form1::ExitClicked() {
   // Only this button stores the reversed-order choice; closing the window
   // from its title bar stores nothing.
   store_.write(session::keys::OrdInv, session::FormatInt(OrdInv->isChecked() ? 1 : 0));
-  close();
+  window()->close();
+}
+
+void Form1::HelpCommand() { HelpClicked(); }
+
+void Form1::ExitCommand() {
+  if (!jobs_->running()) ExitClicked();
 }
 
 }  // namespace orsalimbra::ui

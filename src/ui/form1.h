@@ -61,6 +61,17 @@ class Form1 : public QWidget {
   // false, before the new model is applied (tests deliver events here).
   std::function<void()> duringYearModelBuild;
 
+  // The menu's commands. Like the buttons, they do nothing during start-up,
+  // a rebuild of the year model or a print job.
+  // The print preview of `request`, whose command the preview can change.
+  void OpenPreview(const render::PrintRequest& request);
+  // Asks for a file name (proposed from the title, the year and the
+  // command, in the folder of the last export) and writes the PDF there.
+  void ExportPdf(const render::PrintRequest& request);
+  void PrintAllCommand();
+  void HelpCommand();
+  void ExitCommand();
+
   // State, for the tests.
   bool ready() const { return Ready; }
   const core::YearModel& yearModel() const { return year_; }
@@ -79,6 +90,10 @@ class Form1 : public QWidget {
   QPrinter& printer() { return *printer_; }
   const render::PrintJobs& printJobs() const { return *jobs_; }
   int yearModelBuilds() const { return builds_; }
+
+ signals:
+  // Where a finished document went: a file and its pages, or the printer.
+  void outputWritten(const QString& message);
 
  private:
   void CreateControls();
@@ -123,8 +138,13 @@ class Form1 : public QWidget {
   bool ChoosePrinter();
   // The year model and the choices a job prints with.
   render::PrintInputs PrintInputs() const;
-  // Tells the user of a job the device stopped.
-  void ReportPrint(const render::PrintResult& result);
+  // Runs a print command; with `pdfFile`, into that file instead of on the
+  // printer. Tells the user where the document went, or why it did not.
+  void RunPrint(const render::PrintRequest& request, const QString& pdfFile = {});
+  // While a job runs the window takes no choices: the job prints what was
+  // chosen when it started.
+  bool Idle() const;
+  void CancelPrint();
 
   // The pixel size of a picture drawn over `label`'s inside.
   QSize PixelsInside(const QLabel* label) const;
@@ -186,6 +206,7 @@ class Form1 : public QWidget {
   ClickableLabel* Miniat2 = nullptr;
   QLabel* Formato = nullptr;
   QProgressBar* Progress = nullptr;
+  QPushButton* AnnullaStampa = nullptr;  // cancels the running job
   QCheckBox* OrdInv = nullptr;
   WrapButton* Aiuto = nullptr;
   WrapButton* Modifica = nullptr;

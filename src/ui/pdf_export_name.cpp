@@ -14,8 +14,11 @@ QString FileNameSafe(QString name) {
 }
 
 QString MonthPart(const core::YearModel& year, int index) {
+  // A month the data file does not name goes by its number.
   const auto name = [&](int month) {
-    return QString::fromStdString(year.PageName[static_cast<std::size_t>(month)]);
+    const QString page =
+        QString::fromStdString(year.PageName[static_cast<std::size_t>(month)]).trimmed();
+    return page.isEmpty() ? QStringLiteral("%1").arg(month, 2, 10, QLatin1Char('0')) : page;
   };
   const int month = index + 1;
   if (!year.NoMonthPhotos) return name(month);

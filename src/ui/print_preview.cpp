@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -104,35 +105,49 @@ PrintPreview::PrintPreview(const QPageLayout& page, const core::YearModel& year,
   connect(view_, &QPrintPreviewWidget::previewChanged, this, &PrintPreview::ShowPageCounter);
 
   auto* tools = new QToolBar(this);
-  const auto action = [&](const QString& text, const QKeySequence& keys, auto slot) {
+  tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  // `text` on the button, `name` in its tool tip with the shortcut.
+  const auto action = [&](const QString& text, const QString& name, const QKeySequence& keys,
+                          auto slot, QStyle::StandardPixmap icon = QStyle::SP_CustomBase) {
     QAction* a = tools->addAction(text);
+    if (icon != QStyle::SP_CustomBase) {
+      a->setIcon(style()->standardIcon(icon));
+      tools->widgetForAction(a)->setProperty("toolButtonStyle", Qt::ToolButtonIconOnly);
+    }
     a->setShortcut(keys);
-    a->setToolTip(keys.isEmpty() ? text : text + QStringLiteral(" (") +
-                                               keys.toString(QKeySequence::NativeText) +
-                                               QLatin1Char(')'));
+    a->setToolTip(keys.isEmpty() ? name
+                                 : name + QStringLiteral(" (") +
+                                       keys.toString(QKeySequence::NativeText) + QLatin1Char(')'));
     connect(a, &QAction::triggered, this, slot);
     return a;
   };
-  action(QStringLiteral("Adatta alla larghezza"), QKeySequence(), [this] { view_->fitToWidth(); });
-  action(QStringLiteral("Adatta alla pagina"), QKeySequence(), [this] { view_->fitInView(); });
-  action(QStringLiteral("Ingrandisci"), QKeySequence::ZoomIn, [this] { view_->zoomIn(); });
-  action(QStringLiteral("Riduci"), QKeySequence::ZoomOut, [this] { view_->zoomOut(); });
+  action(QStringLiteral("Larghezza"), QStringLiteral("Adatta alla larghezza"), QKeySequence(),
+         [this] { view_->fitToWidth(); });
+  action(QStringLiteral("Pagina intera"), QStringLiteral("Adatta alla pagina"), QKeySequence(),
+         [this] { view_->fitInView(); });
+  action(QStringLiteral("\u2212"), QStringLiteral("Riduci"), QKeySequence::ZoomOut,
+         [this] { view_->zoomOut(); });
+  action(QStringLiteral("+"), QStringLiteral("Ingrandisci"), QKeySequence::ZoomIn,
+         [this] { view_->zoomIn(); });
   tools->addSeparator();
-  action(QStringLiteral("Una pagina"), QKeySequence(), [this] { view_->setSinglePageViewMode(); });
-  action(QStringLiteral("Pagine affiancate"), QKeySequence(),
+  action(QStringLiteral("Una pagina"), QStringLiteral("Una pagina alla volta"), QKeySequence(),
+         [this] { view_->setSinglePageViewMode(); });
+  action(QStringLiteral("Affiancate"), QStringLiteral("Pagine affiancate"), QKeySequence(),
          [this] { view_->setFacingPagesViewMode(); });
   tools->addSeparator();
-  action(QStringLiteral("Prima pagina"), QKeySequence(Qt::CTRL | Qt::Key_Home),
-         [this] { view_->setCurrentPage(1); });
-  action(QStringLiteral("Pagina precedente"), QKeySequence(Qt::Key_PageUp),
-         [this] { view_->setCurrentPage(view_->currentPage() - 1); });
-  action(QStringLiteral("Pagina successiva"), QKeySequence(Qt::Key_PageDown),
-         [this] { view_->setCurrentPage(view_->currentPage() + 1); });
-  action(QStringLiteral("Ultima pagina"), QKeySequence(Qt::CTRL | Qt::Key_End),
-         [this] { view_->setCurrentPage(view_->pageCount()); });
+  action(QStringLiteral("Prima"), QStringLiteral("Prima pagina"), QKeySequence(Qt::CTRL | Qt::Key_Home),
+         [this] { view_->setCurrentPage(1); }, QStyle::SP_MediaSkipBackward);
+  action(QStringLiteral("Precedente"), QStringLiteral("Pagina precedente"),
+         QKeySequence(Qt::Key_PageUp),
+         [this] { view_->setCurrentPage(view_->currentPage() - 1); }, QStyle::SP_ArrowBack);
   counter_ = new QLabel(this);
   counter_->setContentsMargins(8, 0, 8, 0);
   tools->addWidget(counter_);
+  action(QStringLiteral("Successiva"), QStringLiteral("Pagina successiva"),
+         QKeySequence(Qt::Key_PageDown),
+         [this] { view_->setCurrentPage(view_->currentPage() + 1); }, QStyle::SP_ArrowForward);
+  action(QStringLiteral("Ultima"), QStringLiteral("Ultima pagina"), QKeySequence(Qt::CTRL | Qt::Key_End),
+         [this] { view_->setCurrentPage(view_->pageCount()); }, QStyle::SP_MediaSkipForward);
 
   nothing_ = new QLabel(
       QStringLiteral("Con le scelte attuali questo comando non stampa nessuna pagina."), this);
@@ -192,7 +207,15 @@ void PrintPreview::Paint(QPrinter* printer) {
   const double dpi = 96 * std::max(1.0, devicePixelRatioF());
   lastResult_ = PreviewJob(*printer, hooks_.inputs(), request_, dpi);
   QApplication::restoreOverrideCursor();
-  nothing_->setVisible(lastResult_.status == render::PrintStatus::NothingToPrint);
+  // Qt's preview keeps the pages of the last drawing that had any: with
+  // nothing to print it is hidden behind a word saying so.
+  const bool pages = lastResult_.status == render::PrintStatus::Printed;
+  nothing_->setText(
+      lastResult_.status == render::PrintStatus::NothingToPrint
+          ? QStringLiteral("Con le scelte attuali questo comando non stampa nessuna pagina.")
+          : QStringLiteral("Le pagine non si possono mostrare."));
+  nothing_->setVisible(!pages);
+  view_->setVisible(pages);
 }
 
 void PrintPreview::ShowPageCounter() {

@@ -4,6 +4,9 @@
 #include <QProgressBar>
 #include <QWidget>
 
+#include <QPdfWriter>
+
+#include "render_qt/qt_pdf_surface.h"
 #include "render_qt/qt_printer_surface.h"
 
 namespace orsalimbra::ui {
@@ -12,20 +15,33 @@ WindowPrintHost::WindowPrintHost(Parts parts) : parts_(std::move(parts)) {}
 
 WindowPrintHost::~WindowPrintHost() = default;
 
-bool WindowPrintHost::ChoosePrinter() { return parts_.choosePrinter && parts_.choosePrinter(); }
+bool WindowPrintHost::ChoosePrinter() {
+  if (!pdfFile_.isEmpty()) return true;
+  return parts_.choosePrinter && parts_.choosePrinter();
+}
 
 render::PrintInputs WindowPrintHost::Inputs() {
   return parts_.inputs ? parts_.inputs() : render::PrintInputs{};
 }
 
 render::Surface* WindowPrintHost::OpenDocument() {
-  if (parts_.printer == nullptr) return nullptr;
-  surface_ = std::make_unique<render::QtPrinterSurface>(parts_.printer);
+  QPrinter* printer = parts_.printer;
+  if (printer == nullptr) return nullptr;
+  if (!pdfFile_.isEmpty()) {
+    pdfWriter_ = std::make_unique<QPdfWriter>(pdfFile_);
+    pdfWriter_->setPageLayout(printer->pageLayout());
+    pdfWriter_->setCreator(printer->creator());
+    pdfWriter_->setTitle(printer->docName());
+    surface_ = std::make_unique<render::QtPdfSurface>(pdfWriter_.get(), pdfFile_);
+  } else {
+    surface_ = std::make_unique<render::QtPrinterSurface>(printer);
+  }
   return surface_.get();
 }
 
 void WindowPrintHost::CloseDocument() {
   surface_.reset();
+  pdfWriter_.reset();
   // A job that stopped in the middle of a part leaves no busy pointer.
   SetBusyPointer(false);
 }
@@ -40,6 +56,7 @@ void WindowPrintHost::SetProgressValue(int value) {
 
 void WindowPrintHost::SetProgressVisible(bool visible) {
   if (parts_.progress) parts_.progress->setVisible(visible);
+  if (parts_.cancelButton) parts_.cancelButton->setVisible(visible);
 }
 
 void WindowPrintHost::LetEventsRun() {

@@ -7,14 +7,17 @@
 #include <functional>
 #include <memory>
 
+#include <QString>
+
 #include "render/print_jobs.h"
 
+class QPdfWriter;
 class QPrinter;
 class QProgressBar;
 class QWidget;
 
 namespace orsalimbra::render {
-class QtPrinterSurface;
+class QtSurface;
 }
 
 namespace orsalimbra::ui {
@@ -24,6 +27,7 @@ class WindowPrintHost : public render::PrintHost {
   struct Parts {
     QWidget* window = nullptr;  // shows the busy pointer
     QProgressBar* progress = nullptr;
+    QWidget* cancelButton = nullptr;      // shown with the progress bar
     QWidget* secondHalfButton = nullptr;  // the focus after the first half
     QWidget* exitButton = nullptr;        // the focus after the other half-year jobs
     QPrinter* printer = nullptr;          // where the documents go
@@ -34,6 +38,10 @@ class WindowPrintHost : public render::PrintHost {
 
   explicit WindowPrintHost(Parts parts);
   ~WindowPrintHost() override;
+
+  // The next jobs write a PDF to `file` with the printer's page layout,
+  // without the print dialog; an empty name goes back to the printer.
+  void SetPdfFile(const QString& file) { pdfFile_ = file; }
 
   bool ChoosePrinter() override;
   render::PrintInputs Inputs() override;
@@ -50,7 +58,9 @@ class WindowPrintHost : public render::PrintHost {
   void SetBusyPointer(bool busy);
 
   Parts parts_;
-  std::unique_ptr<render::QtPrinterSurface> surface_;
+  QString pdfFile_;
+  std::unique_ptr<QPdfWriter> pdfWriter_;
+  std::unique_ptr<render::QtSurface> surface_;
 };
 
 }  // namespace orsalimbra::ui

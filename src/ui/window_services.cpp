@@ -2,10 +2,12 @@
 
 #include <QColorDialog>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QUrl>
 
+#include "ui/print_preview.h"
 #include "ui/printer_metrics.h"
 #include "ui/sel_foto_window.h"
 
@@ -41,7 +43,25 @@ void OpenHelpPage(const QString& path) {
   QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
+std::optional<QString> ChooseExportFile(QWidget* parent, const QString& proposed) {
+  const std::unique_ptr<QFileDialog> dialog = MakeExportDialog(parent, proposed);
+  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return std::nullopt;
+  return dialog->selectedFiles().constFirst();
+}
+
+void ShowPreview(PrintPreview& preview) { preview.exec(); }
+
 }  // namespace
+
+std::unique_ptr<QFileDialog> MakeExportDialog(QWidget* parent, const QString& proposed) {
+  auto dialog = std::make_unique<QFileDialog>(parent, QStringLiteral("Esporta PDF"), proposed,
+                                              QStringLiteral("Documenti PDF (*.pdf *.PDF)"));
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  dialog->setFileMode(QFileDialog::AnyFile);
+  dialog->setDefaultSuffix(QStringLiteral("pdf"));
+  dialog->selectFile(proposed);
+  return dialog;
+}
 
 WindowServices WindowServices::Standard() {
   WindowServices services;
@@ -51,6 +71,8 @@ WindowServices WindowServices::Standard() {
   services.openHelpPage = &OpenHelpPage;
   services.measurePrinter = &MeasureDefaultPrinter;
   services.choosePrinter = &StandardPrintDialog;
+  services.chooseExportFile = &ChooseExportFile;
+  services.showPreview = &ShowPreview;
   services.showPrintFailure = &ShowPrintFailure;
   return services;
 }

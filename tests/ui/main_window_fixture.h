@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QPageSize>
 #include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -26,6 +28,7 @@
 
 #include "support/qt_test_support.h"
 #include "ui/form1.h"
+#include "ui/print_preview.h"
 #include "ui/layout_button.h"
 #include "ui/spin_buttons.h"
 
@@ -45,6 +48,15 @@ inline const char kDataFile[] =
     "[1]                 Luned\xEC              Monday\r\n"
     "<FESTE>\r\n"
     "[01/01]             Capodanno           \"New Year's Day\"    Neujahr\r\n";
+
+// A field of pdfinfo's report on a file ("Pages", "Page size", "Title").
+inline QString PdfField(const QString& pdf, const QString& field) {
+  QProcess process;
+  process.start(QStringLiteral("pdfinfo"), {pdf});
+  if (!process.waitForFinished(30000) || process.exitCode() != 0) return {};
+  const QRegularExpression line("^" + field + R"(:\s+(.*)$)", QRegularExpression::MultilineOption);
+  return line.match(QString::fromUtf8(process.readAllStandardOutput())).captured(1).trimmed();
+}
 
 class MainWindowTest : public ::testing::Test {
  protected:
@@ -134,6 +146,19 @@ class MainWindowTest : public ::testing::Test {
     services.showPrintFailure = [this](QWidget*, const QString&, const QString& text) {
       printFailures.push_back(text);
     };
+    services.chooseExportFile = [this](QWidget*, const QString& proposed) {
+      exportProposals.push_back(proposed);
+      std::optional<QString> answer;
+      if (!exportAnswers.empty()) {
+        answer = exportAnswers.front();
+        exportAnswers.pop_front();
+      }
+      return answer;
+    };
+    services.showPreview = [this](PrintPreview& preview) {
+      ++previewsShown;
+      if (duringPreview) duringPreview(preview);
+    };
     return services;
   }
 
@@ -193,6 +218,12 @@ class MainWindowTest : public ::testing::Test {
   std::optional<QPageSize::PageSizeId> printPaper;
   int printDialogs = 0;
   std::vector<QString> printFailures;
+  // The export's file chooser answers these in turn (nothing: cancelled).
+  std::deque<std::optional<QString>> exportAnswers;
+  std::vector<QString> exportProposals;
+  // The preview, while it is shown.
+  int previewsShown = 0;
+  std::function<void(PrintPreview&)> duringPreview;
 
   QTemporaryDir root_;
   QString program_;
