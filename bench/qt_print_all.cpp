@@ -15,12 +15,14 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <algorithm>
 #include <array>
@@ -42,6 +44,7 @@
 #include "render_qt/qt_pdf_export.h"
 #include "render_qt/qt_picture.h"
 #include "render_qt/qt_printer_surface.h"
+#include "ui/print_preview.h"
 
 namespace {
 
@@ -202,6 +205,23 @@ Measured PrintAll(const QString& folder, const QString& pdf) {
   return m;
 }
 
+// The print preview of the whole calendar opened on an A4 page: the dialog
+// made and every page drawn for the screen.
+Measured Preview(const QString& folder) {
+  ui::PrintPreview::Hooks hooks;
+  hooks.inputs = [&] { return Inputs(folder); };
+  int pages = 0;
+  Measured m = Timed([&] {
+    QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10));
+    ui::PrintPreview preview(a4, Inputs(folder).year, render::PrintRequest::All(), hooks);
+    preview.view()->updatePreview();
+    pages = preview.view()->pageCount();
+    return preview.lastResult().status == render::PrintStatus::Printed;
+  });
+  m.ok = m.ok && pages == 14;
+  return m;
+}
+
 Measured Floor(const QString& folder, const QString& pdf) {
   const auto rects = PictureRects(folder, pdf);
   Measured m = Timed([&] {
@@ -242,11 +262,13 @@ int RunPhase(const std::string& phase, const QString& folder, const QString& pdf
   int argc = 1;
   char name[] = "bench_qt_print_all";
   char* argv[] = {name, nullptr};
-  QGuiApplication app(argc, argv);
+  QApplication app(argc, argv);
   if (phase == "generate") return Generate(folder);
   Measured m;
   if (phase == "print") {
     m = PrintAll(folder, pdf);
+  } else if (phase == "preview") {
+    m = Preview(folder);
   } else if (phase == "floor") {
     m = Floor(folder, pdf);
   } else if (phase == "full") {
@@ -327,18 +349,19 @@ int main(int argc, char** argv) {
               kPictures, kWidth, kHeight, pictureBytes / 1e6, kRuns);
 
   const std::string out = QDir::temp().filePath("orsalimbra-bench-print-all.pdf").toStdString();
-  Best print, floor, full;
+  Best print, floor, full, preview;
   // The phases take turns, so that other work on the machine slows all alike.
   for (int run = 0; run < kRuns; ++run) {
     print.Add(Child(self, "print", folder.toStdString(), out));
+    preview.Add(Child(self, "preview", folder.toStdString(), "-"));
     floor.Add(Child(self, "floor", folder.toStdString(), out + ".floor.pdf"));
     full.Add(Child(self, "full", folder.toStdString(), out + ".full.pdf"));
   }
   std::remove((out + ".floor.pdf").c_str());
   std::remove((out + ".full.pdf").c_str());
-  if (!print.ok || !floor.ok || !full.ok) {
-    std::fprintf(stderr, "a run failed (print %d, floor %d, full size %d)\n", print.ok, floor.ok,
-                 full.ok);
+  if (!print.ok || !floor.ok || !full.ok || !preview.ok) {
+    std::fprintf(stderr, "a run failed (print %d, floor %d, full size %d, preview %d)\n", print.ok,
+                 floor.ok, full.ok, preview.ok);
     return 2;
   }
 
@@ -349,6 +372,8 @@ int main(int argc, char** argv) {
               floor.rssKb / 1024);
   std::printf("full size, decode + embed: %8.3f  %13.3f  %9.1f  %9.2f\n", full.seconds, full.cpu,
               full.rssKb / 1024, full.bytes / 1e6);
+  std::printf("preview, all 14 pages:     %8.3f  %13.3f  %9.1f\n", preview.seconds, preview.cpu,
+              preview.rssKb / 1024);
 
   const double overFloor = print.seconds / floor.seconds;
   const double speedup = full.seconds / print.seconds;
@@ -358,7 +383,7 @@ int main(int argc, char** argv) {
     const char* text;
     bool pass;
   };
-  char line[4][128];
+  char line[5][128];
   std::snprintf(line[0], sizeof line[0], "wall %.2fx the floor (target <= 1.5x; processor %.2fx)",
                 overFloor, print.cpu / floor.cpu);
   std::snprintf(line[1], sizeof line[1],
@@ -366,9 +391,11 @@ int main(int argc, char** argv) {
                 full.cpu / print.cpu);
   std::snprintf(line[2], sizeof line[2], "peak memory %.1f MB (target < 300 MB)", peakMb);
   std::snprintf(line[3], sizeof line[3], "PDF %.2f MB (target < 15 MB)", pdfMb);
-  const std::array<Target, 4> targets{Target{line[0], overFloor <= 1.5},
+  std::snprintf(line[4], sizeof line[4], "preview opens in %.2f s (target < 1 s)", preview.seconds);
+  const std::array<Target, 5> targets{Target{line[0], overFloor <= 1.5},
                                       Target{line[1], speedup >= 2}, Target{line[2], peakMb < 300},
-                                      Target{line[3], pdfMb < 15}};
+                                      Target{line[3], pdfMb < 15},
+                                      Target{line[4], preview.seconds < 1}};
   bool all = true;
   for (const Target& t : targets) {
     std::printf("%s: %s\n", t.text, t.pass ? "PASS" : "FAIL");

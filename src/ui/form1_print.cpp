@@ -103,10 +103,10 @@ void Form1::RunPrint(const render::PrintRequest& request, const QString& pdfFile
                          : printer_->outputFormat() == QPrinter::PdfFormat
                              ? printer_->outputFileName()
                              : QString();
-    emit outputWritten(file.isEmpty() ? QStringLiteral("Inviato alla stampante %1 (%2).")
-                                            .arg(printer_->printerName(), pages)
-                                      : QStringLiteral("PDF salvato: %1 (%2).")
-                                            .arg(QDir::toNativeSeparators(file), pages));
+    emit outputWritten(
+        file.isEmpty()
+            ? QStringLiteral("Inviato alla stampante %1 (%2).").arg(printer_->printerName(), pages)
+            : QStringLiteral("PDF salvato: %1 (%2).").arg(QDir::toNativeSeparators(file), pages));
   } else if (result.status == render::PrintStatus::Cancelled) {
     emit outputWritten(QStringLiteral("Stampa annullata: nessun documento scritto."));
   } else if (result.status == render::PrintStatus::Failed && services_.showPrintFailure) {
@@ -119,8 +119,8 @@ void Form1::ExportPdf(const render::PrintRequest& request) {
   if (!Idle() || !services_.chooseExportFile) return;
   QString folder = store_.read(QString::fromLatin1(session::keys::CartellaPdf), QString());
   if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
-  const QString proposed = QDir(folder).filePath(
-      ProposedPdfName(year_, Text1->text().toStdString(), request));
+  const QString proposed =
+      QDir(folder).filePath(ProposedPdfName(year_, Text1->text().toStdString(), request));
   const std::optional<QString> file = services_.chooseExportFile(this, proposed);
   if (!file || file->isEmpty()) return;
   store_.write(QString::fromLatin1(session::keys::CartellaPdf), QFileInfo(*file).absolutePath());

@@ -5,8 +5,8 @@
 #include <QMessageBox>
 #include <QStatusBar>
 
-#include "version/version.h"
 #include "render/credits.h"
+#include "version/version.h"
 
 namespace orsalimbra::ui {
 
@@ -38,28 +38,30 @@ MainWindow::MainWindow(WindowEnvironment environment, WindowServices services, Q
   CreateMenus();
   // Made now, so that the window has its size before the first message.
   statusBar();
-  connect(form_, &Form1::outputWritten, this,
-          [this](const QString& message) { statusBar()->showMessage(message, kStatusMilliseconds); });
+  connect(form_, &Form1::outputWritten, this, [this](const QString& message) {
+    statusBar()->showMessage(message, kStatusMilliseconds);
+  });
 }
 
 void MainWindow::CreateMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  const auto add = [this](QMenu* menu, const QString& text, const QKeySequence& keys,
-                          auto slot) {
+  const auto add = [this](QMenu* menu, const QString& text, const QKeySequence& keys, auto slot) {
     QAction* action = menu->addAction(text);
     action->setShortcut(keys);
     action->setShortcutContext(Qt::WindowShortcut);
     connect(action, &QAction::triggered, this, slot);
     return action;
   };
-  add(file, QStringLiteral("&Anteprima di stampa..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
+  add(file, QStringLiteral("&Anteprima di stampa..."),
+      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
       [this] { form_->OpenPreview(render::PrintRequest::All()); });
   add(file, QStringLiteral("&Esporta PDF..."), QKeySequence(Qt::CTRL | Qt::Key_E),
       [this] { form_->ExportPdf(render::PrintRequest::All()); });
   add(file, QStringLiteral("&Stampa tutto..."), QKeySequence(Qt::CTRL | Qt::Key_P),
       [this] { form_->PrintAllCommand(); });
   file->addSeparator();
-  add(file, QStringLiteral("E&sci"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { form_->ExitCommand(); });
+  add(file, QStringLiteral("E&sci"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+      [this] { form_->ExitCommand(); });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("A&iuto"));
   add(help, QStringLiteral("&Guida"), QKeySequence(Qt::Key_F1), [this] { form_->HelpCommand(); });

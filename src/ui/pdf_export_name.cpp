@@ -32,8 +32,8 @@ QString MonthPart(const core::YearModel& year, int index) {
 QString ProposedPdfName(const core::YearModel& year, const std::string& yearText,
                         const render::PrintRequest& request) {
   const int y = core::YearOfText(yearText).value_or(year.CalendarYear);
-  QString name = QString::fromStdString(
-      render::ComposeCalendarTitle(year.CurrentTitle, std::to_string(y)));
+  QString name =
+      QString::fromStdString(render::ComposeCalendarTitle(year.CurrentTitle, std::to_string(y)));
   switch (request.command) {
     case render::PrintCommand::All:
       break;

@@ -2,8 +2,8 @@
 
 #include <QPrintDialog>
 
-#include <memory>
 #include <QPrinter>
+#include <memory>
 
 namespace orsalimbra::ui {
 

@@ -135,19 +135,25 @@ PrintPreview::PrintPreview(const QPageLayout& page, const core::YearModel& year,
   action(QStringLiteral("Affiancate"), QStringLiteral("Pagine affiancate"), QKeySequence(),
          [this] { view_->setFacingPagesViewMode(); });
   tools->addSeparator();
-  action(QStringLiteral("Prima"), QStringLiteral("Prima pagina"), QKeySequence(Qt::CTRL | Qt::Key_Home),
-         [this] { view_->setCurrentPage(1); }, QStyle::SP_MediaSkipBackward);
-  action(QStringLiteral("Precedente"), QStringLiteral("Pagina precedente"),
-         QKeySequence(Qt::Key_PageUp),
-         [this] { view_->setCurrentPage(view_->currentPage() - 1); }, QStyle::SP_ArrowBack);
+  action(
+      QStringLiteral("Prima"), QStringLiteral("Prima pagina"),
+      QKeySequence(Qt::CTRL | Qt::Key_Home), [this] { view_->setCurrentPage(1); },
+      QStyle::SP_MediaSkipBackward);
+  action(
+      QStringLiteral("Precedente"), QStringLiteral("Pagina precedente"),
+      QKeySequence(Qt::Key_PageUp), [this] { view_->setCurrentPage(view_->currentPage() - 1); },
+      QStyle::SP_ArrowBack);
   counter_ = new QLabel(this);
   counter_->setContentsMargins(8, 0, 8, 0);
   tools->addWidget(counter_);
-  action(QStringLiteral("Successiva"), QStringLiteral("Pagina successiva"),
-         QKeySequence(Qt::Key_PageDown),
-         [this] { view_->setCurrentPage(view_->currentPage() + 1); }, QStyle::SP_ArrowForward);
-  action(QStringLiteral("Ultima"), QStringLiteral("Ultima pagina"), QKeySequence(Qt::CTRL | Qt::Key_End),
-         [this] { view_->setCurrentPage(view_->pageCount()); }, QStyle::SP_MediaSkipForward);
+  action(
+      QStringLiteral("Successiva"), QStringLiteral("Pagina successiva"),
+      QKeySequence(Qt::Key_PageDown), [this] { view_->setCurrentPage(view_->currentPage() + 1); },
+      QStyle::SP_ArrowForward);
+  action(
+      QStringLiteral("Ultima"), QStringLiteral("Ultima pagina"),
+      QKeySequence(Qt::CTRL | Qt::Key_End), [this] { view_->setCurrentPage(view_->pageCount()); },
+      QStyle::SP_MediaSkipForward);
 
   nothing_ = new QLabel(
       QStringLiteral("Con le scelte attuali questo comando non stampa nessuna pagina."), this);
@@ -220,10 +226,9 @@ void PrintPreview::Paint(QPrinter* printer) {
 
 void PrintPreview::ShowPageCounter() {
   const int pages = view_->pageCount();
-  counter_->setText(pages == 0 ? QString()
-                               : QStringLiteral("Pagina %1 di %2")
-                                     .arg(view_->currentPage())
-                                     .arg(pages));
+  counter_->setText(pages == 0
+                        ? QString()
+                        : QStringLiteral("Pagina %1 di %2").arg(view_->currentPage()).arg(pages));
 }
 
 void PrintPreview::Hand(const std::function<void(const render::PrintRequest&)>& action) {

@@ -42,8 +42,7 @@ struct WindowServices {
   PrintDialog choosePrinter;
   // The file a PDF export goes to, proposed as `proposed`; nothing when
   // cancelled. The standard dialog asks before overwriting a file.
-  std::function<std::optional<QString>(QWidget* parent, const QString& proposed)>
-      chooseExportFile;
+  std::function<std::optional<QString>(QWidget* parent, const QString& proposed)> chooseExportFile;
   // Shows the print preview until the user closes it.
   std::function<void(PrintPreview& preview)> showPreview;
   // Tells the user that a print job failed and why.

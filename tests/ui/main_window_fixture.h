@@ -16,8 +16,8 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,8 +28,8 @@
 
 #include "support/qt_test_support.h"
 #include "ui/form1.h"
-#include "ui/print_preview.h"
 #include "ui/layout_button.h"
+#include "ui/print_preview.h"
 #include "ui/spin_buttons.h"
 
 namespace orsalimbra::ui::testing {

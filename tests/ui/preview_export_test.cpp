@@ -24,7 +24,7 @@ TEST(PdfExportName, TitleYearAndCommandInTheChosenLanguage) {
   core::YearModel it;
   it.CalendarYear = 2027;
   it.CurrentTitle = "Calendario";
-  it.PageName = {"Copertina", "Gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggio",  "Giugno",
+  it.PageName = {"Copertina", "Gennaio", "Febbraio",  "Marzo",   "Aprile",   "Maggio",  "Giugno",
                  "Luglio",    "Agosto",  "Settembre", "Ottobre", "Novembre", "Dicembre"};
   it.NoMonthPhotos = false;
   core::YearModel en = it;
@@ -64,7 +64,8 @@ TEST(PdfExportName, TitleYearAndCommandInTheChosenLanguage) {
        "Casa- 1-2 -Rossi- 2027.pdf"},
   };
   for (const Row& row : rows) {
-    EXPECT_EQ(ProposedPdfName(*row.year, row.yearText, row.request), QString::fromUtf8(row.expected))
+    EXPECT_EQ(ProposedPdfName(*row.year, row.yearText, row.request),
+              QString::fromUtf8(row.expected))
         << row.name;
   }
 }
@@ -87,8 +88,9 @@ class PreviewExportTest : public MainWindowTest {
  protected:
   QString Pdf(const QString& name) { return root_.filePath(name); }
   QStringList Leftovers() {
-    return QDir(root_.path()).entryList({QStringLiteral(".*orsalimbra*"), QStringLiteral("*.part")},
-                                        QDir::Files | QDir::Hidden);
+    return QDir(root_.path())
+        .entryList({QStringLiteral(".*orsalimbra*"), QStringLiteral("*.part")},
+                   QDir::Files | QDir::Hidden);
   }
 };
 
@@ -111,8 +113,9 @@ TEST_F(PreviewExportTest, ExportAsksEveryTimeInTheLastFolderAndWritesTitleAndCre
   // written over without the chooser's question.
   w.ExportPdf(PrintRequest::Month(2));
   ASSERT_EQ(exportProposals.size(), 2u);
-  EXPECT_EQ(exportProposals[1].toStdString(),
-            Pdf(QStringLiteral("Calendario 2026 - 03-04.pdf")).toStdString());  // months without names
+  EXPECT_EQ(
+      exportProposals[1].toStdString(),
+      Pdf(QStringLiteral("Calendario 2026 - 03-04.pdf")).toStdString());  // months without names
   EXPECT_EQ(PdfField(file, "Pages"), "1");
   EXPECT_EQ(Stored("CartellaPdf"), QFileInfo(file).absolutePath());
 
@@ -225,7 +228,8 @@ TEST_F(PreviewExportTest, PreviewHandsItsCommandToPrintAndExport) {
   };
   w.OpenPreview(PrintRequest::All());
   ASSERT_EQ(exportProposals.size(), 1u);
-  EXPECT_TRUE(exportProposals[0].endsWith(QStringLiteral("Calendario 2026 - secondo semestre.pdf")));
+  EXPECT_TRUE(
+      exportProposals[0].endsWith(QStringLiteral("Calendario 2026 - secondo semestre.pdf")));
   EXPECT_EQ(PdfField(file, "Pages"), "3");
 
   // Nothing to print: the preview says so.
