@@ -155,6 +155,8 @@ PrintResult PrintJobs::Run(PrintCommand command, int month) {
   PrintInputs inputs = host_.Inputs();
   if (!Printable(command, month, inputs)) return result;
 
+  const PrintRequest request{command, month, halfYear_};
+  host_.DocumentPlanned(request, inputs);
   Surface* surface = host_.OpenDocument();
   if (surface == nullptr) {
     result.status = PrintStatus::Failed;

@@ -61,6 +61,9 @@ class PrintHost {
   virtual bool ChoosePrinter() = 0;
   // The year model and the choices as they are now.
   virtual PrintInputs Inputs() = 0;
+  // What the next document will hold, just before it is opened: a host may
+  // prepare its pictures ahead.
+  virtual void DocumentPlanned(const PrintRequest&, const PrintInputs&) {}
   // Starts a document on the chosen printer. The surface stays the host's
   // and must live until CloseDocument; one that could not start reports it
   // through Failed(). Null when there is no device at all.

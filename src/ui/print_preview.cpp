@@ -12,6 +12,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "render_qt/qt_measure_surface.h"
+#include "render_qt/qt_picture_plan.h"
 #include "render_qt/qt_printer_surface.h"
 #include "ui/printer_metrics.h"
 
@@ -28,9 +30,15 @@ class PreviewHost : public render::PrintHost {
 
   bool ChoosePrinter() override { return true; }
   render::PrintInputs Inputs() override { return inputs_; }
+  void DocumentPlanned(const render::PrintRequest& request,
+                       const render::PrintInputs& inputs) override {
+    plan_ = render::PlanPictures(request, inputs,
+                                 render::QtMeasureSurface::PrintableTwips(printer_.pageLayout()));
+  }
   render::Surface* OpenDocument() override {
     surface_ = std::make_unique<render::QtPrinterSurface>(&printer_);
     surface_->LimitPictureResolution(pictureDpi_);
+    surface_->DecodeAhead(plan_);
     return surface_.get();
   }
   void CloseDocument() override { surface_.reset(); }
@@ -43,6 +51,7 @@ class PreviewHost : public render::PrintHost {
   QPrinter& printer_;
   render::PrintInputs inputs_;
   double pictureDpi_;
+  std::vector<render::PlannedPicture> plan_;
   std::unique_ptr<render::QtPrinterSurface> surface_;
 };
 
