@@ -78,7 +78,7 @@ bool FindBar::Find(bool backward) {
   }
   status_->clear();
   text_->setTextCursor(found);
-  text_->ensureCursorVisible();
+  text_->centerCursor();
   return true;
 }
 

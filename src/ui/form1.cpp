@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QToolTip>
 
 #include <utility>
@@ -49,12 +50,13 @@ constexpr int kYearPageStep = 10;
 
 // What a click (or Space) on the clickable pictures and labels does.
 const QString kTimeBaseTip = QStringLiteral(
-    "Ora delle fasi lunari: LOC ora locale (solare), GMT ora di Greenwich. Clic o Spazio: "
-    "cambia.");
-const QString kTitleSampleTip = QStringLiteral("Esempio del titolo. Clic o Spazio: ombra sì o no.");
+    "Ora delle fasi lunari: LOC ora locale (solare), GMT ora di Greenwich.\n"
+    "Clic o Spazio: cambia.");
+const QString kTitleSampleTip =
+    QStringLiteral("Esempio del titolo.\nClic o Spazio: ombra sì o no.");
 const QString kCoverTip = QStringLiteral(
-    "Copertina. Clic o Spazio: stile seguente (nessuna copertina, titolo in alto, al centro, in "
-    "basso, solo la foto).");
+    "Copertina.\nClic o Spazio: stile seguente (nessuna copertina, titolo in alto, al centro,\n"
+    "in basso, solo la foto).");
 const QString kMoonSampleTip =
     QStringLiteral("Simbolo delle fasi lunari; il pulsante «Lune» cambia lo stile.");
 
@@ -420,7 +422,13 @@ void Form1::SayYearRefused(const QString& reason) {
   // Kept as the box's tool tip until a year is applied, so that it can be
   // read again after the pop-up has gone.
   Text1->setToolTip(reason);
-  QToolTip::showText(Text1->mapToGlobal(QPoint(0, Text1->height())), reason, Text1, QRect(), 8000);
+  // Shown once the focus has moved on: a tip shown in the middle of the
+  // move would be hidden by its end.
+  QTimer::singleShot(0, this, [this, reason] {
+    if (Text1->toolTip() != reason) return;
+    QToolTip::showText(Text1->mapToGlobal(QPoint(0, Text1->height())), reason, Text1, QRect(),
+                       8000);
+  });
 }
 
 void Form1::ApplyYearBox() {

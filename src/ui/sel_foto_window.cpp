@@ -252,13 +252,13 @@ void SelFoto::RemovePicture(int slot) {
 
 void SelFoto::SetPictureTip(int slot, const QString& unreadable) {
   QString tip = QStringLiteral(
-                    "Clic, Spazio o Invio: scegli l'immagine di %1. Canc o menu del tasto "
-                    "destro: rimuovila. Si può anche trascinarvi sopra un file.")
+                    "Clic, Spazio o Invio: scegli l'immagine di %1.\nCanc o menu del tasto "
+                    "destro: rimuovila.\nSi può anche trascinarvi sopra un file.")
                     .arg(QString::fromStdString(model_.PageName[slot]));
   if (!unreadable.isEmpty()) {
     tip = QStringLiteral(
-              "Il file «%1» non si può mostrare (non c'è o non è "
-              "un'immagine); resta scelto finché non lo cambi o lo rimuovi.\n\n")
+              "Il file «%1»\nnon si può mostrare (non c'è o non è "
+              "un'immagine);\nresta scelto finché non lo cambi o lo rimuovi.\n\n")
               .arg(QDir::toNativeSeparators(unreadable)) +
           tip;
   }

@@ -20,7 +20,7 @@ TitleFontDialog::TitleFontDialog(const QFont& initial, QWidget* parent)
       family_(new QFontComboBox(this)),
       bold_(new QCheckBox(QStringLiteral("&Grassetto"), this)),
       italic_(new QCheckBox(QStringLiteral("Cors&ivo"), this)),
-      sample_(new QLabel(QStringLiteral("Calendario AaBbCc 2026"), this)) {
+      sample_(new QLabel(QStringLiteral("Calendario AaBbCc 0123"), this)) {
   setObjectName(QStringLiteral("TitleFontDialog"));
   setWindowTitle(kCaption);
   family_->setObjectName(QStringLiteral("Carattere"));
