@@ -15,29 +15,7 @@ namespace orsalimbra::core {
 
 namespace {
 
-enum class Section {
-  Other,
-  Languages,
-  Countries,
-  Titles,
-  Months,
-  Weekdays,
-  Holidays,
-  SubstituteMarkers,
-  Pictures
-};
-
-Section SectionOf(const std::string& name) {
-  if (name == "LINGUA" || name == "LINGUE") return Section::Languages;
-  if (name == "PAESE" || name == "PAESI") return Section::Countries;
-  if (name == "TITOLO" || name == "TITOLI") return Section::Titles;
-  if (name == "MESI") return Section::Months;
-  if (name == "GIORNI") return Section::Weekdays;
-  if (name == "FESTE") return Section::Holidays;
-  if (name == "SOSTITUTIVO" || name == "SOSTITUTIVI") return Section::SubstituteMarkers;
-  if (name == "FOTO") return Section::Pictures;
-  return Section::Other;
-}
+using Section = DataSection;
 
 // One reading of the data file into the year model. It keeps the reader state
 // of one run: the section, the key and its number and rule, the item count
@@ -57,7 +35,7 @@ class DataFileLoad {
       const std::string_view token = reader.DataToken();
       switch (KindOf(token)) {
         case TokenKind::Section:
-          section_ = SectionOf(SectionNameOf(token));
+          section_ = DataSectionOf(SectionNameOf(token));
           key_ = {};
           keyNumber_ = 0;
           rule_ = ParseHolidayRule(key_);  // the rule of the empty key

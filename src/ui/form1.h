@@ -93,8 +93,11 @@ class Form1 : public QWidget {
   void LetEventsRun();
 
   // Year box, language, help, pictures, exit.
-  void YearBoxFocusIn();
-  void YearBoxFocusOut();
+  // The year box's text becomes the year in force (and the model is rebuilt
+  // for it), or, when it is no year, gives way to it with a word of why.
+  void ApplyYearBox();
+  void ShowYearInForce();
+  void SayYearRefused(const QString& reason);
   void SpinStepped(int delta);
   void LanguageChosen(int index);
   void HelpClicked();
@@ -142,8 +145,10 @@ class Form1 : public QWidget {
   // base live in their controls: the check box and the time-base label.
   core::YearModel year_;
   session::Choices choices_;
-  QString YearTextOnFocus;
-  int lastSpinYear_ = 0;
+  // The year of the model, the samples and the prints: the last year the
+  // year box or its spin buttons applied. The box may hold other text only
+  // while the user types.
+  int yearInForce_ = 0;
   std::string CoverTitle;
   render::MoonLook moonLook_;
   core::TimeBaseState timeBase_;

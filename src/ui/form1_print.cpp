@@ -1,7 +1,6 @@
 // The main window's print commands: the printer dialog, and the print jobs
 // run over the window's progress bar, pointer and focus.
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QPrinter>
 #include <QProgressBar>
 
@@ -29,11 +28,22 @@ void Form1::CreatePrintJobs() {
   jobs_ = std::make_unique<render::PrintJobs>(*printHost_);
 }
 
-void Form1::PrintAll() { ReportPrint(jobs_->PrintAll()); }
+// A print reached with Alt and a letter leaves the focus where it was: a year
+// still being typed is applied (or refused) first, as leaving the box would.
+void Form1::PrintAll() {
+  ApplyYearBox();
+  ReportPrint(jobs_->PrintAll());
+}
 
-void Form1::PrintMonth(int index) { ReportPrint(jobs_->PrintMonth(index)); }
+void Form1::PrintMonth(int index) {
+  ApplyYearBox();
+  ReportPrint(jobs_->PrintMonth(index));
+}
 
-void Form1::PrintHalfYear(render::HalfYear half) { ReportPrint(jobs_->PrintHalfYear(half)); }
+void Form1::PrintHalfYear(render::HalfYear half) {
+  ApplyYearBox();
+  ReportPrint(jobs_->PrintHalfYear(half));
+}
 
 bool Form1::ChoosePrinter() {
   if (PrinterChosen) return true;
@@ -50,7 +60,7 @@ bool Form1::ChoosePrinter() {
 render::PrintInputs Form1::PrintInputs() const {
   render::PrintInputs inputs;
   inputs.year = year_;
-  inputs.yearText = Text1->text().toStdString();
+  inputs.yearText = std::to_string(yearInForce_);
   session::Choices now = choices_;
   now.OrdInv = OrdInv->checkState() == Qt::Checked;
   now.UseLocalTime = timeBase_.UseLocalTime();

@@ -44,6 +44,8 @@ struct SelFotoHooks {
   std::function<QString(QWidget* parent, const PictureRequest& request)> choosePicture;
   // Runs the data-file editor modally. Default: the Config window.
   std::function<void(QWidget* parent)> openEditor;
+  // Tells the user something went wrong. Default: a warning box.
+  std::function<void(QWidget* parent, const QString& text)> warn;
 };
 
 class SelFoto : public QDialog {
@@ -79,6 +81,12 @@ class SelFoto : public QDialog {
   // Decodes `path` at the size of slot `slot`'s area; null when it cannot.
   QImage Thumbnail(int slot, const QString& path) const;
   void ChoosePicture(int slot);
+  // Puts the picture of file `path` in slot `slot`; a file that is no
+  // picture leaves the slot as it was and is named to the user.
+  void SetPicture(int slot, const QString& path);
+  void RemovePicture(int slot);
+  // The picture area's tool tip; `unreadable` names a file it cannot show.
+  void SetPictureTip(int slot, const QString& unreadable = {});
   void NoteLeft(int slot);
   void Reset();
   void Confirm();

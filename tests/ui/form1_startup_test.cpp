@@ -25,7 +25,7 @@ TEST_F(MainWindowTest, FirstRunShowsTheDefaultsAndStoresOnlyWhatStartUpWrites) {
   EXPECT_EQ(Languages()->count(), 3);
   EXPECT_EQ(Languages()->itemText(0), " Italiano");
   EXPECT_EQ(Languages()->currentIndex(), 0);
-  EXPECT_EQ(Control<QLabel>("LabelLingua")->text(), "Lingua");
+  EXPECT_EQ(Control<QLabel>("LabelLingua")->text(), "&Lingua");
   EXPECT_EQ(Year().PageName[0], "Copertina");
   EXPECT_EQ(Year().PageName[1], "Gennaio");
   EXPECT_EQ(Year().DayNames[0], "Lun");
@@ -73,11 +73,11 @@ TEST_F(MainWindowTest, ControlsSitWhereTheWindowPlacesThem) {
       {"Tipo1", 2470, 2160, 1215, 1575, nullptr},
       {"Tipo0", 6480, 2160, 1215, 1545, nullptr},
       {"Miniat2", 4596, 2310, 900, 660, nullptr},
-      {"Esci", 7236, 4485, 852, 780, "Fine"},
-      {"Aiuto", 120, 4485, 852, 780, "Help"},
-      {"Modifica", 1080, 4485, 852, 780, "Imposta immagini e note"},
-      {"Stampa2", 4920, 4485, 852, 780, "Stampa secondo semestre"},
-      {"OpzioneLuna", 6840, 690, 855, 400, "Lune"},
+      {"Esci", 7236, 4485, 852, 780, "Fin&e"},
+      {"Aiuto", 120, 4485, 852, 780, "&Help"},
+      {"Modifica", 1080, 4485, 852, 780, "&Imposta immagini e note"},
+      {"Stampa2", 4920, 4485, 852, 780, "Stampa secon&do semestre"},
+      {"OpzioneLuna", 6840, 690, 855, 400, "Lu&ne"},
   };
   for (const Place& p : places) {
     const QRect expected(qRound(p.left / 15.0), qRound(p.top / 15.0), qRound(p.width / 15.0),
@@ -88,7 +88,7 @@ TEST_F(MainWindowTest, ControlsSitWhereTheWindowPlacesThem) {
       EXPECT_EQ(static_cast<QAbstractButton*>(control)->text(), QString::fromUtf8(p.caption));
     }
   }
-  EXPECT_EQ(Control<QCheckBox>("OrdInv")->text(), "Ord-Inv");
+  EXPECT_EQ(Control<QCheckBox>("OrdInv")->text(), "&Ord-Inv");
   EXPECT_EQ(Control<QLabel>("LabelM")->text(), "Stampa mese");
   EXPECT_EQ(Control<QPushButton>("StampaM11")->text(), "12");
   EXPECT_EQ(Control("Tipo1")->toolTip(), " Un mese per facciata, formato settimanale ");

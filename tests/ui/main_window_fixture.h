@@ -113,7 +113,7 @@ class MainWindowTest : public ::testing::Test {
       if (imageWindowEdits) imageWindowEdits(year);
     };
     if (realImageWindow) services.showImageWindow = WindowServices::Standard().showImageWindow;
-    services.openHelpPage = [this](const QString& path) { helpOpened.push_back(path); };
+    services.openHelpPage = [this](QWidget*, const QString& path) { helpOpened.push_back(path); };
     services.measurePrinter = [] {
       render::PageMetrics metrics;
       metrics.PageWidth = 11000;
