@@ -22,11 +22,11 @@ struct PdfTarget {
   QPageLayout::Orientation orientation = QPageLayout::Portrait;
 };
 
-// Runs `command` on a PDF printer for `target`, with the page metrics
-// measured on that printer (those of `inputs` are replaced). The document is
-// written beside the target under a temporary name and takes the target's
-// name only once it is complete: a failed export leaves no file behind and
-// an existing file at the target is replaced only by a whole document.
+// Runs `command` on a PDF file for `target`, with the page metrics measured
+// on its page (those of `inputs` are replaced). The file is written through
+// a PdfFile: a failed export (a full disk, a target that is no regular file)
+// leaves no file behind, and an existing file at the target is replaced only
+// by a whole document.
 PrintResult ExportPdf(const PdfTarget& target, PrintInputs inputs, PrintCommand command,
                       int argument = 0);
 
