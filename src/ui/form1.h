@@ -22,6 +22,7 @@
 #include "render/page_context.h"
 #include "render/print_jobs.h"
 #include "session/settings_store.h"
+#include "session/year_inputs.h"
 #include "ui/picture_slot.h"
 #include "ui/window_environment.h"
 #include "ui/window_services.h"
@@ -124,6 +125,8 @@ class Form1 : public QWidget {
   render::PrintInputs PrintInputs() const;
   // Tells the user of a job the device stopped.
   void ReportPrint(const render::PrintResult& result);
+  // Tells the user of a data file that exists but could not be read.
+  void ReportDataFile(const session::DataFileStatus& status);
 
   // The pixel size of a picture drawn over `label`'s inside.
   QSize PixelsInside(const QLabel* label) const;
@@ -166,6 +169,8 @@ class Form1 : public QWidget {
   std::unique_ptr<render::PrintJobs> jobs_;
 
   int builds_ = 0;
+  // The data-file problem last told, so that each build does not tell it again.
+  session::DataFileProblem dataFileProblemTold_ = session::DataFileProblem::None;
 
   // Controls, named as the user interface names them.
   QLabel* Label4 = nullptr;

@@ -1,5 +1,6 @@
 # Runs orsalimbra-cli and checks its exit status and its standard output.
 #   -DCLI=<program> -DARGS=<;-list> -DEXPECT_STATUS=<n> -DEXPECT_OUTPUT=<regex>
+#   [-DEXPECT_ERROR=<regex over standard error>]
 #   [-DSTDOUT=<file to send standard output to instead; EXPECT_OUTPUT then
 #   matches standard error>]
 if(DEFINED STDOUT)
@@ -11,6 +12,9 @@ else()
 endif()
 if(NOT status EQUAL EXPECT_STATUS)
   message(FATAL_ERROR "exit status ${status} instead of ${EXPECT_STATUS}\n${output}${errors}")
+endif()
+if(DEFINED EXPECT_ERROR AND NOT errors MATCHES "${EXPECT_ERROR}")
+  message(FATAL_ERROR "stderr does not match '${EXPECT_ERROR}':\n${errors}")
 endif()
 if(NOT output MATCHES "${EXPECT_OUTPUT}")
   message(FATAL_ERROR "output does not match '${EXPECT_OUTPUT}':\n${output}${errors}")
