@@ -33,6 +33,22 @@ QByteArray WithJpegFrameSize(const QByteArray& jpeg, int width, int height);
 // A 24-bit BMP header claiming this size, followed by `dataBytes` zero bytes.
 QByteArray BmpHeader(int width, int height, int dataBytes);
 
+// Picture bombs: small files whose headers make a decoder take far more
+// memory than their bytes suggest.
+struct JpegBombShape {
+  int components = 4;                  // 4: CMYK
+  bool progressive = true;             // the decoder keeps every coefficient
+  int firstScanComponents = 0;         // 0: all; fewer: a multi-scan sequential file
+  unsigned char firstSampling = 0x11;  // the first component's factors, 0xHV
+};
+// A complete JPEG of grey: its scan is a few zero bytes, which the decoder
+// stretches over the whole frame.
+QByteArray JpegBomb(int width, int height, const JpegBombShape& shape = {});
+// A 16-bit RGB PNG header with a few bytes of data.
+QByteArray PngBomb(int width, int height);
+// A GIF whose one frame covers the screen and holds no pixel.
+QByteArray GifBomb(int width, int height);
+
 bool WriteFile(const QString& path, const QByteArray& bytes);
 
 // True when the colours are within `tolerance` on every channel (JPEG is lossy).
