@@ -91,8 +91,8 @@ std::string DataFileProblemText(const QString& path, const DataFileStatus& statu
       reason = "it is not a regular file (a folder, a device or a FIFO)";
       break;
     case DataFileProblem::Unreadable:
-      reason = status.detail.isEmpty() ? "the system failed to read it"
-                                       : status.detail.toStdString();
+      reason =
+          status.detail.isEmpty() ? "the system failed to read it" : status.detail.toStdString();
       break;
     case DataFileProblem::TooLarge:
       reason = "it is larger than " + std::to_string(kMaxDataFileBytes / (1024 * 1024)) +
