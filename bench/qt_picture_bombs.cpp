@@ -34,10 +34,9 @@
 #include <map>
 #include <string>
 
+#include "bench_calendar.h"
 #include "bench_photo.h"
-#include "core/date_rules.h"
 #include "picture_files.h"
-#include "render/cover_page.h"
 #include "render_qt/qt_pdf_export.h"
 #include "render_qt/qt_picture.h"
 #include "session/program_folder.h"
@@ -48,8 +47,6 @@
 namespace {
 
 using namespace orsalimbra;
-using render::testing::JpegBomb;
-using render::testing::JpegBombShape;
 
 constexpr int kPictures = 13;
 constexpr double kMemoryTargetMb = 300;
@@ -60,14 +57,7 @@ QString PicturePath(const QString& folder, const QString& kind, int page) {
 
 // Thirteen bombs of every kind the budget knows.
 std::vector<QByteArray> Bombs() {
-  JpegBombShape sequential;
-  sequential.progressive = false;
-  JpegBombShape lumaFirst = sequential;
-  lumaFirst.components = 3;
-  lumaFirst.firstScanComponents = 1;
-  JpegBombShape subsampled;
-  subsampled.components = 3;
-  subsampled.firstSampling = 0x22;
+  using namespace render::testing;
   const QByteArray cmyk = JpegBomb(12240, 12240);
   return {cmyk,
           cmyk,
@@ -75,12 +65,12 @@ std::vector<QByteArray> Bombs() {
           cmyk,
           cmyk,
           cmyk,
-          JpegBomb(20000, 7000, subsampled),
-          JpegBomb(12000, 12000, lumaFirst),
-          JpegBomb(12240, 12240, sequential),
-          JpegBomb(12240, 12240, sequential),
-          render::testing::PngBomb(12000, 12000),
-          render::testing::GifBomb(12000, 12000),
+          JpegBomb(20000, 7000, kProgressive420),
+          JpegBomb(12000, 12000, kLumaScanFirst),
+          JpegBomb(12240, 12240, kSequentialCmyk),
+          JpegBomb(12240, 12240, kSequentialCmyk),
+          PngBomb(12000, 12000),
+          GifBomb(12000, 12000),
           cmyk};
 }
 
@@ -114,28 +104,7 @@ int Generate(const QString& folder) {
 }
 
 render::PrintInputs Inputs(const QString& folder, const QString& kind) {
-  render::PrintInputs inputs;
-  core::YearModel& y = inputs.year;
-  y.CalendarYear = 2026;
-  y.MonthStart = std::chrono::year{2026} / 1 / 1;
-  y.MonthDays = core::MonthLengthsOf(2026);
-  y.PageName = {"Copertina", "Gennaio", "Febbraio",  "Marzo",   "Aprile",   "Maggio",  "Giugno",
-                "Luglio",    "Agosto",  "Settembre", "Ottobre", "Novembre", "Dicembre"};
-  y.DayNames = {"Lun", "Mar", "Mer", "Gio", "Ven", "Sab", "Dom"};
-  y.CurrentTitle = "Calendario";
-  for (int page = 0; page < kPictures; ++page) {
-    y.PhotoPaths[page] = PicturePath(folder, kind, page).toStdString();
-    y.PhotoNotes[page] = "Nota";
-  }
-  y.HasCoverPhoto = true;
-  y.NoMonthPhotos = 0;
-  y.FirstMonthPhoto = 1;
-  inputs.yearText = "2026";
-  inputs.choices.LayoutType = core::kLayoutWeekly;
-  inputs.choices.CoverStyle = render::kCoverTitleMiddle;
-  inputs.choices.moonLook = render::MoonLookFor(1);
-  inputs.choices.ProgramFolder = folder.toStdString();
-  return inputs;
+  return bench::WeeklyCalendar(folder, [&](int page) { return PicturePath(folder, kind, page); });
 }
 
 bool Print(const QString& folder, const QString& kind) {

@@ -41,6 +41,13 @@ struct JpegBombShape {
   int firstScanComponents = 0;         // 0: all; fewer: a multi-scan sequential file
   unsigned char firstSampling = 0x11;  // the first component's factors, 0xHV
 };
+// Sequential, one scan of all four channels: decoded a row at a time.
+inline constexpr JpegBombShape kSequentialCmyk{4, false, 0, 0x11};
+// Sequential YCbCr whose first scan holds luma alone: kept whole like a
+// progressive file.
+inline constexpr JpegBombShape kLumaScanFirst{3, false, 1, 0x11};
+// Progressive YCbCr with chroma at half resolution each way (4:2:0).
+inline constexpr JpegBombShape kProgressive420{3, true, 0, 0x22};
 // A complete JPEG of grey: its scan is a few zero bytes, which the decoder
 // stretches over the whole frame.
 QByteArray JpegBomb(int width, int height, const JpegBombShape& shape = {});

@@ -89,14 +89,6 @@ TEST(PictureIntegrity, JpegFramesTellTheDecodersWork) {
   const QImage image = Noise(64, 48);
   const QByteArray baseline = Encode(image, "JPG");
   const QByteArray progressive = ProgressiveJpeg(image);
-  JpegBombShape sequential;
-  sequential.progressive = false;
-  JpegBombShape lumaFirst = sequential;
-  lumaFirst.components = 3;
-  lumaFirst.firstScanComponents = 1;
-  JpegBombShape subsampled;
-  subsampled.components = 3;
-  subsampled.firstSampling = 0x22;
   JpegBombShape noSampling;
   noSampling.firstSampling = 0x01;
   const QByteArray bomb = JpegBomb(12240, 12240);
@@ -119,13 +111,13 @@ TEST(PictureIntegrity, JpegFramesTellTheDecodersWork) {
       {"Qt's progressive", progressive, true, 64, 48, 3, true, true, (8 * 6 + 2 * 4 * 3) * 128},
       // The 852-byte file of the report: 1530 x 1530 blocks of four channels.
       {"progressive CMYK", bomb, true, 12240, 12240, 4, true, true, 1530ull * 1530 * 4 * 128},
-      {"sequential CMYK", JpegBomb(12240, 12240, sequential), true, 12240, 12240, 4, false,
+      {"sequential CMYK", JpegBomb(12240, 12240, kSequentialCmyk), true, 12240, 12240, 4, false,
        false, 0},
-      {"sequential, luma scan first", JpegBomb(100, 100, lumaFirst), true, 100, 100, 3, false,
+      {"sequential, luma scan first", JpegBomb(100, 100, kLumaScanFirst), true, 100, 100, 3, false,
        true, 3ull * 13 * 13 * 128},
       // Luma 2 x 2: 2500 x 875 blocks; chroma 1250 x 438, rounded to MCUs.
-      {"progressive 4:2:0", JpegBomb(20000, 7000, subsampled), true, 20000, 7000, 3, true, true,
-       (2500ull * 876 + 2 * 1250ull * 438) * 128},
+      {"progressive 4:2:0", JpegBomb(20000, 7000, kProgressive420), true, 20000, 7000, 3, true,
+       true, (2500ull * 876 + 2 * 1250ull * 438) * 128},
       {"sampling factor 0", JpegBomb(100, 100, noSampling), false, 0, 0, 0, false, false, 0},
       {"two frames", twoFrames, false, 0, 0, 0, false, false, 0},
       {"scan before the frame", scanFirst, false, 0, 0, 0, false, false, 0},

@@ -156,15 +156,6 @@ TEST_F(QtPictureTest, PictureBombsOverTheBudgetDecodeToNothing) {
     writer.write(Noise(800, 600));
     return bytes;
   }();
-  JpegBombShape sequentialCmyk;
-  sequentialCmyk.progressive = false;
-  JpegBombShape firstScanLuma;
-  firstScanLuma.progressive = false;
-  firstScanLuma.components = 3;
-  firstScanLuma.firstScanComponents = 1;
-  JpegBombShape subsampled;
-  subsampled.components = 3;
-  subsampled.firstSampling = 0x22;
 
   struct Row {
     const char* name;
@@ -172,13 +163,13 @@ TEST_F(QtPictureTest, PictureBombsOverTheBudgetDecodeToNothing) {
     bool overBudget;
   };
   const Row rows[] = {
-      {"bomb-cmyk.jpg", JpegBomb(12240, 12240), true},  // 852 bytes took 1.2 GB
-      {"bomb-420.jpg", JpegBomb(20000, 7000, subsampled), true},
-      {"bomb-multiscan.jpg", JpegBomb(12000, 12000, firstScanLuma), true},
+      {"bomb-cmyk.jpg", JpegBomb(12240, 12240), true},  // as the 852-byte file that took 1.2 GB
+      {"bomb-420.jpg", JpegBomb(20000, 7000, kProgressive420), true},
+      {"bomb-multiscan.jpg", JpegBomb(12000, 12000, kLumaScanFirst), true},
       {"bomb.png", PngBomb(12000, 12000), true},
       {"bomb.gif", GifBomb(12000, 12000), true},
       // A single scan is decoded a row of blocks at a time, reduced to 1/8.
-      {"large-sequential.jpg", JpegBomb(12240, 12240, sequentialCmyk), false},
+      {"large-sequential.jpg", JpegBomb(12240, 12240, kSequentialCmyk), false},
       {"progressive.jpg", progressive, false},
   };
   for (const Row& row : rows) {
