@@ -34,9 +34,8 @@
 #include <string>
 #include <vector>
 
+#include "bench_calendar.h"
 #include "bench_photo.h"
-#include "core/date_rules.h"
-#include "render/cover_page.h"
 #include "render/print_jobs.h"
 #include "render_qt/qt_measure_surface.h"
 #include "render_qt/qt_pdf_export.h"
@@ -83,38 +82,7 @@ int Generate(const QString& folder) {
 }
 
 render::PrintInputs Inputs(const QString& folder) {
-  render::PrintInputs inputs;
-  core::YearModel& y = inputs.year;
-  y.CalendarYear = 2026;
-  y.MonthStart = std::chrono::year{2026} / 1 / 1;
-  y.MonthDays = core::MonthLengthsOf(2026);
-  y.PageName = {"Copertina", "Gennaio", "Febbraio",  "Marzo",   "Aprile",   "Maggio",  "Giugno",
-                "Luglio",    "Agosto",  "Settembre", "Ottobre", "Novembre", "Dicembre"};
-  y.DayNames = {"Lun", "Mar", "Mer", "Gio", "Ven", "Sab", "Dom"};
-  y.CurrentTitle = "Calendario";
-  for (const auto& [date, name] : {std::pair{"01/01/2026", "Capodanno"},
-                                   {"06/01/2026", "Epifania"},
-                                   {"25/04/2026", "Festa della Liberazione"},
-                                   {"25/12/2026", "Natale"}}) {
-    y.HolidayDates.push_back(date);
-    y.HolidayNames.push_back(name);
-  }
-  y.HolidayCount = static_cast<int>(y.HolidayDates.size());
-  for (int page = 0; page < kPictures; ++page) {
-    y.PhotoPaths[page] = PicturePath(folder, page).toStdString();
-    y.PhotoNotes[page] = page == 0 ? "Buon anno\\dalla famiglia" : "Nota del mese";
-  }
-  y.HasCoverPhoto = true;
-  y.NoMonthPhotos = 0;
-  y.firstMonthPhoto = 1;
-  inputs.yearText = "2026";
-  inputs.choices.LayoutType = core::LayoutCode::Weekly;
-  inputs.choices.CoverStyle = render::CoverCode::TitleMiddle;
-  inputs.choices.titleLook.TitleShadow = true;
-  inputs.choices.titleLook.TitleBold = true;
-  inputs.choices.moonLook = render::MoonLookFor(render::MoonCode::OchreYellowQuarters);
-  inputs.choices.programFolder = folder.toStdString();
-  return inputs;
+  return bench::WeeklyCalendar(folder, [&](int page) { return PicturePath(folder, page); });
 }
 
 void SetUpPdf(QPrinter& printer, const QString& path) {

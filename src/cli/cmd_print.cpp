@@ -201,13 +201,12 @@ int Export(const Options& o) {
 
   const QString yearText = o.year ? QString::fromStdString(*o.year)
                                   : QString::number(session::ProposedYear(QDate::currentDate()));
+  session::DataFileStatus dataFile;
   const core::YearInputs yearInputs = session::ReadYearInputs(
-      files.dataFile, files.folder, yearText, layout, choices.UserPhotosSet);
+      files.dataFile, files.folder, yearText, layout, choices.UserPhotosSet, &dataFile);
   // The window opens without its data file; a calendar without names and
   // holidays, though, is no export anybody asked for.
-  if (!yearInputs.fileBytes) {
-    return Fail("cannot read the data file \"" + files.dataFile.toStdString() + "\"");
-  }
+  if (!yearInputs.fileBytes) return Fail(session::DataFileProblemText(files.dataFile, dataFile));
   // The data file's picture rows are taken into the model only: a batch
   // export leaves the user's settings alone.
   render::PrintInputs inputs;

@@ -17,6 +17,14 @@ namespace {
 
 using Section = DataSection;
 
+// The item as taken: one over its cap is read as junk, an empty name or
+// title, or "-" (no holiday) in the holiday section. Picture rows check
+// their file name and note themselves.
+std::string_view WithinCap(Section section, std::string_view item) {
+  if (section == Section::Pictures || item.size() <= kMaxNameBytes) return item;
+  return section == Section::Holidays ? std::string_view("-") : std::string_view();
+}
+
 // One reading of the data file into the year model. It keeps the reader state
 // of one run: the section, the key and its number and rule, the item count
 // and the chosen entry's holiday rows.
@@ -73,7 +81,8 @@ class DataFileLoad {
   }
 
  private:
-  void HandleItem(std::string_view t, DataReader& reader) {
+  void HandleItem(std::string_view item, DataReader& reader) {
+    const std::string_view t = WithinCap(section_, item);
     const bool chosen = count_ == model_.LanguageIndex;
     switch (section_) {
       case Section::Languages:
@@ -147,6 +156,7 @@ class DataFileLoad {
     std::string_view note = reader.DataLine();
     reader.ClearDataLine();
     if (keyNumber_ < 0 || keyNumber_ > 12) return;
+    if (name.size() > kMaxPathBytes || note.size() > kMaxNoteBytes) return;
     if (!note.empty() && note.front() == '"') {
       // Without the opening quote and the last character, whatever it is; a
       // lone quote leaves nothing.

@@ -44,6 +44,12 @@ std::string DeviceFailure::Text() const {
     case Kind::FileNotWritten:
       text = "The file " + Quoted(subject) + " was not written";
       break;
+    case Kind::OutputNotAFile:
+      text = Quoted(subject) + " is not a regular file and was left as it is";
+      break;
+    case Kind::FileWriteFailed:
+      text = "The file " + Quoted(subject) + " could not be written in full and was left as it was";
+      break;
     case Kind::NoPrinter:
       text = "No printer is available";
       break;

@@ -38,6 +38,8 @@ struct DeviceFailure {
     DocumentAbandoned,   // the document was given up after a failure
     PrinterError,        // the printer reported an error at the end
     FileNotWritten,      // the output file (subject) is missing or empty at the end
+    OutputNotAFile,      // the output name (subject) is a folder, device, FIFO or socket
+    FileWriteFailed,     // writing the output file (subject) failed, a full disk say
     NoPrinter,           // there was no device at all
     Stopped,             // the job stopped without the device saying why
   };

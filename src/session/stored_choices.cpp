@@ -25,11 +25,16 @@ void ReadInto(const Reader& read, const char* key, const char* fallback, Parse p
   }
 }
 
+// A text key: a value over `cap` characters is junk and gives the default.
+QString ReadText(const Reader& read, const QString& key, const QString& fallback, qsizetype cap) {
+  return ParseText(read(key, fallback), cap).value_or(fallback);
+}
+
 StoredChoices ReadChoicesWith(const Reader& read, StoredChoices c) {
   ReadInto(read, keys::Lingua, "0", ParseInt, c.LanguageIndex);
   c.LayoutType = read(keys::Tipo, QStringLiteral("1"));
   c.TitleColour = read(keys::ColoreTitolo, FormatColour(kDefaultTitleColour));
-  c.TitleFont = read(keys::TitoloFont, QStringLiteral("Arial"));
+  c.TitleFont = ReadText(read, keys::TitoloFont, QStringLiteral("Arial"), kMaxFontNameLength);
   ReadInto(read, keys::TitoloBold, "True", ParseBool, c.TitleBold);
   ReadInto(read, keys::TitoloItalic, "True", ParseBool, c.TitleItalic);
   c.MoonStyle = read(keys::Luna, QStringLiteral("1"));
@@ -39,8 +44,8 @@ StoredChoices ReadChoicesWith(const Reader& read, StoredChoices c) {
   ReadInto(read, keys::RegFoto, "False", ParseBool, c.UserPhotosSet);
   ReadInto(read, keys::LocalTime, "True", ParseBool, c.UseLocalTime);
   for (int page = 0; page < keys::kPageCount; ++page) {
-    c.PhotoPaths[page] = read(keys::PhotoKey(page), QString());
-    c.PhotoNotes[page] = read(keys::NoteKey(page), QString());
+    c.PhotoPaths[page] = ReadText(read, keys::PhotoKey(page), QString(), kMaxPathLength);
+    c.PhotoNotes[page] = ReadText(read, keys::NoteKey(page), QString(), kMaxNoteLength);
   }
   return c;
 }

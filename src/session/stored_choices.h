@@ -30,7 +30,7 @@ struct StoredChoices {
   int LanguageIndex = 0;     // "Lingua": index into the data file's list, not range-checked
   QString LayoutType;        // "Tipo", default "1"; see layoutCode()
   QString TitleColour;       // "ColoreTitolo", default "2020095"; see titleColour()
-  QString TitleFont;         // "TitoloFont", default "Arial"
+  QString TitleFont;         // "TitoloFont", default "Arial"; see the caps of settings_codec.h
   bool TitleBold = false;    // "TitoloBold", default true
   bool TitleItalic = false;  // "TitoloItalic", default true
   QString MoonStyle;         // "Luna", default "1"; see moonStyle()

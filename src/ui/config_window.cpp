@@ -1,6 +1,7 @@
 #include "ui/config_window.h"
 
 #include <QFile>
+#include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -16,6 +17,7 @@
 #include "session/settings_keys.h"
 #include "session/settings_store.h"
 #include "session/stored_choices.h"
+#include "session/year_inputs.h"
 #include "ui/data_file_text.h"
 #include "ui/find_bar.h"
 #include "ui/help_opener.h"
@@ -25,14 +27,13 @@ namespace orsalimbra::ui {
 namespace {
 
 // Contents of a file: empty for a missing file, nothing when a file that
-// exists cannot be read whole.
+// exists cannot be read whole, is no regular file or is far too large.
 std::optional<QByteArray> ReadAll(const QString& path) {
-  QFile file(path);
-  if (!file.exists()) return QByteArray();
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) return std::nullopt;
-  return bytes;
+  session::DataFileStatus status;
+  const std::optional<std::string> bytes = session::ReadDataFile(path, &status);
+  if (status.problem == session::DataFileProblem::Missing) return QByteArray();
+  if (!bytes) return std::nullopt;
+  return QByteArray::fromStdString(*bytes);
 }
 
 void DefaultWarn(QWidget* parent, const QString& text) {

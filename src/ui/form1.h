@@ -23,6 +23,7 @@
 #include "render/print_jobs.h"
 #include "session/choices.h"
 #include "session/settings_store.h"
+#include "session/year_inputs.h"
 #include "ui/picture_slot.h"
 #include "ui/window_environment.h"
 #include "ui/window_services.h"
@@ -128,6 +129,8 @@ class Form1 : public QWidget {
   render::PrintInputs PrintInputs() const;
   // Tells the user of a job the device stopped.
   void ReportPrint(const render::PrintResult& result);
+  // Tells the user of a data file that exists but could not be read.
+  void ReportDataFile(const session::DataFileStatus& status);
 
   // The pixel size of a picture drawn over `label`'s inside.
   QSize PixelsInside(const QLabel* label) const;
@@ -168,6 +171,8 @@ class Form1 : public QWidget {
   std::unique_ptr<render::PrintJobs> jobs_;
 
   int builds_ = 0;
+  // The data-file problem last told, so that each build does not tell it again.
+  session::DataFileProblem dataFileProblemTold_ = session::DataFileProblem::None;
 
   // Controls, named as the user interface names them.
   QLabel* Label4 = nullptr;

@@ -17,6 +17,16 @@ QString Reason(const render::DeviceFailure& failure) {
       return QStringLiteral("Non si può scrivere il file \"%1\".").arg(subject);
     case Kind::FileNotWritten:
       return QStringLiteral("Il file \"%1\" non è stato scritto.").arg(subject);
+    case Kind::OutputNotAFile:
+      return QStringLiteral(
+                 "\"%1\" non è un file normale (è una cartella, una periferica o "
+                 "simili) ed è stato lasciato com'era.")
+          .arg(subject);
+    case Kind::FileWriteFailed:
+      return QStringLiteral(
+                 "Non si è potuto scrivere tutto il file \"%1\" (il disco potrebbe "
+                 "essere pieno); un file già presente con quel nome è rimasto com'era.")
+          .arg(subject);
     case Kind::CannotStartPrinter:
       return QStringLiteral("La stampante \"%1\" non può cominciare a stampare.").arg(subject);
     case Kind::PageRefused:

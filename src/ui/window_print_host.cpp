@@ -4,6 +4,7 @@
 #include <QProgressBar>
 #include <QWidget>
 
+#include "render_qt/qt_pdf_surface.h"
 #include "render_qt/qt_printer_surface.h"
 
 namespace orsalimbra::ui {
@@ -19,8 +20,20 @@ render::PrintInputs WindowPrintHost::Inputs() {
 }
 
 render::Surface* WindowPrintHost::OpenDocument() {
-  if (parts_.printer == nullptr) return nullptr;
-  surface_ = std::make_unique<render::QtPrinterSurface>(parts_.printer);
+  QPrinter* printer = parts_.printer;
+  if (printer == nullptr) return nullptr;
+  if (printer->outputFormat() == QPrinter::PdfFormat) {
+    // Printing into a file: drawn through the program's PDF writer, which
+    // sees a full disk, instead of the printer's, which does not.
+    render::PdfPage page;
+    page.layout = printer->pageLayout();
+    page.resolution = printer->resolution();
+    page.creator = printer->creator();
+    page.title = printer->docName();
+    surface_ = std::make_unique<render::QtPdfSurface>(printer->outputFileName(), page);
+  } else {
+    surface_ = std::make_unique<render::QtPrinterSurface>(printer);
+  }
   return surface_.get();
 }
 

@@ -14,7 +14,7 @@ class QProgressBar;
 class QWidget;
 
 namespace orsalimbra::render {
-class QtPrinterSurface;
+class QtSurface;
 }
 
 namespace orsalimbra::ui {
@@ -26,7 +26,7 @@ class WindowPrintHost : public render::PrintHost {
     QProgressBar* progress = nullptr;
     QWidget* secondHalfButton = nullptr;  // the focus after the first half
     QWidget* exitButton = nullptr;        // the focus after the other half-year jobs
-    QPrinter* printer = nullptr;          // where the documents go
+    QPrinter* printer = nullptr;          // where the documents go; a file for PdfFormat
     std::function<bool()> choosePrinter;
     std::function<render::PrintInputs()> inputs;
     std::function<void()> letEventsRun;
@@ -50,7 +50,7 @@ class WindowPrintHost : public render::PrintHost {
   void SetBusyPointer(bool busy);
 
   Parts parts_;
-  std::unique_ptr<render::QtPrinterSurface> surface_;
+  std::unique_ptr<render::QtSurface> surface_;
 };
 
 }  // namespace orsalimbra::ui

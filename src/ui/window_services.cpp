@@ -28,7 +28,7 @@ void ShowImageWindow(QWidget* owner, core::YearModel& year, session::SettingsSto
   window.exec();
 }
 
-void ShowPrintFailure(QWidget* parent, const QString& title, const QString& text) {
+void ShowWarning(QWidget* parent, const QString& title, const QString& text) {
   QMessageBox::warning(parent, title, text);
 }
 
@@ -44,7 +44,8 @@ WindowServices WindowServices::Standard() {
   services.openHelpPage = &OpenHelpPage;
   services.measurePrinter = &MeasureDefaultPrinter;
   services.choosePrinter = &StandardPrintDialog;
-  services.showPrintFailure = &ShowPrintFailure;
+  services.showPrintFailure = &ShowWarning;
+  services.showDataFileProblem = &ShowWarning;
   return services;
 }
 

@@ -40,6 +40,9 @@ struct WindowServices {
   PrintDialog choosePrinter;
   // Tells the user that a print job failed and why.
   std::function<void(QWidget* parent, const QString& title, const QString& text)> showPrintFailure;
+  // Tells the user that the data file exists but cannot be read.
+  std::function<void(QWidget* parent, const QString& title, const QString& text)>
+      showDataFileProblem;
 
   static WindowServices Standard();
 };

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QDir>
+#include <QImageWriter>
 #include <QTemporaryDir>
 
 #include "picture_files.h"
+#include "render/picture_integrity.h"
 
 using namespace orsalimbra::render;
 using namespace orsalimbra::render::testing;
@@ -137,4 +140,53 @@ TEST_F(QtPictureTest, BadFilesLoadOrDecodeToNothing) {
   }
   EXPECT_FALSE(LoadPictureFile(dir_.filePath("missing.jpg").toStdString()).has_value());
   EXPECT_TRUE(DecodePicture(dir_.filePath("missing.jpg"), QSize(10, 10)).isNull());
+}
+
+// Pictures whose headers make the decoder take far more memory than their
+// bytes suggest are measured before decoding: those over the budget load
+// (their size is known) but decode to nothing. Large pictures that cost
+// little to decode at a small size still decode.
+TEST_F(QtPictureTest, PictureBombsOverTheBudgetDecodeToNothing) {
+  const QByteArray progressive = [] {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "JPG");
+    writer.setProgressiveScanWrite(true);
+    writer.write(Noise(800, 600));
+    return bytes;
+  }();
+
+  struct Row {
+    const char* name;
+    QByteArray bytes;
+    bool overBudget;
+  };
+  const Row rows[] = {
+      {"bomb-cmyk.jpg", JpegBomb(12240, 12240), true},  // as the 852-byte file that took 1.2 GB
+      {"bomb-420.jpg", JpegBomb(20000, 7000, kProgressive420), true},
+      {"bomb-multiscan.jpg", JpegBomb(12000, 12000, kLumaScanFirst), true},
+      {"bomb.png", PngBomb(12000, 12000), true},
+      {"bomb.gif", GifBomb(12000, 12000), true},
+      // A single scan is decoded a row of blocks at a time, reduced to 1/8.
+      {"large-sequential.jpg", JpegBomb(12240, 12240, kSequentialCmyk), false},
+      {"progressive.jpg", progressive, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const QString path = Write(row.name, row.bytes);
+    ASSERT_TRUE(LoadPictureFile(path.toStdString()).has_value());
+    const std::optional<long long> cost = PictureDecodeCost(path, QSize(400, 400));
+    ASSERT_TRUE(cost.has_value());
+    EXPECT_EQ(*cost > kDecodeBudgetBytes, row.overBudget) << *cost;
+    EXPECT_EQ(DecodePicture(path, QSize(400, 400)).isNull(), row.overBudget);
+    EXPECT_EQ(DecodePictureToFit(path, QSize(200, 200)).isNull(), row.overBudget);
+  }
+  // The coefficients of a progressive file count whatever the size asked.
+  const QString path = Write("progressive.jpg", progressive);
+  const auto frame = ReadJpegFrame(Bytes(reinterpret_cast<const unsigned char*>(progressive.data()),
+                                         static_cast<std::size_t>(progressive.size())));
+  ASSERT_TRUE(frame.has_value());
+  EXPECT_GT(PictureDecodeCost(path, QSize(8, 8)).value_or(0),
+            static_cast<long long>(JpegCoefficientBytes(*frame)));
 }

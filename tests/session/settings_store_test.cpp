@@ -165,6 +165,38 @@ TEST_F(SettingsStoreTest, ValuesThatDoNotConvertKeepThePreviousChoice) {
   EXPECT_FALSE(fresh.UserPhotosSet);
 }
 
+// A font name, a picture path or a note over its cap is junk: the key's
+// default. A text at the cap is kept.
+TEST_F(SettingsStoreTest, TextsOverTheirCapsGiveTheDefaults) {
+  struct Row {
+    const char* key;
+    qsizetype length;
+    bool kept;
+  };
+  const Row rows[] = {
+      {"TitoloFont", kMaxFontNameLength, true},
+      {"TitoloFont", kMaxFontNameLength + 1, false},
+      {"Foto03", kMaxPathLength, true},
+      {"Foto04", kMaxPathLength + 1, false},
+      {"Nota05", kMaxNoteLength, true},
+      {"Nota06", kMaxNoteLength + 1, false},
+      {"Nota07", 5'000'000, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(::testing::Message() << row.key << " of " << row.length);
+    const QString text(row.length, u'x');
+    Seed("[Mycal]\nVersione=3\n" + QByteArray(row.key) + "=" + text.toLatin1() + "\n");
+    SettingsStore store(QStringLiteral("Mycal"));
+    const StoredChoices c = ReadStoredChoices(store);
+    const QString key = K(row.key);
+    const QString read = key == "TitoloFont"      ? c.TitleFont
+                         : key.startsWith("Foto") ? c.PhotoPaths[key.right(2).toInt()]
+                                                  : c.PhotoNotes[key.right(2).toInt()];
+    const QString fallback = key == "TitoloFont" ? QStringLiteral("Arial") : QString();
+    EXPECT_EQ(read, row.kept ? text : fallback);
+  }
+}
+
 TEST_F(SettingsStoreTest, StoredCodesAreConvertedWhereUsed) {
   Seed("[Mycal]\nVersione=3\nTipo=2\nColoreTitolo=blue\nLuna=\nCopertina=4\nFontSize=12\n");
   SettingsStore store(QStringLiteral("Mycal"));

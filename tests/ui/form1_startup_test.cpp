@@ -1,6 +1,10 @@
 // The main window's start: the proposed year, the controls and their
 // places, the choices read from the settings and found again after a restart.
+#include <sys/stat.h>
+
 #include <QProgressBar>
+#include <QToolButton>
+#include <functional>
 
 #include "main_window_fixture.h"
 #include "render/credits.h"
@@ -181,6 +185,51 @@ TEST_F(MainWindowTest, AMissingDataFileStillOpensTheWindow) {
   EXPECT_EQ(Languages()->count(), 0);
   EXPECT_EQ(Year().CalendarYear, 2026);
   EXPECT_EQ(w.coverTitle(), " 2026");
+  EXPECT_TRUE(dataFileProblems.empty());
+}
+
+// A data file that exists but cannot be read is told, once until it
+// changes; the window opens all the same, without blocking on a FIFO.
+TEST_F(MainWindowTest, ADataFileThatCannotBeReadIsToldOnce) {
+  const QString dataFile = program_ + QStringLiteral("/Orsalimbra.ini");
+  QFile::remove(dataFile);
+  ASSERT_EQ(mkfifo(QFile::encodeName(dataFile).constData(), 0644), 0);
+  Form1& w = Start();
+  EXPECT_TRUE(w.ready());
+  EXPECT_EQ(Languages()->count(), 0);
+  ASSERT_EQ(dataFileProblems.size(), 1u);
+  EXPECT_TRUE(dataFileProblems[0].contains(QStringLiteral("non è un file normale")));
+  EXPECT_TRUE(dataFileProblems[0].contains(dataFile));
+
+  struct Step {
+    const char* name;
+    std::function<void()> change;
+    std::size_t told;  // messages so far
+    int languages;
+  };
+  const Step steps[] = {
+      {"the same FIFO at the next build", [] {}, 1, 0},
+      {"a readable file again",
+       [&] {
+         QFile::remove(dataFile);
+         WriteDataFile(kDataFile);
+       },
+       1, 3},
+      {"a folder",
+       [&] {
+         QFile::remove(dataFile);
+         QDir().mkdir(dataFile);
+       },
+       2, 3},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.name);
+    step.change();
+    Click(Control<SpinButtons>("UpDown1")->upButton());
+    EXPECT_EQ(dataFileProblems.size(), step.told);
+    EXPECT_EQ(Languages()->count(), step.languages);
+  }
+  EXPECT_TRUE(dataFileProblems.back().contains(QStringLiteral("non è un file normale")));
 }
 
 }  // namespace

@@ -134,6 +134,9 @@ class MainWindowTest : public ::testing::Test {
     services.showPrintFailure = [this](QWidget*, const QString&, const QString& text) {
       printFailures.push_back(text);
     };
+    services.showDataFileProblem = [this](QWidget*, const QString&, const QString& text) {
+      dataFileProblems.push_back(text);
+    };
     return services;
   }
 
@@ -193,6 +196,7 @@ class MainWindowTest : public ::testing::Test {
   std::optional<QPageSize::PageSizeId> printPaper;
   int printDialogs = 0;
   std::vector<QString> printFailures;
+  std::vector<QString> dataFileProblems;
 
   QTemporaryDir root_;
   QString program_;
