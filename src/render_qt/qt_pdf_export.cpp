@@ -22,10 +22,14 @@ namespace {
 class PdfHost : public PrintHost {
  public:
   PdfHost(QPdfWriter& writer, QString file, PrintInputs inputs)
-      : writer_(writer), file_(std::move(file)), inputs_(std::move(inputs)) {}
+      : writer_(writer),
+        file_(std::move(file)),
+        inputs_(std::move(inputs)),
+        measure_(QtMeasureSurface::PrintableTwips(writer.pageLayout())) {}
 
   bool ChoosePrinter() override { return true; }
   PrintInputs Inputs() override { return inputs_; }
+  Surface& PageMeasure() override { return measure_; }
   Surface* OpenDocument() override {
     surface_ = std::make_unique<QtPdfSurface>(&writer_, file_);
     return surface_.get();
@@ -40,6 +44,7 @@ class PdfHost : public PrintHost {
   QPdfWriter& writer_;
   QString file_;
   PrintInputs inputs_;
+  QtMeasureSurface measure_;
   std::unique_ptr<QtPdfSurface> surface_;
 };
 

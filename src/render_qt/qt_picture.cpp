@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "render/picture_integrity.h"
 
@@ -19,6 +20,7 @@ namespace {
 struct Header {
   QByteArray format;
   QSize stored;
+  QImageIOHandler::Transformations transformation;
   bool transposed = false;
 
   QSize shown() const { return transposed ? stored.transposed() : stored; }
@@ -40,7 +42,8 @@ std::optional<Header> ReadHeader(QImageReader& reader, const QByteArray& head) {
   if (static_cast<long long>(h.stored.width()) * h.stored.height() > kMaxPicturePixels) {
     return std::nullopt;
   }
-  h.transposed = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+  h.transformation = reader.transformation();
+  h.transposed = h.transformation.testFlag(QImageIOHandler::TransformationRotate90);
   return h;
 }
 
@@ -74,6 +77,30 @@ QImage Resample(const QImage& image, QSize size) {
   return out;
 }
 
+// `part` of the picture as shown, as stored pixels. The EXIF turn mirrors
+// and flips the stored picture first and then turns it a quarter clockwise;
+// this undoes it in reverse order.
+QRect StoredRect(PicturePart part, const Header& h) {
+  if (h.transformation.testFlag(QImageIOHandler::TransformationRotate90)) {
+    part = {part.top, 1 - part.left - part.width, part.height, part.width};
+  }
+  if (h.transformation.testFlag(QImageIOHandler::TransformationMirror)) {
+    part.left = 1 - part.left - part.width;
+  }
+  if (h.transformation.testFlag(QImageIOHandler::TransformationFlip)) {
+    part.top = 1 - part.top - part.height;
+  }
+  const auto span = [](double from, double length, int pixels) {
+    const int first = std::clamp(static_cast<int>(std::lround(from * pixels)), 0, pixels - 1);
+    const int end =
+        std::clamp(static_cast<int>(std::lround((from + length) * pixels)), first + 1, pixels);
+    return std::pair{first, end - first};
+  };
+  const auto [x, width] = span(part.left, part.width, h.stored.width());
+  const auto [y, height] = span(part.top, part.height, h.stored.height());
+  return QRect(x, y, width, height);
+}
+
 void Configure(QImageReader& reader) {
   reader.setAutoTransform(true);
   reader.setAllocationLimit(kDecodeAllocationLimitMb);
@@ -102,8 +129,8 @@ std::optional<Picture> LoadPictureFile(const std::string& path) {
                  pixels->height() * kPictureTwipsPerPixel};
 }
 
-QImage DecodePicture(const QString& path, QSize size) {
-  if (size.isEmpty()) return {};
+QImage DecodePicture(const QString& path, QSize size, const PicturePart& part) {
+  if (size.isEmpty() || !(part.width > 0) || !(part.height > 0)) return {};
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {};
   const qint64 length = file.size();
@@ -131,14 +158,17 @@ QImage DecodePicture(const QString& path, QSize size) {
                    static_cast<std::size_t>(bytes.size()));
   if (!PictureDataComplete(header->format.toStdString(), data)) return {};
 
-  // The scaled size applies before the EXIF rotation.
+  // The clip and the scaled size apply before the EXIF rotation; the scaled
+  // size is that of the clipped part.
+  const QRect clip = part.Whole() ? QRect(QPoint(0, 0), header->stored) : StoredRect(part, *header);
   const QSize wanted = header->transposed ? size.transposed() : size;
-  const QSize scaled(std::min(wanted.width(), header->stored.width()),
-                     std::min(wanted.height(), header->stored.height()));
+  const QSize scaled(std::min(wanted.width(), clip.width()),
+                     std::min(wanted.height(), clip.height()));
   // A JPEG is decoded at its nearest reduction and resampled here for the
   // rest; other formats are decoded in full and scaled by Qt.
-  const QSize decoded = header->format == "jpeg" ? JpegReduction(header->stored, scaled) : scaled;
-  if (decoded != header->stored) reader.setScaledSize(decoded);
+  const QSize decoded = header->format == "jpeg" ? JpegReduction(clip.size(), scaled) : scaled;
+  if (clip.size() != header->stored) reader.setClipRect(clip);
+  if (decoded != clip.size()) reader.setScaledSize(decoded);
   QImage image;
   if (!reader.read(&image) || image.isNull()) return {};
   return Resample(image, header->transposed ? scaled.transposed() : scaled);

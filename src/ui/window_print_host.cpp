@@ -4,6 +4,7 @@
 #include <QProgressBar>
 #include <QWidget>
 
+#include "render_qt/qt_measure_surface.h"
 #include "render_qt/qt_printer_surface.h"
 
 namespace orsalimbra::ui {
@@ -16,6 +17,14 @@ bool WindowPrintHost::ChoosePrinter() { return parts_.choosePrinter && parts_.ch
 
 render::PrintInputs WindowPrintHost::Inputs() {
   return parts_.inputs ? parts_.inputs() : render::PrintInputs{};
+}
+
+render::Surface& WindowPrintHost::PageMeasure() {
+  const QSizeF page = parts_.printer != nullptr
+                          ? render::QtMeasureSurface::PrintableTwips(parts_.printer->pageLayout())
+                          : QSizeF();
+  measure_ = std::make_unique<render::QtMeasureSurface>(page);
+  return *measure_;
 }
 
 render::Surface* WindowPrintHost::OpenDocument() {

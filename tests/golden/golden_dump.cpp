@@ -56,7 +56,12 @@ void Dump(const RecordingSurface& s, std::ostream& out) {
         << " r" << Number(op.radius) << " a" << (op.start ? Number(*op.start) : "-") << ":"
         << (op.end ? Number(*op.end) : "-") << " f'" << op.fontName << "' " << Number(op.fontSize)
         << (op.bold ? "B" : "") << (op.italic ? "I" : "") << " c" << op.colour << " w"
-        << op.drawWidth << " fs" << op.fillStyle << " fc" << op.fillColor << "\n";
+        << op.drawWidth << " fs" << op.fillStyle << " fc" << op.fillColor;
+    if (!op.part.Whole()) {
+      out << " part " << Number(op.part.left) << "," << Number(op.part.top) << " "
+          << Number(op.part.width) << "," << Number(op.part.height);
+    }
+    out << "\n";
   }
 }
 
@@ -146,6 +151,7 @@ class RecordingHost : public render::PrintHost {
   }
   bool ChoosePrinter() override { return true; }
   render::PrintInputs Inputs() override { return inputs_; }
+  render::Surface& PageMeasure() override { return measure_; }
   render::Surface* OpenDocument() override {
     surface_ = std::make_unique<RecordingSurface>(kA4Width, kA4Height);
     for (const auto& [path, size] : pictures_.sizes) {
@@ -170,6 +176,7 @@ class RecordingHost : public render::PrintHost {
 
  private:
   render::PrintInputs inputs_;
+  RecordingSurface measure_{kA4Width, kA4Height};
   const PictureSet& pictures_;
   std::unique_ptr<RecordingSurface> surface_;
   std::ostringstream log_;

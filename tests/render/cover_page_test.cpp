@@ -76,7 +76,7 @@ TEST(BackCover, NoteSplitsAtTheFirstBackslash) {
       {"", {}},
   };
   for (const Row& row : rows) {
-    PageFixture f;
+    PageFixture f(11000, 15000);
     f.year.PhotoNotes[0] = row.note;
     f.surface.FontItalic = true;  // as an italic cover title leaves it
     PrintBackCover(f.surface, f.in);

@@ -8,8 +8,9 @@
 namespace orsalimbra::render::testing {
 namespace {
 
-// A daily month page, two per sheet. With the recording metrics the day font
-// is 19 points (digit 190 x 456): columns start at 95, 3615 and 7135; the day
+// A daily month page, two per sheet, on A4's printable width (11500). With
+// the recording metrics the day font is 19 points (digit 190 x 456): columns
+// start at 95, 3775 and 7455, 0.32 of the width apart; the day
 // number stands 1235 into its column; a line takes 205 + 192 + 82 + 27 = 506.
 struct DailyFixture : PageFixture {
   DailyFixture(int y, unsigned m) {
@@ -36,7 +37,7 @@ TEST(DailyList, DaysFallIntoColumnsOfTenTenAndTheRest) {
     for (const auto& [x, n] : columns) counts.push_back(n);
     EXPECT_EQ(counts, row.perColumn) << row.month;
     EXPECT_EQ(columns.begin()->first, 95 + 1235);
-    EXPECT_EQ(std::next(columns.begin())->first, 95 + 3520 + 1235);
+    EXPECT_EQ(std::next(columns.begin())->first, 95 + 3680 + 1235);
     EXPECT_EQ(f.OnlyText("11").y, f.OnlyText("01").y);
     EXPECT_EQ(f.OnlyText("02").y - f.OnlyText("01").y, 506);
     const int days = row.month == 2 ? 28 : 31;
@@ -103,10 +104,10 @@ TEST(DailyList, RulesAreThinWhateverTheMoonSymbolsLeft) {
   for (const Op& rule : rules) EXPECT_EQ(rule.drawWidth, 1);
   EXPECT_EQ(rules[0].x, 95 + 380);
   EXPECT_EQ(rules[0].y, day.y + 205 + 192 + 82);
-  EXPECT_EQ(rules[0].x2, 95 + 380 + 3080);
+  EXPECT_EQ(rules[0].x2, 95 + 380 + 3220);
   EXPECT_EQ(rules[0].y2, rules[0].y);
   EXPECT_EQ(rules[0].colour, kBlack);
-  EXPECT_EQ(rules[30].x, 95 + 2 * 3520 + 380);
+  EXPECT_EQ(rules[30].x, 95 + 2 * 3680 + 380);
 }
 
 }  // namespace

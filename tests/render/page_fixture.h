@@ -1,6 +1,6 @@
 // A year model, a recording surface, the inputs and the state of the page
-// renderers for their tests: an 11000 x 15000 page, digits measured at 20
-// points (200 x 480).
+// renderers for their tests: by default a page of A4's printable width
+// (11500) and 15000 high, digits measured at 20 points (200 x 480).
 #pragma once
 
 #include <chrono>
@@ -33,7 +33,7 @@ class CountingProgress : public RenderProgress {
 };
 
 struct PageFixture {
-  explicit PageFixture(double width = 11000, double height = 15000);
+  explicit PageFixture(double width = kA4PrintableWidth, double height = 15000);
 
   void AddHoliday(const std::string& date, const std::string& name) {
     year.HolidayDates.push_back(date);

@@ -21,8 +21,9 @@ namespace {
 
 using Kind = RecordingSurface::Kind;
 
-constexpr double kPageWidth = 11000;
-constexpr double kPageHeight = 15000;
+// A4's printable area: the two months of a sheet fit it.
+constexpr double kPageWidth = kA4PrintableWidth;
+constexpr double kPageHeight = 16440;
 
 // The steps the jobs count: the days of a year, a year with its cover, a
 // half-year of month pages, a half-year page, and the cover alone.
@@ -68,6 +69,7 @@ class TestHost : public PrintHost {
     return printerReady;
   }
   PrintInputs Inputs() override { return inputs; }
+  Surface& PageMeasure() override { return measure; }
   Surface* OpenDocument() override {
     if (noDevice) return nullptr;
     documents.push_back(deadDevice ? std::make_unique<DeadSurface>()
@@ -103,6 +105,7 @@ class TestHost : public PrintHost {
   const RecordingSurface& Document() const { return *documents.at(0); }
 
   PrintInputs inputs;
+  RecordingSurface measure{kPageWidth, kPageHeight};
   bool printerReady = true;
   bool noDevice = false;
   bool deadDevice = false;
@@ -231,7 +234,7 @@ TEST(PrintAll, TwoMonthPagesPutTheEvenMonthLower) {
     const auto top = title(m);
     const auto lower = title(m + 1);
     EXPECT_EQ(top.page, lower.page);
-    EXPECT_EQ(lower.y - top.y, 6750);  // 0.45 x 15000
+    EXPECT_DOUBLE_EQ(lower.y - top.y, 7398);  // 0.45 x 16440
   }
 }
 
@@ -333,7 +336,7 @@ TEST(PrintMonth, MayAndJuneShareASheet) {
       if (op.text == "Maggio 2024" || op.text == "Giugno 2024") tops.push_back(op.y);
     }
     ASSERT_EQ(tops.size(), 2u);
-    EXPECT_EQ(tops[1] - tops[0], 6750);
+    EXPECT_DOUBLE_EQ(tops[1] - tops[0], 7398);
   }
 }
 

@@ -26,7 +26,7 @@ std::optional<Picture> RecordingSurface::LoadPicture(const std::string& path) {
 }
 
 bool RecordingSurface::PaintPicture(const Picture& picture, double x, double y, double width,
-                                    double height) {
+                                    double height, const PicturePart& part) {
   if (undecodable_.count(picture.path) != 0) return false;
   Op op = stateOp(Kind::Picture);
   op.text = picture.path;
@@ -34,6 +34,7 @@ bool RecordingSurface::PaintPicture(const Picture& picture, double x, double y, 
   op.y = y;
   op.x2 = width;
   op.y2 = height;
+  op.part = part;
   ops_.push_back(op);
   return true;
 }

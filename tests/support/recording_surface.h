@@ -22,6 +22,7 @@ class RecordingSurface : public Surface {
     std::string text;       // Text: the text; Picture: the path
     double x = 0, y = 0;    // Text/Picture: top-left; Line: start; Circle: centre
     double x2 = 0, y2 = 0;  // Line: end; Picture: width and height
+    PicturePart part;       // Picture: the part painted
     double radius = 0;
     std::optional<double> start, end;  // Circle: as given
     std::string fontName;
@@ -42,8 +43,9 @@ class RecordingSurface : public Surface {
   double TextHeight(std::string_view text) override;
 
   std::optional<Picture> LoadPicture(const std::string& path) override;
-  bool PaintPicture(const Picture& picture, double x, double y, double width,
-                    double height) override;
+  using Surface::PaintPicture;
+  bool PaintPicture(const Picture& picture, double x, double y, double width, double height,
+                    const PicturePart& part) override;
   bool NewPage() override;
   bool EndDoc() override;
   void Cls() override;
