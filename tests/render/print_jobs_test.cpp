@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "render/credits.h"
+#include "render/moon_look.h"
 #include "support/recording_surface.h"
 
 namespace orsalimbra::render::testing {
@@ -595,6 +596,50 @@ TEST(PrintJobs, DeviceThatCannotStart) {
     host.noDevice = host.deadDevice = false;
     host.documents.clear();
     EXPECT_EQ(jobs.PrintMonth(0).status, PrintStatus::Printed);
+  }
+}
+
+// A5 (141 x 203 mm printable) takes the cover but not the month pages with
+// moon symbols: the job says so before it opens a document.
+TEST(PrintJobs, PaperTooSmallIsRefusedBeforeAnyDocument) {
+  struct Row {
+    const char* name;
+    core::LayoutCode layout;
+    PrintRequest request;
+    PrintStatus status;
+  };
+  const Row rows[] = {
+      {"half-year pages", core::LayoutCode::Semester, PrintRequest::All(),
+       PrintStatus::PageTooSmall},
+      {"weekly months", core::LayoutCode::Weekly, PrintRequest::Month(2),
+       PrintStatus::PageTooSmall},
+      {"two daily months a sheet", core::LayoutCode::Daily, PrintRequest::All(),
+       PrintStatus::PageTooSmall},
+      {"the cover alone", core::LayoutCode::Weekly, PrintRequest::Half(HalfYear::CoverOnly),
+       PrintStatus::Printed},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    TestHost host;
+    RecordingSurface a5(8000, 11500);
+    host.measure = a5;
+    host.inputs.choices.metrics = MeasurePage(a5);
+    host.inputs.choices.moonLook = MoonLookFor(MoonCode::OchreYellowQuarters);
+    host.inputs.choices.LayoutType = row.layout;
+    host.inputs.choices.CoverStyle = CoverCode::TitleMiddle;
+    host.inputs.year.NoMonthPhotos = true;
+    PrintJobs jobs(host);
+    const PrintResult result = jobs.Print(row.request);
+    EXPECT_EQ(result.status, row.status);
+    if (row.status != PrintStatus::PageTooSmall) continue;
+    EXPECT_EQ(result.failure.kind, DeviceFailure::Kind::PageTooSmall);
+    EXPECT_EQ(result.failure.subject, "141 x 203 mm");
+    EXPECT_EQ(result.failure.Text(),
+              "The pages of this layout do not fit the printable area of the paper (141 x 203 "
+              "mm): nothing was printed; choose a larger paper");
+    EXPECT_TRUE(host.documents.empty());
+    EXPECT_EQ(host.closed, 0);
+    EXPECT_FALSE(jobs.running());
   }
 }
 
