@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -63,15 +62,6 @@ const std::vector<std::pair<std::string, std::string>> kHolidays{
 const std::string kNote =
     "A very long note under the picture that certainly does not fit on one line of the "
     "page at twelve points and keeps going on and on until a second line is needed";
-
-std::vector<std::string> Words(const std::string& text) {
-  std::istringstream in(text);
-  std::vector<std::string> words;
-  for (std::string word; in >> word;) {
-    if (word != "-") words.push_back(word);
-  }
-  return words;
-}
 
 double Width(const Op& op) {
   double n = 0;

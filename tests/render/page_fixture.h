@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,16 @@ namespace orsalimbra::render::testing {
 
 using Kind = RecordingSurface::Kind;
 using Op = RecordingSurface::Op;
+
+// The words of a text, without the " - " joints between holiday names.
+inline std::vector<std::string> Words(const std::string& text) {
+  std::istringstream in(text);
+  std::vector<std::string> words;
+  for (std::string word; in >> word;) {
+    if (word != "-") words.push_back(word);
+  }
+  return words;
+}
 
 inline std::chrono::year_month_day Date(int y, unsigned m, unsigned d) {
   return std::chrono::year_month_day{std::chrono::year{y}, std::chrono::month{m},

@@ -4,23 +4,16 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "page_fixture.h"
 #include "support/recording_surface.h"
 
 namespace orsalimbra::render {
 namespace {
 
-std::vector<std::string> Words(const std::string& text) {
-  std::istringstream in(text);
-  std::vector<std::string> words;
-  for (std::string word; in >> word;) {
-    if (word != "-") words.push_back(word);
-  }
-  return words;
-}
+using testing::Words;
 
 TEST(TextFit, ShrinksThenWrapsThenGoesBelowTheFloor) {
   struct Row {
