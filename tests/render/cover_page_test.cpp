@@ -206,5 +206,37 @@ TEST(BackCover, NoteSplitsAtTheFirstBackslash) {
   }
 }
 
+// A back-cover line too long for the page shrinks to 6 points and then
+// wraps, centred line by line; lines that would not end on the page start
+// higher.
+TEST(BackCover, LongLinesShrinkWrapAndStayOnThePage) {
+  std::string longLine;
+  for (int i = 0; i < 40; ++i) longLine += "auguri ";
+  PageFixture f(11000, 8000);  // 0.1 of the page is too little for it
+  f.year.PhotoNotes[0] = longLine + "\\" + longLine + longLine;
+  PrintBackCover(f.surface, f.in);
+  const auto texts = f.surface.opsOf(Kind::Text);
+  std::string all;
+  for (const Op& op : texts) {
+    const double width = f.surface.TextWidth(op.text) / f.surface.FontSize * op.fontSize;
+    EXPECT_GE(op.x, 0) << op.text;
+    EXPECT_LE(op.x + width, 11000) << op.text;
+    EXPECT_NEAR(op.x, (11000 - width) / 2, 1e-9) << op.text;
+    EXPECT_LE(op.y + op.fontSize * 24, 8000) << op.text;
+    if (op.text != kCreditLine) all += " " + op.text;
+  }
+  EXPECT_EQ(Words(all), Words(longLine + " " + longLine + longLine));
+  // Both lines wrap: the bold one onto two lines, the regular one, twice as
+  // long, onto three below 6 points.
+  ASSERT_EQ(texts.size(), 2u + 3u + 1u);
+  for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(texts[i].bold, i < 2) << i;
+  EXPECT_LT(texts[0].fontSize, 12);
+  EXPECT_GE(texts[0].fontSize, 6);
+  EXPECT_LT(texts[2].fontSize, 6);
+  EXPECT_LT(texts[0].y, 7200);  // higher than 0.9 of the page
+  EXPECT_EQ(texts.back().text, kCreditLine);
+  EXPECT_DOUBLE_EQ(texts.back().y + 9 * 24, 8000);
+}
+
 }  // namespace
 }  // namespace orsalimbra::render::testing

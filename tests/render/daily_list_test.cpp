@@ -88,6 +88,24 @@ TEST(DailyList, TheSecondHolidayIsSmallerAndTheThirdHidden) {
   EXPECT_EQ(f.OnlyText("08").y, day.y + 506);
 }
 
+// A weekday name too wide for its place shrinks to keep a quarter of a
+// figure clear of the day number; the others keep the day font.
+TEST(DailyList, TheWeekdayKeepsAGapBeforeTheDayNumber) {
+  DailyFixture f(2024, 3);
+  f.surface.WidenCharacter('W', 3);
+  f.year.DayNames[6] = "WWW";  // Sunday
+  PrintMonthPage(f.surface, f.in, f.st, 0);
+  const auto sundays = f.TextOps("WWW");
+  ASSERT_EQ(sundays.size(), 5u);
+  const Op day = f.OnlyText("03");  // the first Sunday
+  const Op& name = sundays[0];
+  EXPECT_LT(name.fontSize, 19);
+  EXPECT_EQ(name.colour, kRed);
+  EXPECT_LE(name.x + 9 * name.fontSize * 10, day.x - 190 / 4.0);
+  EXPECT_EQ(f.OnlyText("01").fontSize, 19);
+  EXPECT_EQ(f.TextOps("Ven").at(0).fontSize, 19);
+}
+
 TEST(DailyList, RulesAreThinWhateverTheMoonSymbolsLeft) {
   DailyFixture f(2024, 3);
   f.choices.moonLook = MoonLookFor(MoonCode::OchreYellowQuarters);

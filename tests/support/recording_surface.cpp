@@ -14,7 +14,11 @@ double CharacterCount(std::string_view text) {
 }  // namespace
 
 double RecordingSurface::TextWidth(std::string_view text) {
-  return CharacterCount(text) * FontSize * 10;
+  double extra = 0;
+  for (char c : text) {
+    if (const auto wide = widths_.find(c); wide != widths_.end()) extra += wide->second - 1;
+  }
+  return (CharacterCount(text) + extra) * FontSize * 10;
 }
 
 double RecordingSurface::TextHeight(std::string_view) { return FontSize * 24; }

@@ -58,6 +58,8 @@ class RecordingSurface : public Surface {
   void AddUndecodablePicture(const std::string& path, double width, double height);
   // The page with this number (from 0) is refused by NewPage.
   void FailNewPageAfter(int page) { failPage_ = page; }
+  // The ASCII character `c` is `times` as wide as the others.
+  void WidenCharacter(char c, double times) { widths_[c] = times; }
 
   const std::vector<Op>& ops() const { return ops_; }
   // Only the operations of one kind, in order.
@@ -80,6 +82,7 @@ class RecordingSurface : public Surface {
   double scaleHeight_;
   std::map<std::string, Picture> pictures_;
   std::set<std::string> undecodable_;
+  std::map<char, double> widths_;
   std::vector<Op> ops_;
   int page_ = 0;
   std::optional<int> failPage_;
