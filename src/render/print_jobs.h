@@ -61,6 +61,10 @@ class PrintHost {
   virtual bool ChoosePrinter() = 0;
   // The year model and the choices as they are now.
   virtual PrintInputs Inputs() = 0;
+  // A surface that measures text as the document's will, on the chosen
+  // paper, without starting a document: the job checks on it that its pages
+  // fit before it opens one. Asked after ChoosePrinter.
+  virtual Surface& PageMeasure() = 0;
   // Starts a document on the chosen printer. The surface stays the host's
   // and must live until CloseDocument; one that could not start reports it
   // through Failed(). Null when there is no device at all.
@@ -87,12 +91,15 @@ enum class PrintStatus {
   NoPrinter,       // the print dialog was cancelled
   Ignored,         // another job was running
   Failed,          // the device failed; the document was abandoned
+  PageTooSmall,    // the pages do not fit the paper; no document was started
 };
 
 struct PrintResult {
   PrintStatus status = PrintStatus::NothingToPrint;
-  DeviceFailure failure;  // Failed: what the device reported
-  int pages = 0;          // pages started on the device
+  // Failed: what the device reported; PageTooSmall: that, with the
+  // printable area.
+  DeviceFailure failure;
+  int pages = 0;  // pages started on the device
 };
 
 // The distance from the top of the sheet at which month `month` (1..12) is

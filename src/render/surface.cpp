@@ -56,6 +56,10 @@ std::string DeviceFailure::Text() const {
     case Kind::Stopped:
       text = "The printer stopped the document";
       break;
+    case Kind::PageTooSmall:
+      text = "The pages of this layout do not fit the printable area of the paper (" + subject +
+             "): nothing was printed; choose a larger paper";
+      break;
   }
   if (!detail.empty()) text += ": " + detail;
   return text;

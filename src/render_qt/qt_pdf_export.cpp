@@ -14,10 +14,14 @@ namespace {
 class PdfHost : public PrintHost {
  public:
   PdfHost(QString file, PdfPage page, PrintInputs inputs)
-      : file_(std::move(file)), page_(std::move(page)), inputs_(std::move(inputs)) {}
+      : file_(std::move(file)),
+        page_(std::move(page)),
+        inputs_(std::move(inputs)),
+        measure_(QtMeasureSurface::PrintableTwips(page_.layout)) {}
 
   bool ChoosePrinter() override { return true; }
   PrintInputs Inputs() override { return inputs_; }
+  Surface& PageMeasure() override { return measure_; }
   Surface* OpenDocument() override {
     surface_ = std::make_unique<QtPdfSurface>(file_, page_);
     return surface_.get();
@@ -32,6 +36,7 @@ class PdfHost : public PrintHost {
   QString file_;
   PdfPage page_;
   PrintInputs inputs_;
+  QtMeasureSurface measure_;
   std::unique_ptr<QtPdfSurface> surface_;
 };
 

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <condition_variable>
 #include <mutex>
+#include <utility>
 
 #include "render/picture_integrity.h"
 
@@ -21,6 +22,7 @@ namespace {
 struct Header {
   QByteArray format;
   QSize stored;
+  QImageIOHandler::Transformations transformation;
   bool transposed = false;
 
   QSize shown() const { return transposed ? stored.transposed() : stored; }
@@ -42,7 +44,8 @@ std::optional<Header> ReadHeader(QImageReader& reader, const QByteArray& head) {
   if (static_cast<long long>(h.stored.width()) * h.stored.height() > kMaxPicturePixels) {
     return std::nullopt;
   }
-  h.transposed = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+  h.transformation = reader.transformation();
+  h.transposed = h.transformation.testFlag(QImageIOHandler::TransformationRotate90);
   return h;
 }
 
@@ -74,6 +77,30 @@ QImage Resample(const QImage& image, QSize size) {
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.drawImage(QRect(QPoint(0, 0), size), image);
   return out;
+}
+
+// `part` of the picture as shown, as stored pixels. The EXIF turn mirrors
+// and flips the stored picture first and then turns it a quarter clockwise;
+// this undoes it in reverse order.
+QRect StoredRect(PicturePart part, const Header& h) {
+  if (h.transformation.testFlag(QImageIOHandler::TransformationRotate90)) {
+    part = {part.top, 1 - part.left - part.width, part.height, part.width};
+  }
+  if (h.transformation.testFlag(QImageIOHandler::TransformationMirror)) {
+    part.left = 1 - part.left - part.width;
+  }
+  if (h.transformation.testFlag(QImageIOHandler::TransformationFlip)) {
+    part.top = 1 - part.top - part.height;
+  }
+  const auto span = [](double from, double length, int pixels) {
+    const int first = std::clamp(static_cast<int>(std::lround(from * pixels)), 0, pixels - 1);
+    const int end =
+        std::clamp(static_cast<int>(std::lround((from + length) * pixels)), first + 1, pixels);
+    return std::pair{first, end - first};
+  };
+  const auto [x, width] = span(part.left, part.width, h.stored.width());
+  const auto [y, height] = span(part.top, part.height, h.stored.height());
+  return QRect(x, y, width, height);
 }
 
 void Configure(QImageReader& reader) {
@@ -145,8 +172,9 @@ class DecodeReservation {
 // its data complete, the sizes planned and the memory it will take.
 class Decode {
  public:
-  Decode(const QString& path, QSize size) : file_(path) {
-    if (size.isEmpty() || !file_.open(QIODevice::ReadOnly)) return;
+  Decode(const QString& path, QSize size, const PicturePart& part) : file_(path) {
+    if (size.isEmpty() || !(part.width > 0) || !(part.height > 0)) return;
+    if (!file_.open(QIODevice::ReadOnly)) return;
     const qint64 length = file_.size();
     // A file that alone would fill the budget is not read at all.
     if (length <= 0 || length > kDecodeBudgetBytes) return;
@@ -172,13 +200,15 @@ class Decode {
     header_ = *header;
     if (!PictureDataComplete(header_.format.toStdString(), Of(bytes_))) return;
 
-    // The scaled size applies before the EXIF rotation.
+    // The clip and the scaled size apply before the EXIF rotation; the scaled
+    // size is that of the clipped part.
+    clip_ = part.Whole() ? QRect(QPoint(0, 0), header_.stored) : StoredRect(part, header_);
     const QSize wanted = header_.transposed ? size.transposed() : size;
-    scaled_ = QSize(std::min(wanted.width(), header_.stored.width()),
-                    std::min(wanted.height(), header_.stored.height()));
+    scaled_ = QSize(std::min(wanted.width(), clip_.width()),
+                    std::min(wanted.height(), clip_.height()));
     // A JPEG is decoded at its nearest reduction and resampled here for the
     // rest; other formats are decoded in full and scaled by Qt.
-    decoded_ = header_.format == "jpeg" ? JpegReduction(header_.stored, scaled_) : scaled_;
+    decoded_ = header_.format == "jpeg" ? JpegReduction(clip_.size(), scaled_) : scaled_;
     cost_ = Cost();
   }
 
@@ -186,7 +216,8 @@ class Decode {
   std::optional<long long> cost() const { return cost_; }
 
   QImage Run() {
-    if (decoded_ != header_.stored) reader_.setScaledSize(decoded_);
+    if (clip_.size() != header_.stored) reader_.setClipRect(clip_);
+    if (decoded_ != clip_.size()) reader_.setScaledSize(decoded_);
     QImage image;
     if (!reader_.read(&image) || image.isNull()) return {};
     return Resample(image, header_.transposed ? scaled_.transposed() : scaled_);
@@ -202,7 +233,7 @@ class Decode {
       if (const std::optional<JpegFrame> frame = ReadJpegFrame(Of(bytes_))) {
         cost += static_cast<long long>(JpegCoefficientBytes(*frame));
       }
-      const QSize output = QtJpegOutput(header_.stored, decoded_);
+      const QSize output = QtJpegOutput(clip_.size(), decoded_);
       cost += Pixels(output) * 4;
       if (output != decoded_) cost += Pixels(decoded_) * 4;
       return cost;
@@ -212,7 +243,7 @@ class Decode {
     const int bits = QImage::toPixelFormat(reader_.imageFormat()).bitsPerPixel();
     const long long full = Pixels(header_.stored) * std::max(4, bits / 8);
     cost += header_.format == "gif" ? 2 * full : full;
-    if (decoded_ != header_.stored) cost += Pixels(decoded_) * 4;
+    if (decoded_ != clip_.size()) cost += Pixels(decoded_) * 4;
     return cost;
   }
 
@@ -221,6 +252,7 @@ class Decode {
   QBuffer buffer_;
   QImageReader reader_;
   Header header_;
+  QRect clip_;
   QSize scaled_;
   QSize decoded_;
   std::optional<long long> cost_;
@@ -246,15 +278,16 @@ std::optional<Picture> LoadPictureFile(const std::string& path) {
                  pixels->height() * kPictureTwipsPerPixel};
 }
 
-QImage DecodePicture(const QString& path, QSize size) {
-  Decode decode(path, size);
+QImage DecodePicture(const QString& path, QSize size, const PicturePart& part) {
+  Decode decode(path, size, part);
   if (!decode.cost() || *decode.cost() > kDecodeBudgetBytes) return {};
   const DecodeReservation reservation(*decode.cost());
   return decode.Run();
 }
 
-std::optional<long long> PictureDecodeCost(const QString& path, QSize size) {
-  return Decode(path, size).cost();
+std::optional<long long> PictureDecodeCost(const QString& path, QSize size,
+                                           const PicturePart& part) {
+  return Decode(path, size, part).cost();
 }
 
 QImage DecodePictureToFit(const QString& path, QSize box) {

@@ -48,21 +48,23 @@ std::optional<QSize> PicturePixelSize(const QString& path);
 // The natural size in twips, from PicturePixelSize.
 std::optional<Picture> LoadPictureFile(const std::string& path);
 
-// Decodes the picture scaled to `size` pixels (as shown, aspect ratio not
-// kept), but never to more pixels than the file holds in either direction:
-// the painter scales such a picture up. Null when the size is empty or the
-// file is missing, incomplete, undecodable or over the decode budget.
-// Decodes on several threads share the budget: one that does not fit
-// beside those running waits for them.
-QImage DecodePicture(const QString& path, QSize size);
+// Decodes `part` of the picture (the whole by default) scaled to `size`
+// pixels (as shown, aspect ratio not kept), but never to more pixels than the
+// file holds for that part in either direction: the painter scales such a
+// picture up. Only the part is decoded where the format allows (JPEG). Null
+// when the size or the part is empty or the file is missing, incomplete,
+// undecodable or over the decode budget. Decodes on several threads share
+// the budget: one that does not fit beside those running waits for them.
+QImage DecodePicture(const QString& path, QSize size, const PicturePart& part = {});
 
 // A thumbnail: the picture scaled to fit within `box` with its aspect ratio
 // kept, decoded at that size (small pictures are scaled up after decoding).
 QImage DecodePictureToFit(const QString& path, QSize box);
 
-// The memory, in bytes, that decoding the picture `path` to `size` pixels
-// (as DecodePicture does) would take at its peak, from its headers alone;
-// nothing when the file is no picture that can be decoded.
-std::optional<long long> PictureDecodeCost(const QString& path, QSize size);
+// The memory, in bytes, that decoding `part` of the picture `path` to `size`
+// pixels (as DecodePicture does) would take at its peak, from its headers
+// alone; nothing when the file is no picture that can be decoded.
+std::optional<long long> PictureDecodeCost(const QString& path, QSize size,
+                                           const PicturePart& part = {});
 
 }  // namespace orsalimbra::render

@@ -169,7 +169,7 @@ std::optional<Picture> QtSurface::LoadPicture(const std::string& path) {
 }
 
 bool QtSurface::PaintPicture(const Picture& picture, double x, double y, double width,
-                             double height) {
+                             double height, const PicturePart& part) {
   if (!Drawing() || !(width > 0) || !(height > 0)) return false;
   const auto pixels = [](double twips, double dpi) {
     return static_cast<int>(
@@ -177,7 +177,7 @@ bool QtSurface::PaintPicture(const Picture& picture, double x, double y, double 
   };
   const QImage image =
       DecodePicture(QString::fromStdString(picture.path),
-                    QSize(pixels(width, pictureDpiX_), pixels(height, pictureDpiY_)));
+                    QSize(pixels(width, pictureDpiX_), pixels(height, pictureDpiY_)), part);
   if (image.isNull()) return false;
   painter_.drawImage(QRectF(x, y, width, height), image);
   return true;

@@ -47,8 +47,10 @@ class QtSurface : public Surface {
   double TextHeight(std::string_view text) override;
 
   std::optional<Picture> LoadPicture(const std::string& path) override;
-  bool PaintPicture(const Picture& picture, double x, double y, double width,
-                    double height) override;
+  using Surface::PaintPicture;
+  // Decodes only the part shown, at the pixels the rectangle needs.
+  bool PaintPicture(const Picture& picture, double x, double y, double width, double height,
+                    const PicturePart& part) override;
 
   // On paper, the next sheet. An image or a pixmap holds one page: it is
   // cleared to white instead.

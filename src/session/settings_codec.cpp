@@ -108,6 +108,10 @@ std::optional<render::CoverCode> ParseCoverCode(const QString& text) {
   return ParseCode<render::CoverCode>(text);
 }
 
+std::optional<render::CoverFit> ParseCoverFit(const QString& text) {
+  return ParseCode<render::CoverFit>(text);
+}
+
 std::optional<render::MoonCode> ParseMoonCode(const QString& text) {
   return ParseCode<render::MoonCode>(text);
 }

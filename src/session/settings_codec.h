@@ -17,6 +17,7 @@
 #include "core/year_model.h"
 #include "render/colour.h"
 #include "render/cover_code.h"
+#include "render/cover_fit.h"
 #include "render/moon_look.h"
 
 namespace orsalimbra::session {
@@ -56,6 +57,7 @@ std::optional<render::Colour> ParseColour(const QString& text);
 std::optional<core::LayoutCode> ParseLayoutCode(const QString& text);
 std::optional<render::CoverCode> ParseCoverCode(const QString& text);
 std::optional<render::MoonCode> ParseMoonCode(const QString& text);
+std::optional<render::CoverFit> ParseCoverFit(const QString& text);
 template <typename Code>
 QString FormatCode(Code code) {
   return FormatInt(static_cast<int>(code));

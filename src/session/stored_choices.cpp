@@ -39,6 +39,7 @@ StoredChoices ReadChoicesWith(const Reader& read, StoredChoices c) {
   ReadInto(read, keys::TitoloItalic, "True", ParseBool, c.TitleItalic);
   c.MoonStyle = read(keys::Luna, QStringLiteral("1"));
   c.CoverStyle = read(keys::Copertina, QStringLiteral("1"));
+  c.coverFitText = read(keys::AdattaCopertina, QStringLiteral("0"));
   ReadInto(read, keys::OrdInv, "0", ParseInt16, c.OrdInv);
   ReadInto(read, keys::Ombra, "True", ParseBool, c.TitleShadow);
   ReadInto(read, keys::RegFoto, "False", ParseBool, c.UserPhotosSet);
@@ -68,6 +69,10 @@ std::optional<render::CoverCode> StoredChoices::coverStyle() const {
   return ParseCoverCode(CoverStyle);
 }
 
+std::optional<render::CoverFit> StoredChoices::coverFit() const {
+  return ParseCoverFit(coverFitText);
+}
+
 std::optional<render::MoonCode> StoredChoices::moonStyleShown() const {
   if (MoonStyle.trimmed().isEmpty()) return std::nullopt;
   return moonStyle().value_or(render::MoonCode::None);
@@ -92,6 +97,11 @@ StoredChoices ReadStoredChoices(const SettingsStore& store, StoredChoices previo
 
 StoredChoices DefaultChoices() {
   return ReadChoicesWith([](const QString&, const QString& fallback) { return fallback; }, {});
+}
+
+render::CoverFit ReadCoverFit(const SettingsStore& store) {
+  return ParseCoverFit(store.read(QString::fromLatin1(keys::AdattaCopertina), QStringLiteral("0")))
+      .value_or(render::CoverFit::Fill);
 }
 
 int ReadEditorFontSize(const SettingsStore& store, int previous) {

@@ -17,10 +17,13 @@
 #include <QTimer>
 #include <QToolTip>
 
+#include <optional>
 #include <utility>
 #include <vector>
 
+#include "render/cover_fit.h"
 #include "render/credits.h"
+#include "render_qt/qt_picture.h"
 #include "session/settings_codec.h"
 #include "session/settings_keys.h"
 #include "session/stored_choices.h"
@@ -398,8 +401,18 @@ void Form1::ShowMonthThumbnails() {
 
 void Form1::LoadCoverPicture() {
   if (!year_.HasCoverPhoto) return;
-  // A cover picture that cannot be decoded leaves the one held before.
-  Immagine.Load(QString::fromStdString(year_.PhotoPaths[0]), PixelsInside(Cover));
+  // Placed on the miniature as the cover page places it on paper. A cover
+  // picture that cannot be decoded leaves the one held before.
+  const QString path = QString::fromStdString(year_.PhotoPaths[0]);
+  const std::optional<QSize> natural = render::PicturePixelSize(path);
+  if (!natural) return;
+  const QSizeF box = Cover->contentsRect().size();
+  const render::PicturePlacement place = render::PlaceCoverPicture(
+      natural->width(), natural->height(), box.width(), box.height(), choices_.coverFit);
+  const QRectF rect(place.x, place.y, place.width, place.height);
+  const qreal ratio = Cover->devicePixelRatioF();
+  const QSize pixels = (rect.size() * ratio).toSize().expandedTo(QSize(1, 1));
+  if (Immagine.Load(path, pixels, place.part)) coverPictureRect_ = rect;
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
@@ -499,6 +512,8 @@ void Form1::HelpClicked() {
 void Form1::ImagesClicked() {
   if (!Ready) return;
   if (services_.showImageWindow) services_.showImageWindow(this, year_, store_, env_.files);
+  // The window may have changed how the cover picture meets the page.
+  choices_.coverFit = session::ReadCoverFit(store_);
   LetEventsRun();
   LoadYearData();
 }

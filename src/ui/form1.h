@@ -161,6 +161,8 @@ class Form1 : public QWidget {
   // cover photo), and the no-cover picture.
   PictureSlot ImgTemp;
   PictureSlot Immagine;
+  // Where the cover photo goes on the miniature, in its logical pixels.
+  QRectF coverPictureRect_;
   QPixmap coverOffPicture_;
 
   // Print state.

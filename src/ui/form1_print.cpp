@@ -70,7 +70,9 @@ render::PrintInputs Form1::PrintInputs() const {
 }
 
 void Form1::ReportPrint(const render::PrintResult& result) {
-  if (result.status != render::PrintStatus::Failed || !services_.showPrintFailure) return;
+  const bool failed = result.status == render::PrintStatus::Failed ||
+                      result.status == render::PrintStatus::PageTooSmall;
+  if (!failed || !services_.showPrintFailure) return;
   services_.showPrintFailure(this, QString::fromUtf8(kPrintFailureTitle),
                              PrintFailureText(result.failure));
 }

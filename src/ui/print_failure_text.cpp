@@ -48,6 +48,11 @@ QString Reason(const render::DeviceFailure& failure) {
       return QStringLiteral("Non c'è nessuna stampante.");
     case Kind::Stopped:
       return QStringLiteral("La stampante ha interrotto il documento.");
+    case Kind::PageTooSmall:
+      return QStringLiteral(
+                 "Le pagine di questo formato non entrano nell'area stampabile del foglio "
+                 "(%1): scegliere un foglio più grande.")
+          .arg(subject);
   }
   return QStringLiteral("La stampante non ha detto perché.");
 }
@@ -55,6 +60,10 @@ QString Reason(const render::DeviceFailure& failure) {
 }  // namespace
 
 QString PrintFailureText(const render::DeviceFailure& failure) {
+  // Paper too small for the pages is found before anything is printed.
+  if (failure.kind == Kind::PageTooSmall) {
+    return QStringLiteral("Non è stato stampato niente.\n") + Reason(failure);
+  }
   return QStringLiteral("La stampa si è interrotta e il documento è stato annullato.\n") +
          Reason(failure);
 }

@@ -1,5 +1,6 @@
 #include "ui/sel_foto_window.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -13,7 +14,10 @@
 #include <thread>
 
 #include "render_qt/qt_picture.h"
+#include "session/settings_codec.h"
+#include "session/settings_keys.h"
 #include "session/settings_store.h"
+#include "session/stored_choices.h"
 #include "ui/config_window.h"
 #include "ui/note_edit.h"
 #include "ui/picture_area.h"
@@ -63,7 +67,8 @@ SelFoto::SelFoto(core::YearModel& model, session::SettingsStore& settings,
   setObjectName(QStringLiteral("SelFoto"));
   setWindowTitle(kCaption);
   setModal(true);
-  setFixedSize(Px(7845), Px(7170));
+  // A row below the months holds the cover fit.
+  setFixedSize(Px(7845), Px(7620));
   // Captions and notes must fit boxes laid out for a small sans-serif face.
   QFont small(QStringLiteral("Arial"));
   small.setPointSize(8);
@@ -145,6 +150,19 @@ SelFoto::SelFoto(core::YearModel& model, session::SettingsStore& settings,
             [this] { fine_->setFocus(Qt::TabFocusReason); });
     connect(notes_[slot], &NoteEdit::left, this, [this, slot] { NoteLeft(slot); });
   }
+
+  auto* fitLabel = new QLabel(QStringLiteral("Copertina:"), this);
+  fitLabel->setObjectName(QStringLiteral("LabelCopertina"));
+  fitLabel->setGeometry(Twips(240, 7125, 900, 255));
+  coverFit_ = new QComboBox(this);
+  coverFit_->setObjectName(QStringLiteral("AdattaCopertina"));
+  coverFit_->setToolTip(QStringLiteral(" Come la foto di copertina riempie la pagina "));
+  coverFit_->addItems(kCoverFits);
+  coverFit_->setGeometry(Twips(1140, 7065, 2820, 375));
+  fitLabel->setBuddy(coverFit_);
+  const auto stored = static_cast<int>(session::ReadCoverFit(settings_));
+  shownCoverFit_ = stored >= 0 && stored < kCoverFits.size() ? stored : 0;
+  coverFit_->setCurrentIndex(shownCoverFit_);
 
   avanzata_->setEnabled(false);
   timer_ = new QTimer(this);
@@ -285,7 +303,14 @@ void SelFoto::Confirm() {
     for (int slot = 0; slot < PhotoSelection::kSlots; ++slot) {
       if (notes_[slot]->hasFocus()) NoteLeft(slot);
     }
-    settings_.write(selection_.Confirm(model_.PhotoPaths, model_.PhotoNotes));
+    std::vector<session::SettingsWrite> writes =
+        selection_.Confirm(model_.PhotoPaths, model_.PhotoNotes);
+    if (coverFit_->currentIndex() != shownCoverFit_) {
+      writes.push_back(
+          {QString::fromLatin1(session::keys::AdattaCopertina),
+           session::FormatCode(static_cast<render::CoverFit>(coverFit_->currentIndex()))});
+    }
+    settings_.write(writes);
   }
   accept();
 }

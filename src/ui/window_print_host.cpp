@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "render_qt/qt_pdf_surface.h"
+#include "render_qt/qt_measure_surface.h"
 #include "render_qt/qt_printer_surface.h"
 
 namespace orsalimbra::ui {
@@ -17,6 +18,14 @@ bool WindowPrintHost::ChoosePrinter() { return parts_.choosePrinter && parts_.ch
 
 render::PrintInputs WindowPrintHost::Inputs() {
   return parts_.inputs ? parts_.inputs() : render::PrintInputs{};
+}
+
+render::Surface& WindowPrintHost::PageMeasure() {
+  const QSizeF page = parts_.printer != nullptr
+                          ? render::QtMeasureSurface::PrintableTwips(parts_.printer->pageLayout())
+                          : QSizeF();
+  measure_ = std::make_unique<render::QtMeasureSurface>(page);
+  return *measure_;
 }
 
 render::Surface* WindowPrintHost::OpenDocument() {

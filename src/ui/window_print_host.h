@@ -14,8 +14,9 @@ class QProgressBar;
 class QWidget;
 
 namespace orsalimbra::render {
+class QtMeasureSurface;
 class QtSurface;
-}
+}  // namespace orsalimbra::render
 
 namespace orsalimbra::ui {
 
@@ -37,6 +38,8 @@ class WindowPrintHost : public render::PrintHost {
 
   bool ChoosePrinter() override;
   render::PrintInputs Inputs() override;
+  // Measures on the printer's page as it is now.
+  render::Surface& PageMeasure() override;
   render::Surface* OpenDocument() override;
   void CloseDocument() override;
   void SetProgressMaximum(int maximum) override;
@@ -51,6 +54,7 @@ class WindowPrintHost : public render::PrintHost {
 
   Parts parts_;
   std::unique_ptr<render::QtSurface> surface_;
+  std::unique_ptr<render::QtMeasureSurface> measure_;
 };
 
 }  // namespace orsalimbra::ui

@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QImageWriter>
 #include <QTemporaryDir>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "picture_files.h"
 #include "render/picture_integrity.h"
@@ -189,4 +192,44 @@ TEST_F(QtPictureTest, PictureBombsOverTheBudgetDecodeToNothing) {
   ASSERT_TRUE(frame.has_value());
   EXPECT_GT(PictureDecodeCost(path, QSize(8, 8)).value_or(0),
             static_cast<long long>(JpegCoefficientBytes(*frame)));
+}
+
+// A part of the picture, as shown, decodes to what the whole picture shows
+// there, whatever the EXIF orientation and the format.
+TEST_F(QtPictureTest, PartsAreCutFromThePictureAsShown) {
+  // Nine cells of distinct colours, stored 300 x 180.
+  const QColor colours[9] = {Qt::red,     Qt::green, Qt::blue,  Qt::yellow,        Qt::cyan,
+                             Qt::magenta, Qt::white, Qt::black, QColor(128, 64, 0)};
+  QImage stored(300, 180, QImage::Format_RGB32);
+  for (int y = 0; y < 180; ++y) {
+    for (int x = 0; x < 300; ++x) stored.setPixelColor(x, y, colours[(y / 60) * 3 + x / 100]);
+  }
+  const QByteArray jpeg = Encode(stored, "JPG", 95);
+  std::vector<std::pair<std::string, QString>> files;
+  for (int orientation = 1; orientation <= 8; ++orientation) {
+    files.emplace_back(
+        "JPEG, orientation " + std::to_string(orientation),
+        Write(QStringLiteral("o%1.jpg").arg(orientation), WithExifOrientation(jpeg, orientation)));
+  }
+  files.emplace_back("BMP", Write("a.bmp", Encode(stored, "BMP")));
+  files.emplace_back("PNG", Write("a.png", Encode(stored, "PNG")));
+  for (const auto& [name, path] : files) {
+    SCOPED_TRACE(name);
+    const auto shownSize = PicturePixelSize(path);
+    ASSERT_TRUE(shownSize.has_value());
+    const QImage whole = DecodePicture(path, *shownSize);
+    ASSERT_FALSE(whole.isNull());
+    for (int cell = 0; cell < 9; ++cell) {
+      const double left = (cell % 3) / 3.0;
+      const double top = (cell / 3) / 3.0;
+      const QImage part = DecodePicture(path, QSize(24, 16), {left, top, 1 / 3.0, 1 / 3.0});
+      ASSERT_EQ(part.size(), QSize(24, 16)) << cell;
+      EXPECT_TRUE(Near(At(part, 0.5, 0.5), At(whole, left + 1 / 6.0, top + 1 / 6.0))) << cell;
+    }
+    // The middle half each way, never decoded to more pixels than it holds.
+    const QImage middle = DecodePicture(path, QSize(4000, 4000), {0.25, 0.25, 0.5, 0.5});
+    EXPECT_EQ(middle.size(), *shownSize / 2);
+    EXPECT_TRUE(Near(At(middle, 0.5, 0.5), At(whole, 0.5, 0.5)));
+    EXPECT_TRUE(DecodePicture(path, QSize(10, 10), {0, 0, 0, 1}).isNull());
+  }
 }

@@ -78,6 +78,8 @@ void ExpectDefaults(const StoredChoices& c) {
   EXPECT_TRUE(c.TitleItalic);
   EXPECT_EQ(c.MoonStyle, "1");
   EXPECT_EQ(c.CoverStyle, "1");
+  EXPECT_EQ(c.coverFitText, "0");
+  EXPECT_EQ(c.coverFit(), orsalimbra::render::CoverFit::Fill);
   EXPECT_EQ(c.OrdInv, 0);
   EXPECT_TRUE(c.TitleShadow);
   EXPECT_FALSE(c.UserPhotosSet);
@@ -198,7 +200,9 @@ TEST_F(SettingsStoreTest, TextsOverTheirCapsGiveTheDefaults) {
 }
 
 TEST_F(SettingsStoreTest, StoredCodesAreConvertedWhereUsed) {
-  Seed("[Mycal]\nVersione=3\nTipo=2\nColoreTitolo=blue\nLuna=\nCopertina=4\nFontSize=12\n");
+  Seed(
+      "[Mycal]\nVersione=3\nTipo=2\nColoreTitolo=blue\nLuna=\nCopertina=4\nAdattaCopertina=2\n"
+      "FontSize=12\n");
   SettingsStore store(QStringLiteral("Mycal"));
   store.applyVersion();
   StoredChoices c = ReadStoredChoices(store);
@@ -208,7 +212,13 @@ TEST_F(SettingsStoreTest, StoredCodesAreConvertedWhereUsed) {
   EXPECT_EQ(c.MoonStyle, "");  // present but empty: not the default
   EXPECT_EQ(c.moonStyle(), std::nullopt);
   EXPECT_EQ(c.coverStyle(), orsalimbra::render::CoverCode::PictureOnly);
+  EXPECT_EQ(c.coverFit(), orsalimbra::render::CoverFit::Stretch);
   EXPECT_EQ(ReadEditorFontSize(store), 12);
+  // A fit no version knows is kept as stored; the pages fill with it.
+  c.coverFitText = QStringLiteral("9");
+  EXPECT_EQ(c.coverFit(), orsalimbra::render::CoverFit{9});
+  c.coverFitText = QStringLiteral("riempi");
+  EXPECT_EQ(c.coverFit(), std::nullopt);
 
   c.LayoutType = QString();
   EXPECT_EQ(c.layoutCode(), std::nullopt);

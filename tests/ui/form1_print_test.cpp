@@ -218,6 +218,20 @@ TEST_F(PrintTest, AFileThatCannotBeWrittenWholeIsToldAndLeftAsItWas) {
       QStringList());
 }
 
+// A5 takes neither the half-year pages nor two months a sheet: the window
+// says so in Italian, and nothing is printed.
+TEST_F(PrintTest, APaperTooSmallIsToldBeforePrinting) {
+  Form1& w = Start();
+  printPaper = QPageSize::A5;
+  Click("StampaAll");
+  ASSERT_EQ(printFailures.size(), 1u);
+  EXPECT_TRUE(printFailures[0].startsWith(QStringLiteral("Non è stato stampato niente.")));
+  EXPECT_TRUE(printFailures[0].contains(QStringLiteral("(141 x 203 mm)")));
+  EXPECT_FALSE(QFileInfo::exists(printPdf));
+  EXPECT_FALSE(w.printJobs().running());
+  EXPECT_FALSE(Bar()->isVisible());
+}
+
 TEST_F(PrintTest, ACommandDuringAJobIsIgnored) {
   Form1& w = Start();
   int clicks = 0;

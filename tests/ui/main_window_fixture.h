@@ -24,6 +24,8 @@
 #include <memory>
 #include <optional>
 
+#include "session/settings_keys.h"
+#include "session/settings_store.h"
 #include "support/qt_test_support.h"
 #include "ui/form1.h"
 #include "ui/layout_button.h"
@@ -107,10 +109,12 @@ class MainWindowTest : public ::testing::Test {
       std::optional<QFont> answer = fontAnswer;
       return answer;
     };
-    services.showImageWindow = [this](QWidget*, core::YearModel& year, session::SettingsStore&,
+    services.showImageWindow = [this](QWidget*, core::YearModel& year,
+                                      session::SettingsStore& settings,
                                       const session::ProgramFiles&) {
       ++imageWindowShown;
       if (imageWindowEdits) imageWindowEdits(year);
+      if (imageWindowStores) imageWindowStores(settings);
     };
     if (realImageWindow) services.showImageWindow = WindowServices::Standard().showImageWindow;
     services.openHelpPage = [this](QWidget*, const QString& path) { helpOpened.push_back(path); };
@@ -188,6 +192,7 @@ class MainWindowTest : public ::testing::Test {
   int imageWindowShown = 0;
   bool realImageWindow = false;
   std::function<void(core::YearModel&)> imageWindowEdits;
+  std::function<void(session::SettingsStore&)> imageWindowStores;
   std::vector<QString> helpOpened;
   // The print dialog: confirmed, it sends the pages to printPdf on the
   // paper printPaper (when set).

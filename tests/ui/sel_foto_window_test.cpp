@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QComboBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -150,7 +151,9 @@ TEST_F(SelFotoTest, PlacesTheControlsWhereTheirTwipsSay) {
                          {"NomeMese7", {272, 242, 107, 15}},
                          {"Fine", {128, 8, 65, 33}},
                          {"Avanzata", {368, 8, 81, 33}},
-                         {"Label2", {120, 48, 385, 49}}}) {
+                         {"Label2", {120, 48, 385, 49}},
+                         // The row of the cover fit under the months.
+                         {"AdattaCopertina", {76, 471, 188, 25}}}) {
     QWidget* widget = window->findChild<QWidget*>(QString::fromLatin1(p.name));
     ASSERT_NE(widget, nullptr) << p.name;
     EXPECT_EQ(widget->geometry(), p.pixels) << p.name;
@@ -171,6 +174,44 @@ TEST_F(SelFotoTest, PlacesTheControlsWhereTheirTwipsSay) {
   EXPECT_EQ(Child<QLabel>(*window, "Label1")->text(), "nota di retro copertina:");
   EXPECT_EQ(QFontInfo(Child<QLabel>(*window, "Label2")->font()).family(),
             QFontInfo(QFont("Arial")).family());
+}
+
+// The cover fit shows the stored choice and is stored with "Fine" only when
+// it was changed, so that a code this version does not know survives.
+TEST_F(SelFotoTest, CoverFitIsStoredWithFineWhenChanged) {
+  struct Row {
+    const char* name;
+    const char* stored;  // nullptr: no key
+    int shown;
+    int chosen;
+    const char* button;
+    const char* expected;
+  };
+  const Row rows[] = {
+      {"the default fills the page", nullptr, 0, 0, "Fine", "<none>"},
+      {"a new choice confirmed", nullptr, 0, 1, "Fine", "1"},
+      {"a new choice cancelled", nullptr, 0, 2, "Annulla", "<none>"},
+      {"the stored choice is shown", "2", 2, 0, "Fine", "0"},
+      {"an unknown code shows as filling and survives", "9", 0, 0, "Fine", "9"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const QString key = QString::fromLatin1(session::keys::AdattaCopertina);
+    ASSERT_TRUE(store_.deleteSection());
+    if (row.stored != nullptr) {
+      ASSERT_TRUE(store_.write(key, QString::fromLatin1(row.stored)));
+    }
+    auto window = Open();
+    auto* fit = Child<QComboBox>(*window, "AdattaCopertina");
+    ASSERT_EQ(fit->count(), 3);
+    EXPECT_EQ(fit->itemText(0), "Riempi e ritaglia");
+    EXPECT_EQ(fit->itemText(1), "Foto intera su bianco");
+    EXPECT_EQ(fit->itemText(2), "Stira");
+    EXPECT_EQ(fit->currentIndex(), row.shown);
+    fit->setCurrentIndex(row.chosen);
+    Button(*window, row.button)->click();
+    EXPECT_EQ(Stored(key), row.expected);
+  }
 }
 
 TEST_F(SelFotoTest, NoteBoxesRoundTripThePlaceholder) {
