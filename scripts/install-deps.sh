@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config
   qt6-base-dev libgl-dev
+  qt6-translations-l10n
   libgtest-dev libbenchmark-dev
   fonts-liberation2
   poppler-utils

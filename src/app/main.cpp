@@ -2,6 +2,7 @@
 
 #include "app/command_line.h"
 #include "ui/main_window.h"
+#include "ui/qt_italian.h"
 #include "ui/window_environment.h"
 
 int main(int argc, char** argv) {
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
   if (const auto status = orsalimbra::app::RefuseLeftovers(argc, argv)) return *status;
   // The menu entry's name, so that desktops match the window with its entry and icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("it.nerb.orsalimbra"));
+  orsalimbra::ui::InstallQtItalianTexts(app);
   orsalimbra::ui::MainWindow window(orsalimbra::ui::WindowEnvironment::ForRunningProgram());
   window.Start();
   return app.exec();

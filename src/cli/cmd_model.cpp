@@ -102,9 +102,15 @@ int RunModel(const std::vector<std::string>& args) {
   const QString dataFile = QString::fromStdString(*file);
   const QString programFolder = folder ? QDir(QString::fromStdString(*folder)).absolutePath()
                                        : QFileInfo(dataFile).absolutePath();
-  const core::YearInputs inputs =
-      session::ReadYearInputs(dataFile, programFolder, QString::fromStdString(*year),
-                              static_cast<core::LayoutCode>(layout), userPhotosSet);
+  session::DataFileStatus status;
+  const core::YearInputs inputs = session::ReadYearInputs(
+      dataFile, programFolder, QString::fromStdString(*year), static_cast<core::LayoutCode>(layout),
+      userPhotosSet, &status);
+  if (!inputs.fileBytes) {
+    std::fprintf(stderr, "orsalimbra-cli model: %s\n",
+                 session::DataFileProblemText(dataFile, status).c_str());
+    return kExitFailure;
+  }
   const std::string text = ModelJson(core::LoadYearData(start, inputs));
   std::printf("%s\n", text.c_str());
   return kExitOk;

@@ -33,8 +33,9 @@ namespace {
 constexpr const char* kName = "print";
 constexpr const char* kUsage =
     "OUT.pdf (--all | --month N | --half N | --cover) [--year Y] [--entry N] [--layout L] "
-    "[--cover-style C] [--moon-style M] [--reverse | --no-reverse] [--local-time | --gmt] "
-    "[--utc-offset H] [--folder DIR] [--section NAME] [--paper A4|A3|Letter|Legal]";
+    "[--cover-style C] [--cover-fit fill|fit|stretch] [--moon-style M] "
+    "[--reverse | --no-reverse] [--local-time | --gmt] [--utc-offset H] [--folder DIR] "
+    "[--section NAME] [--paper A4|A3|A5|Letter|Legal]";
 
 // The main program's file name: its settings section is the one to read.
 constexpr const char* kMainProgram = "orsalimbra";
@@ -45,23 +46,38 @@ struct Options {
   std::optional<std::string> year;
   std::optional<int> entry, layout, coverStyle, moonStyle, utcOffset;
   std::optional<bool> reverse, localTime;
+  std::optional<render::CoverFit> coverFit;
   std::optional<std::string> folder, section;
   QPageSize paper = QPageSize(QPageSize::A4);
 };
 
-std::optional<QPageSize> Paper(const std::string& name) {
-  // Only papers the pages fit on: the weekly grid alone is about 8 inches wide.
-  static const std::map<std::string, QPageSize::PageSizeId> papers{
-      {"a3", QPageSize::A3},
-      {"a4", QPageSize::A4},
-      {"letter", QPageSize::Letter},
-      {"legal", QPageSize::Legal},
-  };
+std::string Lower(const std::string& text) {
   std::string key;
-  for (char c : name) key += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  const auto it = papers.find(key);
+  for (char c : text) key += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  return key;
+}
+
+std::optional<QPageSize> Paper(const std::string& name) {
+  // A5 takes the daily pages of one month; the job refuses the layouts whose
+  // pages do not fit it.
+  static const std::map<std::string, QPageSize::PageSizeId> papers{
+      {"a3", QPageSize::A3},         {"a4", QPageSize::A4},       {"a5", QPageSize::A5},
+      {"letter", QPageSize::Letter}, {"legal", QPageSize::Legal},
+  };
+  const auto it = papers.find(Lower(name));
   if (it == papers.end()) return std::nullopt;
   return QPageSize(it->second);
+}
+
+std::optional<render::CoverFit> CoverFitNamed(const std::string& name) {
+  static const std::map<std::string, render::CoverFit> fits{
+      {"fill", render::CoverFit::Fill},
+      {"fit", render::CoverFit::Whole},
+      {"stretch", render::CoverFit::Stretch},
+  };
+  const auto it = fits.find(Lower(name));
+  if (it == fits.end()) return std::nullopt;
+  return it->second;
 }
 
 // Parses the arguments; a message for the usage error otherwise.
@@ -125,6 +141,13 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
                std::to_string(r.high) + (v ? ", not '" + *v + "'" : "");
       }
       *r.field = *n;
+    } else if (arg == "--cover-fit") {
+      const std::string* v = value();
+      const std::optional<render::CoverFit> fit = v ? CoverFitNamed(*v) : std::nullopt;
+      if (!fit) {
+        return "--cover-fit needs fill, fit or stretch" + (v ? ", not '" + *v + "'" : "");
+      }
+      o.coverFit = fit;
     } else if (arg == "--year" || arg == "--folder" || arg == "--section" || arg == "--paper") {
       const std::string* v = value();
       if (v == nullptr) return arg + " needs a value";
@@ -194,6 +217,7 @@ int Export(const Options& o) {
   if (o.entry) choices.LanguageIndex = *o.entry;
   if (o.layout) choices.LayoutType = static_cast<core::LayoutCode>(*o.layout);
   if (o.coverStyle) choices.CoverStyle = static_cast<render::CoverCode>(*o.coverStyle);
+  if (o.coverFit) choices.coverFit = *o.coverFit;
   if (o.moonStyle) choices.MoonStyle = static_cast<render::MoonCode>(*o.moonStyle);
   if (o.reverse) choices.OrdInv = *o.reverse;
   if (o.localTime) choices.UseLocalTime = *o.localTime;
@@ -201,13 +225,12 @@ int Export(const Options& o) {
 
   const QString yearText = o.year ? QString::fromStdString(*o.year)
                                   : QString::number(session::ProposedYear(QDate::currentDate()));
+  session::DataFileStatus dataFile;
   const core::YearInputs yearInputs = session::ReadYearInputs(
-      files.dataFile, files.folder, yearText, layout, choices.UserPhotosSet);
+      files.dataFile, files.folder, yearText, layout, choices.UserPhotosSet, &dataFile);
   // The window opens without its data file; a calendar without names and
   // holidays, though, is no export anybody asked for.
-  if (!yearInputs.fileBytes) {
-    return Fail("cannot read the data file \"" + files.dataFile.toStdString() + "\"");
-  }
+  if (!yearInputs.fileBytes) return Fail(session::DataFileProblemText(files.dataFile, dataFile));
   // The data file's picture rows are taken into the model only: a batch
   // export leaves the user's settings alone.
   render::PrintInputs inputs;

@@ -144,6 +144,9 @@ for a first run):
                      file's list from 0 ("Lingua", 0)
   --layout L         the layout code 0, 1 or 2, see Layouts ("Tipo", 1)
   --cover-style C    0 to 4, see Cover styles ("Copertina", 1)
+  --cover-fit HOW    how the cover photo meets the page: fill (cropped evenly
+                     around the centre), fit (the whole photo on white) or
+                     stretch (the photo's shape lost) ("AdattaCopertina", fill)
   --moon-style M     0 to 8, see Moon styles ("Luna", 1)
   --reverse, --no-reverse
                      the reversed page order of a calendar bound from folded
@@ -161,7 +164,8 @@ for a first run):
                      (default: the folder of orsalimbra-cli itself)
   --section NAME     the section of the settings file to read the choices from
                      (default: Orsalimbra, the window program's)
-  --paper NAME       A4, A3, Letter or Legal, portrait (default: A4)
+  --paper NAME       A4, A3, A5, Letter or Legal, portrait (default: A4); A5 is
+                     too small for the half-year pages and two months a page
 The colour, font and shadow of the titles are always the stored ones.
 
 Layouts:

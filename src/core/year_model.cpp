@@ -15,28 +15,14 @@ namespace orsalimbra::core {
 
 namespace {
 
-enum class Section {
-  Other,
-  Languages,
-  Countries,
-  Titles,
-  Months,
-  Weekdays,
-  Holidays,
-  SubstituteMarkers,
-  Pictures
-};
+using Section = DataSection;
 
-Section SectionOf(const std::string& name) {
-  if (name == "LINGUA" || name == "LINGUE") return Section::Languages;
-  if (name == "PAESE" || name == "PAESI") return Section::Countries;
-  if (name == "TITOLO" || name == "TITOLI") return Section::Titles;
-  if (name == "MESI") return Section::Months;
-  if (name == "GIORNI") return Section::Weekdays;
-  if (name == "FESTE") return Section::Holidays;
-  if (name == "SOSTITUTIVO" || name == "SOSTITUTIVI") return Section::SubstituteMarkers;
-  if (name == "FOTO") return Section::Pictures;
-  return Section::Other;
+// The item as taken: one over its cap is read as junk, an empty name or
+// title, or "-" (no holiday) in the holiday section. Picture rows check
+// their file name and note themselves.
+std::string_view WithinCap(Section section, std::string_view item) {
+  if (section == Section::Pictures || item.size() <= kMaxNameBytes) return item;
+  return section == Section::Holidays ? std::string_view("-") : std::string_view();
 }
 
 // One reading of the data file into the year model. It keeps the reader state
@@ -57,7 +43,7 @@ class DataFileLoad {
       const std::string_view token = reader.DataToken();
       switch (KindOf(token)) {
         case TokenKind::Section:
-          section_ = SectionOf(SectionNameOf(token));
+          section_ = DataSectionOf(SectionNameOf(token));
           key_ = {};
           keyNumber_ = 0;
           rule_ = ParseHolidayRule(key_);  // the rule of the empty key
@@ -95,7 +81,8 @@ class DataFileLoad {
   }
 
  private:
-  void HandleItem(std::string_view t, DataReader& reader) {
+  void HandleItem(std::string_view item, DataReader& reader) {
+    const std::string_view t = WithinCap(section_, item);
     const bool chosen = count_ == model_.LanguageIndex;
     switch (section_) {
       case Section::Languages:
@@ -169,6 +156,7 @@ class DataFileLoad {
     std::string_view note = reader.DataLine();
     reader.ClearDataLine();
     if (keyNumber_ < 0 || keyNumber_ > 12) return;
+    if (name.size() > kMaxPathBytes || note.size() > kMaxNoteBytes) return;
     if (!note.empty() && note.front() == '"') {
       // Without the opening quote and the last character, whatever it is; a
       // lone quote leaves nothing.

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <chrono>
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -28,6 +29,14 @@ inline constexpr bool IsMonthLayout(LayoutCode layout) {
 
 // At most this many holiday entries carry a date and a text.
 inline constexpr int kMaxStoredHolidays = 100;
+
+// Data-file items longer than these (in bytes of UTF-8) are no names,
+// titles, notes or paths anybody wrote, and would only make pages slow to
+// lay out: they count as junk. A name or a title becomes empty, a holiday
+// text means no holiday, a picture row is ignored.
+inline constexpr std::size_t kMaxNameBytes = 256;
+inline constexpr std::size_t kMaxNoteBytes = 1000;
+inline constexpr std::size_t kMaxPathBytes = 4096;
 
 struct YearModel {
   // 1 January of the chosen year; the print jobs move it to the month they print.

@@ -1,5 +1,6 @@
 #include "render/moon_mark.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <string_view>
@@ -93,6 +94,19 @@ void DrawMoonMark(Surface& s, const MoonLook& look, const core::MoonPhaseTable& 
   s.FillStyle = kFillTransparent;
   s.CurrentX = px;
   s.CurrentY = py;
+}
+
+double MoonMarkReach(Surface& s, const MoonLook& look, double scale, bool withTime) {
+  if (look.MoonStyle <= MoonCode::None) return 0;
+  // The widest symbol, a last-quarter pie, and the circles end 150 + 90 in.
+  double reach = 240 * scale;
+  if (withTime) {
+    const double size = s.FontSize;
+    s.FontSize = IntPart(0.4 * size);
+    reach = std::max(reach, 40 * scale + s.TextWidth("00:00"));
+    s.FontSize = size;
+  }
+  return reach;
 }
 
 }  // namespace orsalimbra::render

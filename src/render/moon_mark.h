@@ -21,4 +21,8 @@ namespace orsalimbra::render {
 void DrawMoonMark(Surface& s, const MoonLook& look, const core::MoonPhaseTable& table,
                   const std::string& dateText, double scale, bool withTime);
 
+// How far right of its reference point a symbol drawn by DrawMoonMark in the
+// surface's current font reaches, with its time; 0 for moon style 0.
+double MoonMarkReach(Surface& s, const MoonLook& look, double scale, bool withTime);
+
 }  // namespace orsalimbra::render

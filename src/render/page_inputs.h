@@ -13,6 +13,7 @@
 #include "core/year_model.h"
 #include "render/colour.h"
 #include "render/cover_code.h"
+#include "render/cover_fit.h"
 #include "render/moon_look.h"
 #include "render/surface.h"
 
@@ -54,6 +55,17 @@ struct PageMetrics {
 // that font afterwards).
 PageMetrics MeasurePage(Surface& surface);
 
+// The printable width of an A4 sheet with the 10-point margins of Qt's PDF
+// writer and of most printer drivers. The fixed horizontal lengths of the
+// layouts (the grid's 500-twip margin, its 1558-twip columns, ...) are A4
+// lengths: on other paper they scale with the printable width.
+inline constexpr double kA4PrintableWidth = 11500;
+
+// The printable width against A4's: exactly 1 on A4.
+inline double WidthScale(const PageMetrics& metrics) {
+  return metrics.PageWidth > 0 ? metrics.PageWidth / kA4PrintableWidth : 1;
+}
+
 struct PageColours {
   Colour MonthHeadColour = kBlack;
   Colour WeekdayColour = kBlue;
@@ -84,6 +96,7 @@ using FileExists = std::function<bool(const std::string& path)>;
 struct PrintChoices {
   core::LayoutCode LayoutType = core::LayoutCode::Weekly;
   CoverCode CoverStyle = CoverCode::None;
+  CoverFit coverFit = CoverFit::Fill;
   bool OrdInv = false;  // the reversed page order is ticked
   TitleLook titleLook;
   MoonLook moonLook;

@@ -6,6 +6,7 @@
 
 #include "render/cover_page.h"
 #include "render/month_page.h"
+#include "render/page_fit.h"
 #include "render/page_state.h"
 #include "render/semester_page.h"
 
@@ -154,6 +155,14 @@ PrintResult PrintJobs::Run(PrintCommand command, int month) {
   }
   PrintInputs inputs = host_.Inputs();
   if (!Printable(command, month, inputs)) return result;
+  // The cover always fits; every other page is a month or half-year page.
+  const bool coverOnly = command == PrintCommand::HalfYear && halfYear_ == HalfYear::CoverOnly;
+  if (!coverOnly &&
+      CheckPageFit(host_.PageMeasure(), PageInputs(inputs.year, inputs.choices)) != PageFit::Fits) {
+    result.status = PrintStatus::PageTooSmall;
+    result.failure = {DeviceFailure::Kind::PageTooSmall, PrintableSizeText(inputs.choices.metrics)};
+    return result;
+  }
 
   const PrintRequest request{command, month, halfYear_};
   host_.DocumentPlanned(request, inputs);

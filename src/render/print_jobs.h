@@ -61,6 +61,10 @@ class PrintHost {
   virtual bool ChoosePrinter() = 0;
   // The year model and the choices as they are now.
   virtual PrintInputs Inputs() = 0;
+  // A surface that measures text as the document's will, on the chosen
+  // paper, without starting a document: the job checks on it that its pages
+  // fit before it opens one. Asked after ChoosePrinter.
+  virtual Surface& PageMeasure() = 0;
   // What the next document will hold, just before it is opened: a host may
   // prepare its pictures ahead.
   virtual void DocumentPlanned(const PrintRequest&, const PrintInputs&) {}
@@ -91,12 +95,15 @@ enum class PrintStatus {
   Ignored,         // another job was running
   Failed,          // the device failed; the document was abandoned
   Cancelled,       // the job was cancelled; the document was abandoned
+  PageTooSmall,    // the pages do not fit the paper; no document was started
 };
 
 struct PrintResult {
   PrintStatus status = PrintStatus::NothingToPrint;
-  DeviceFailure failure;  // Failed: what the device reported
-  int pages = 0;          // pages started on the device
+  // Failed: what the device reported; PageTooSmall: that, with the
+  // printable area.
+  DeviceFailure failure;
+  int pages = 0;  // pages started on the device
 };
 
 // The distance from the top of the sheet at which month `month` (1..12) is

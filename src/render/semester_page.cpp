@@ -1,5 +1,6 @@
 #include "render/semester_page.h"
 
+#include <algorithm>
 #include <array>
 
 #include "render/month_page.h"
@@ -8,6 +9,11 @@
 namespace orsalimbra::render {
 
 namespace {
+
+// On A4, the left block's left edge, and the right block's distance from
+// the middle of the page.
+constexpr double kLeftBlockLeft = 360;
+constexpr double kRightBlockGap = 300;
 
 std::string FirstExisting(const PageInputs& in, std::initializer_list<const char*> names) {
   for (const char* name : names) {
@@ -23,12 +29,13 @@ void PrintSemesterRow(Surface& s, const PageInputs& in, PageState& st, int row) 
   s.Print();  // a small gap above the row
   st.BlockTop = s.CurrentY;
 
-  st.GridLeft = 360;
+  const double widthScale = WidthScale(in.choices.metrics);
+  st.GridLeft = IntPart(kLeftBlockLeft * widthScale);
   if (row == 1) st.MonthHeadColour = kOutsideMonthGrey;
   PrintMonthPage(s, in, st, 0);
 
   s.CurrentY = st.BlockTop;
-  st.GridLeft = IntPart(s.ScaleWidth() / 2) + 300;
+  st.GridLeft = IntPart(s.ScaleWidth() / 2) + IntPart(kRightBlockGap * widthScale);
   if (row == 4) st.MonthHeadColour = kOutsideMonthGrey;
   PrintMonthPage(s, in, st, 0);
 }
@@ -60,6 +67,27 @@ bool DrawFittedPicture(Surface& s, const PageMetrics& m, PageState& st, const st
   return s.PaintPicture(*picture, st.BoxLeft, st.BoxTop, st.PictureWidth, st.PictureHeight);
 }
 
+double SemesterRowsHeight(Surface& s) {
+  const double size = s.FontSize;
+  const bool bold = s.FontBold;
+  s.FontBold = true;
+  s.FontSize = 6;
+  const double gap = s.TextHeight("");
+  s.FontSize = 12;
+  const double heading = s.TextHeight("");
+  s.FontSize = size;
+  s.FontBold = bold;
+  // The holiday texts under a block's last week row hang into the next
+  // row's gap; only the last row's hang below everything.
+  const double tail = WeeklyGridTail(s, 1);
+  return 4 * (gap + heading + WeeklyGridHeight(s, 1) - tail) + tail;
+}
+
+double SemesterTitleBand(Surface& s, const PageMetrics& m) {
+  return std::clamp(IntPart(m.PageHeight - SemesterRowsHeight(s)), kSmallestSemesterTitleHeight,
+                    kSemesterTitleHeight);
+}
+
 void PrintSemesterPage(Surface& s, const PageInputs& in, PageState& st) {
   // The background first, so that everything else lies on top of it.
   if (!st.CurrentBackground.empty()) {
@@ -69,9 +97,9 @@ void PrintSemesterPage(Surface& s, const PageInputs& in, PageState& st) {
   // of the year before.
   st.CoverTitle = ComposeCalendarTitle(in.year.CurrentTitle, std::to_string(st.CalendarYear));
   st.TitleTop = 0;
-  st.TitleHeight = kSemesterTitleHeight;
+  st.TitleHeight = SemesterTitleBand(s, in.choices.metrics);
   DrawPageTitle(s, in.choices.titleLook, in.choices.metrics, st);
-  s.CurrentY = kSemesterTitleHeight;
+  s.CurrentY = st.TitleHeight;
   for (int row = 1; row <= 4; ++row) PrintSemesterRow(s, in, st, row);
 }
 

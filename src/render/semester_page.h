@@ -11,6 +11,9 @@ namespace orsalimbra::render {
 
 // Height of the title band, and the Y where the first row begins.
 inline constexpr double kSemesterTitleHeight = 2300;
+// The band gives up height for the rows on a short page, but never more
+// than half of it.
+inline constexpr double kSmallestSemesterTitleHeight = kSemesterTitleHeight / 2;
 
 // Chooses the background file names (no folder) in the program folder:
 // Sfondo1 for the first half, else the common Sfondo; Sfondo2 for the second
@@ -25,6 +28,14 @@ std::string BackgroundPath(const PageInputs& in, const std::string& name);
 // both ways; sets PictureWidth/PictureHeight and BoxLeft/BoxTop. A file that
 // cannot be read or decoded paints nothing and returns false.
 bool DrawFittedPicture(Surface& s, const PageMetrics& m, PageState& st, const std::string& path);
+
+// The height of the four rows of month blocks, from the gap above the
+// first to below the holiday texts of the last. The surface's font is kept.
+double SemesterRowsHeight(Surface& s);
+
+// The height of the title band on the page of `m`: kSemesterTitleHeight,
+// less on a page too short for it and the rows, but never less than half.
+double SemesterTitleBand(Surface& s, const PageMetrics& m);
 
 // Draws the page of the eight months from st.MonthStart (1 December of the
 // year before, or 1 June) with st.CurrentBackground behind them; the two

@@ -54,7 +54,10 @@ class QtMeasureSurface : public Surface {
   std::optional<Picture> LoadPicture(const std::string& path) override;
   // Drawing does nothing; a picture counts as painted, so that a page laid
   // out here is laid out as on paper.
-  bool PaintPicture(const Picture&, double, double, double, double) override { return true; }
+  using Surface::PaintPicture;
+  bool PaintPicture(const Picture&, double, double, double, double, const PicturePart&) override {
+    return true;
+  }
   bool NewPage() override;
   bool EndDoc() override { return true; }
   void Cls() override;

@@ -16,11 +16,11 @@ struct PdfTarget {
   QPageLayout::Orientation orientation = QPageLayout::Portrait;
 };
 
-// Runs `request` on a PDF writer for `target`, with the page metrics
-// measured on that printer (those of `inputs` are replaced). The document is
-// written beside the target under a temporary name and takes the target's
-// name only once it is complete: a failed export leaves no file behind and
-// an existing file at the target is replaced only by a whole document.
+// Runs `request` on a PDF file for `target`, with the page metrics measured
+// on its page (those of `inputs` are replaced). The file is written through
+// a PdfFile: a failed export (a full disk, a target that is no regular file)
+// leaves no file behind, and an existing file at the target is replaced only
+// by a whole document.
 PrintResult ExportPdf(const PdfTarget& target, PrintInputs inputs, const PrintRequest& request);
 
 }  // namespace orsalimbra::render

@@ -1,26 +1,30 @@
-// The Qt surface on a PDF writer, which needs no print support.
+// The Qt surface on a PDF file, which needs no print support. The document
+// is written through a PdfFile: the file at the target changes only when
+// the whole document was written.
 #pragma once
 
 #include <QString>
 
+#include "render_qt/qt_pdf_file.h"
 #include "render_qt/qt_surface.h"
-
-class QPdfWriter;
 
 namespace orsalimbra::render {
 
 class QtPdfSurface : public QtSurface {
  public:
-  // `writer` writes the file `file`.
-  QtPdfSurface(QPdfWriter* writer, QString file);
+  // A document for the file `target`, with the pages of `page`.
+  QtPdfSurface(const QString& target, const PdfPage& page);
+
+  // Also stops at the first page after a failed write (a full disk).
+  bool NewPage() override;
 
  private:
-  // The file must exist and hold something.
+  // The document is committed to the target's name.
   void CheckDocument() override;
-  // A partial file is removed.
+  // The document is given up; the target stays as it was.
   void AbandonDocument() override;
 
-  QString file_;
+  PdfFile file_;
 };
 
 }  // namespace orsalimbra::render

@@ -9,9 +9,11 @@ namespace {
 // Measures as the Qt surfaces do; notes the pictures instead of painting.
 class PlanSurface : public QtMeasureSurface {
  public:
+  using QtMeasureSurface::PaintPicture;
   using QtMeasureSurface::QtMeasureSurface;
-  bool PaintPicture(const Picture& picture, double, double, double width, double height) override {
-    pictures.push_back({picture.path, QSizeF(width, height)});
+  bool PaintPicture(const Picture& picture, double, double, double width, double height,
+                    const PicturePart& part) override {
+    pictures.push_back({picture.path, QSizeF(width, height), part});
     return true;
   }
   std::vector<PlannedPicture> pictures;
@@ -22,6 +24,7 @@ class PlanHost : public PrintHost {
   PlanHost(const PrintInputs& inputs, QSizeF page) : inputs_(inputs), surface_(page) {}
   bool ChoosePrinter() override { return true; }
   PrintInputs Inputs() override { return inputs_; }
+  Surface& PageMeasure() override { return surface_; }
   Surface* OpenDocument() override { return &surface_; }
   void CloseDocument() override {}
   void SetProgressMaximum(int) override {}

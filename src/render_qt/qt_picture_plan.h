@@ -15,6 +15,7 @@ namespace orsalimbra::render {
 struct PlannedPicture {
   std::string path;
   QSizeF twips;  // the size it is painted at
+  PicturePart part;
 };
 
 // The pictures of `request` with `inputs` (whose metrics are the page's) on

@@ -188,24 +188,33 @@ void QtSurface::DecodeAhead(const std::vector<PlannedPicture>& plan,
     const QString path = QString::fromStdString(p.path);
     const QSize size = DecodeSize(p.twips.width(), p.twips.height());
     if (size.isEmpty()) continue;
-    items.push_back({DecodeKey(path, size), [path, size] { return DecodePicture(path, size); },
+    const PicturePart part = p.part;
+    items.push_back({DecodeKey(path, size, part),
+                     [path, size, part] { return DecodePicture(path, size, part); },
                      4LL * size.width() * size.height()});
   }
   pictures_ = std::make_unique<PicturePipeline>(std::move(items), limits);
 }
 
-QString QtSurface::DecodeKey(const QString& path, QSize size) {
-  return QStringLiteral("%1x%2 %3").arg(size.width()).arg(size.height()).arg(path);
+QString QtSurface::DecodeKey(const QString& path, QSize size, const PicturePart& part) {
+  return QStringLiteral("%1x%2 %3,%4,%5,%6 %7")
+      .arg(size.width())
+      .arg(size.height())
+      .arg(part.left)
+      .arg(part.top)
+      .arg(part.width)
+      .arg(part.height)
+      .arg(path);
 }
 
 bool QtSurface::PaintPicture(const Picture& picture, double x, double y, double width,
-                             double height) {
+                             double height, const PicturePart& part) {
   if (!Drawing() || !(width > 0) || !(height > 0)) return false;
   const QString path = QString::fromStdString(picture.path);
   const QSize size = DecodeSize(width, height);
   std::optional<QImage> ahead;
-  if (pictures_) ahead = pictures_->Take(DecodeKey(path, size));
-  const QImage image = ahead ? *ahead : DecodePicture(path, size);
+  if (pictures_) ahead = pictures_->Take(DecodeKey(path, size, part));
+  const QImage image = ahead ? *ahead : DecodePicture(path, size, part);
   if (image.isNull()) return false;
   painter_.drawImage(QRectF(x, y, width, height), image);
   return true;

@@ -50,8 +50,10 @@ class QtSurface : public Surface {
   double TextHeight(std::string_view text) override;
 
   std::optional<Picture> LoadPicture(const std::string& path) override;
-  bool PaintPicture(const Picture& picture, double x, double y, double width,
-                    double height) override;
+  using Surface::PaintPicture;
+  // Decodes only the part shown, at the pixels the rectangle needs.
+  bool PaintPicture(const Picture& picture, double x, double y, double width, double height,
+                    const PicturePart& part) override;
 
   // On paper, the next sheet. An image or a pixmap holds one page: it is
   // cleared to white instead.
@@ -99,7 +101,7 @@ class QtSurface : public Surface {
   bool Drawing() const { return painter_.isActive(); }
   // The pixels a picture painted at `width` x `height` twips is decoded to.
   QSize DecodeSize(double width, double height) const;
-  static QString DecodeKey(const QString& path, QSize size);
+  static QString DecodeKey(const QString& path, QSize size, const PicturePart& part);
   QPen Pen(Colour colour) const;
   void ClearToWhite();
 

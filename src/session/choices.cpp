@@ -10,6 +10,7 @@ Choices ChoicesFrom(const StoredChoices& stored) {
   c.LanguageIndex = stored.LanguageIndex;
   c.LayoutType = stored.layoutCode();
   c.CoverStyle = stored.coverStyle().value_or(render::CoverCode::None);
+  c.coverFit = stored.coverFit().value_or(render::CoverFit::Fill);
   c.MoonStyle = stored.moonStyleShown();
   c.titleLook = stored.titleLook();
   if (stored.OrdInv == 0 || stored.OrdInv == 1) c.OrdInv = stored.OrdInv == 1;
@@ -39,6 +40,7 @@ render::PrintChoices PrintChoicesFor(const Choices& choices, const core::YearMod
   if (render::PlanCoverPreview(c.CoverStyle, c.LayoutType, year.HasCoverPhoto).styleBecomesNone) {
     c.CoverStyle = render::CoverCode::None;
   }
+  c.coverFit = choices.coverFit;
   c.OrdInv = choices.OrdInv.value_or(false);
   c.titleLook = choices.titleLook;
   if (choices.MoonStyle) c.moonLook = render::MoonLookFor(*choices.MoonStyle);

@@ -21,6 +21,7 @@ struct Choices {
   // Empty: the stored code is no number, and the window keeps its layout.
   std::optional<core::LayoutCode> LayoutType = core::LayoutCode::Weekly;
   render::CoverCode CoverStyle = render::CoverCode::None;
+  render::CoverFit coverFit = render::CoverFit::Fill;
   // Empty: no moon style is set, and the moon sample stays as it is.
   std::optional<render::MoonCode> MoonStyle;
   render::TitleLook titleLook;
@@ -33,7 +34,8 @@ struct Choices {
   std::array<std::string, keys::kPageCount> PhotoNotes;
 };
 
-// The stored texts converted: a cover style that is no number is style 0.
+// The stored texts converted: a cover style that is no number is style 0, a
+// cover fit that is no number fills the page.
 Choices ChoicesFrom(const StoredChoices& stored);
 
 // The model a session's first build starts from: the chosen language, and

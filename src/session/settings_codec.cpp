@@ -79,6 +79,11 @@ std::optional<std::int16_t> ParseInt16(const QString& text) {
   return Narrow<std::int16_t>(ParseInt64(text));
 }
 
+std::optional<QString> ParseText(const QString& text, qsizetype cap) {
+  if (text.size() > cap) return std::nullopt;
+  return text;
+}
+
 QString FormatColour(render::Colour colour) { return QString::number(colour & 0xFFFFFFu); }
 
 std::optional<render::Colour> ParseColour(const QString& text) {
@@ -101,6 +106,10 @@ std::optional<core::LayoutCode> ParseLayoutCode(const QString& text) {
 
 std::optional<render::CoverCode> ParseCoverCode(const QString& text) {
   return ParseCode<render::CoverCode>(text);
+}
+
+std::optional<render::CoverFit> ParseCoverFit(const QString& text) {
+  return ParseCode<render::CoverFit>(text);
 }
 
 std::optional<render::MoonCode> ParseMoonCode(const QString& text) {

@@ -17,6 +17,7 @@
 #include "core/year_model.h"
 #include "render/colour.h"
 #include "render/cover_code.h"
+#include "render/cover_fit.h"
 #include "render/moon_look.h"
 
 namespace orsalimbra::session {
@@ -36,6 +37,14 @@ std::optional<std::int64_t> ParseInt64(const QString& text);
 std::optional<int> ParseInt(const QString& text);
 std::optional<std::int16_t> ParseInt16(const QString& text);
 
+// Texts have caps: a longer value is no font name, picture path or note the
+// program wrote, and would only make pages slow to draw.
+inline constexpr qsizetype kMaxFontNameLength = 256;
+inline constexpr qsizetype kMaxPathLength = 4096;
+inline constexpr qsizetype kMaxNoteLength = 1000;
+// The text itself when it has at most `cap` characters (UTF-16 units).
+std::optional<QString> ParseText(const QString& text, qsizetype cap);
+
 // Only the low 24 bits carry a colour; higher bits are dropped so that what
 // is written always reads back.
 QString FormatColour(render::Colour colour);
@@ -48,6 +57,7 @@ std::optional<render::Colour> ParseColour(const QString& text);
 std::optional<core::LayoutCode> ParseLayoutCode(const QString& text);
 std::optional<render::CoverCode> ParseCoverCode(const QString& text);
 std::optional<render::MoonCode> ParseMoonCode(const QString& text);
+std::optional<render::CoverFit> ParseCoverFit(const QString& text);
 template <typename Code>
 QString FormatCode(Code code) {
   return FormatInt(static_cast<int>(code));

@@ -16,6 +16,9 @@ inline constexpr char TitoloBold[] = "TitoloBold";
 inline constexpr char TitoloItalic[] = "TitoloItalic";
 inline constexpr char Luna[] = "Luna";            // moon style
 inline constexpr char Copertina[] = "Copertina";  // cover style
+// How the cover picture meets the page: 0 fills it (cropped), 1 whole on
+// white, 2 stretched.
+inline constexpr char AdattaCopertina[] = "AdattaCopertina";
 inline constexpr char OrdInv[] = "OrdInv";        // reversed page order check box
 inline constexpr char Ombra[] = "Ombra";          // title shadow
 inline constexpr char RegFoto[] = "RegFoto";      // the user's pictures win over the data file's

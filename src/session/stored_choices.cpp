@@ -25,22 +25,28 @@ void ReadInto(const Reader& read, const char* key, const char* fallback, Parse p
   }
 }
 
+// A text key: a value over `cap` characters is junk and gives the default.
+QString ReadText(const Reader& read, const QString& key, const QString& fallback, qsizetype cap) {
+  return ParseText(read(key, fallback), cap).value_or(fallback);
+}
+
 StoredChoices ReadChoicesWith(const Reader& read, StoredChoices c) {
   ReadInto(read, keys::Lingua, "0", ParseInt, c.LanguageIndex);
   c.LayoutType = read(keys::Tipo, QStringLiteral("1"));
   c.TitleColour = read(keys::ColoreTitolo, FormatColour(kDefaultTitleColour));
-  c.TitleFont = read(keys::TitoloFont, QStringLiteral("Arial"));
+  c.TitleFont = ReadText(read, keys::TitoloFont, QStringLiteral("Arial"), kMaxFontNameLength);
   ReadInto(read, keys::TitoloBold, "True", ParseBool, c.TitleBold);
   ReadInto(read, keys::TitoloItalic, "True", ParseBool, c.TitleItalic);
   c.MoonStyle = read(keys::Luna, QStringLiteral("1"));
   c.CoverStyle = read(keys::Copertina, QStringLiteral("1"));
+  c.coverFitText = read(keys::AdattaCopertina, QStringLiteral("0"));
   ReadInto(read, keys::OrdInv, "0", ParseInt16, c.OrdInv);
   ReadInto(read, keys::Ombra, "True", ParseBool, c.TitleShadow);
   ReadInto(read, keys::RegFoto, "False", ParseBool, c.UserPhotosSet);
   ReadInto(read, keys::LocalTime, "True", ParseBool, c.UseLocalTime);
   for (int page = 0; page < keys::kPageCount; ++page) {
-    c.PhotoPaths[page] = read(keys::PhotoKey(page), QString());
-    c.PhotoNotes[page] = read(keys::NoteKey(page), QString());
+    c.PhotoPaths[page] = ReadText(read, keys::PhotoKey(page), QString(), kMaxPathLength);
+    c.PhotoNotes[page] = ReadText(read, keys::NoteKey(page), QString(), kMaxNoteLength);
   }
   return c;
 }
@@ -61,6 +67,10 @@ std::optional<render::MoonCode> StoredChoices::moonStyle() const {
 
 std::optional<render::CoverCode> StoredChoices::coverStyle() const {
   return ParseCoverCode(CoverStyle);
+}
+
+std::optional<render::CoverFit> StoredChoices::coverFit() const {
+  return ParseCoverFit(coverFitText);
 }
 
 std::optional<render::MoonCode> StoredChoices::moonStyleShown() const {
@@ -87,6 +97,11 @@ StoredChoices ReadStoredChoices(const SettingsStore& store, StoredChoices previo
 
 StoredChoices DefaultChoices() {
   return ReadChoicesWith([](const QString&, const QString& fallback) { return fallback; }, {});
+}
+
+render::CoverFit ReadCoverFit(const SettingsStore& store) {
+  return ParseCoverFit(store.read(QString::fromLatin1(keys::AdattaCopertina), QStringLiteral("0")))
+      .value_or(render::CoverFit::Fill);
 }
 
 int ReadEditorFontSize(const SettingsStore& store, int previous) {

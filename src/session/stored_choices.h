@@ -22,19 +22,20 @@ namespace orsalimbra::session {
 // what a consumer holds before anything was read; a stored value that cannot
 // be converted to the field's type leaves the field as it was.
 //
-// Layout, title colour and font, moon style and cover style are kept as the
-// text read: an empty or odd text means something to the code that uses
+// Layout, title colour and font, moon style, cover style and cover fit are
+// kept as the text read: an empty or odd text means something to the code that uses
 // them (an empty layout code is ignored), so they are converted there, with
 // the helpers below.
 struct StoredChoices {
   int LanguageIndex = 0;     // "Lingua": index into the data file's list, not range-checked
   QString LayoutType;        // "Tipo", default "1"; see layoutCode()
   QString TitleColour;       // "ColoreTitolo", default "2020095"; see titleColour()
-  QString TitleFont;         // "TitoloFont", default "Arial"
+  QString TitleFont;         // "TitoloFont", default "Arial"; see the caps of settings_codec.h
   bool TitleBold = false;    // "TitoloBold", default true
   bool TitleItalic = false;  // "TitoloItalic", default true
   QString MoonStyle;         // "Luna", default "1"; see moonStyle()
   QString CoverStyle;        // "Copertina", default "1"; see coverStyle()
+  QString coverFitText;      // "AdattaCopertina", default "0"; see coverFit()
   // "OrdInv", default 0: state of the reversed-order check box, 0 unchecked,
   // 1 checked. Other numbers are kept as read; the window leaves its check
   // box as it is for them.
@@ -55,6 +56,7 @@ struct StoredChoices {
   // The numeric moon and cover styles, or nullopt when not a number.
   std::optional<render::MoonCode> moonStyle() const;
   std::optional<render::CoverCode> coverStyle() const;
+  std::optional<render::CoverFit> coverFit() const;
   // The moon style as the window takes it: an empty text means no style is
   // set (nothing happens), any other text that is no number is a style
   // outside the table, shown as style 0.
@@ -70,6 +72,10 @@ struct StoredChoices {
 StoredChoices ReadStoredChoices(const SettingsStore& store, StoredChoices previous = {});
 // The choices of a first run: every key at its default.
 StoredChoices DefaultChoices();
+
+// The cover fit as stored ("AdattaCopertina"), for the image window and the
+// main window after it closes; a text that is no number fills the page.
+render::CoverFit ReadCoverFit(const SettingsStore& store);
 
 // The editor's font size ("FontSize", default 9), or `previous` when the
 // stored text is not an integer. Not range-checked: the editor bounds it.

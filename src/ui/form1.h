@@ -23,6 +23,7 @@
 #include "render/print_jobs.h"
 #include "session/choices.h"
 #include "session/settings_store.h"
+#include "session/year_inputs.h"
 #include "ui/picture_slot.h"
 #include "ui/window_environment.h"
 #include "ui/window_services.h"
@@ -31,6 +32,7 @@ class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
+class QShortcut;
 class QLineEdit;
 class QPrinter;
 class QProgressBar;
@@ -71,6 +73,9 @@ class Form1 : public QWidget {
   void PrintAllCommand();
   void HelpCommand();
   void ExitCommand();
+  // F1 opens the help from anywhere in the form; a window whose menu shows
+  // the key takes it over, so that one press is not claimed twice.
+  void HandOverHelpKey();
 
   // State, for the tests.
   bool ready() const { return Ready; }
@@ -96,6 +101,7 @@ class Form1 : public QWidget {
   void outputWritten(const QString& message);
 
  private:
+  QShortcut* helpKey_ = nullptr;
   void CreateControls();
   void ConnectControls();
   void CreatePrintJobs();
@@ -108,8 +114,11 @@ class Form1 : public QWidget {
   void LetEventsRun();
 
   // Year box, language, help, pictures, exit.
-  void YearBoxFocusIn();
-  void YearBoxFocusOut();
+  // The year box's text becomes the year in force (and the model is rebuilt
+  // for it), or, when it is no year, gives way to it with a word of why.
+  void ApplyYearBox();
+  void ShowYearInForce();
+  void SayYearRefused(const QString& reason);
   void SpinStepped(int delta);
   void LanguageChosen(int index);
   void HelpClicked();
@@ -145,6 +154,8 @@ class Form1 : public QWidget {
   // chosen when it started.
   bool Idle() const;
   void CancelPrint();
+  // Tells the user of a data file that exists but could not be read.
+  void ReportDataFile(const session::DataFileStatus& status);
 
   // The pixel size of a picture drawn over `label`'s inside.
   QSize PixelsInside(const QLabel* label) const;
@@ -162,8 +173,10 @@ class Form1 : public QWidget {
   // base live in their controls: the check box and the time-base label.
   core::YearModel year_;
   session::Choices choices_;
-  QString YearTextOnFocus;
-  int lastSpinYear_ = 0;
+  // The year of the model, the samples and the prints: the last year the
+  // year box or its spin buttons applied. The box may hold other text only
+  // while the user types.
+  int yearInForce_ = 0;
   std::string CoverTitle;
   render::MoonLook moonLook_;
   core::TimeBaseState timeBase_;
@@ -173,6 +186,8 @@ class Form1 : public QWidget {
   // cover photo), and the no-cover picture.
   PictureSlot ImgTemp;
   PictureSlot Immagine;
+  // Where the cover photo goes on the miniature, in its logical pixels.
+  QRectF coverPictureRect_;
   QPixmap coverOffPicture_;
 
   // Print state.
@@ -183,6 +198,8 @@ class Form1 : public QWidget {
   std::unique_ptr<render::PrintJobs> jobs_;
 
   int builds_ = 0;
+  // The data-file problem last told, so that each build does not tell it again.
+  session::DataFileProblem dataFileProblemTold_ = session::DataFileProblem::None;
 
   // Controls, named as the user interface names them.
   QLabel* Label4 = nullptr;

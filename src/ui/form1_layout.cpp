@@ -76,7 +76,9 @@ void Form1::DrawCoverPreview() {
     if (plan.background == render::CoverBackground::NoCover) {
       painter.drawPixmap(whole, coverOffPicture_);
     } else if (plan.background == render::CoverBackground::Photo && !Immagine.isNull()) {
-      painter.drawImage(whole, Immagine.image());
+      // A whole photo leaves white around it.
+      painter.fillRect(whole, Qt::white);
+      painter.drawImage(coverPictureRect_, Immagine.image());
     } else {
       painter.fillRect(whole, Qt::white);
     }

@@ -40,11 +40,22 @@ void Form1::CreatePrintJobs() {
   jobs_ = std::make_unique<render::PrintJobs>(*printHost_);
 }
 
-void Form1::PrintAll() { RunPrint(render::PrintRequest::All()); }
+// A print reached with Alt and a letter leaves the focus where it was: a year
+// still being typed is applied (or refused) first, as leaving the box would.
+void Form1::PrintAll() {
+  ApplyYearBox();
+  RunPrint(render::PrintRequest::All());
+}
 
-void Form1::PrintMonth(int index) { RunPrint(render::PrintRequest::Month(index)); }
+void Form1::PrintMonth(int index) {
+  ApplyYearBox();
+  RunPrint(render::PrintRequest::Month(index));
+}
 
-void Form1::PrintHalfYear(render::HalfYear half) { RunPrint(render::PrintRequest::Half(half)); }
+void Form1::PrintHalfYear(render::HalfYear half) {
+  ApplyYearBox();
+  RunPrint(render::PrintRequest::Half(half));
+}
 
 bool Form1::Idle() const { return Ready && !jobs_->running(); }
 
@@ -73,7 +84,7 @@ bool Form1::ChoosePrinter() {
 render::PrintInputs Form1::PrintInputs() const {
   render::PrintInputs inputs;
   inputs.year = year_;
-  inputs.yearText = Text1->text().toStdString();
+  inputs.yearText = std::to_string(yearInForce_);
   session::Choices now = choices_;
   now.OrdInv = OrdInv->checkState() == Qt::Checked;
   now.UseLocalTime = timeBase_.UseLocalTime();
@@ -109,7 +120,9 @@ void Form1::RunPrint(const render::PrintRequest& request, const QString& pdfFile
             : QStringLiteral("PDF salvato: %1 (%2).").arg(QDir::toNativeSeparators(file), pages));
   } else if (result.status == render::PrintStatus::Cancelled) {
     emit outputWritten(QStringLiteral("Stampa annullata: nessun documento scritto."));
-  } else if (result.status == render::PrintStatus::Failed && services_.showPrintFailure) {
+  } else if ((result.status == render::PrintStatus::Failed ||
+              result.status == render::PrintStatus::PageTooSmall) &&
+             services_.showPrintFailure) {
     services_.showPrintFailure(this, QString::fromUtf8(kPrintFailureTitle),
                                PrintFailureText(result.failure));
   }

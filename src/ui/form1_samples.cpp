@@ -1,6 +1,7 @@
 // The main window's title and moon samples and the choice of their looks.
 #include <QColor>
 #include <QFont>
+#include <QFontInfo>
 
 #include "render/moon_sample.h"
 #include "render/page_title.h"
@@ -13,8 +14,6 @@
 #include "ui/clickable_label.h"
 #include "ui/form1.h"
 #include "ui/twips.h"
-
-#include <QLineEdit>
 
 namespace orsalimbra::ui {
 
@@ -36,7 +35,7 @@ QPixmap BlankPixmap(const QLabel* box) {
 }  // namespace
 
 void Form1::DrawTitleSample() {
-  CoverTitle = render::ComposeCalendarTitle(year_.CurrentTitle, Text1->text().toStdString());
+  CoverTitle = render::ComposeCalendarTitle(year_.CurrentTitle, std::to_string(yearInForce_));
   QPixmap sample = BlankPixmap(EsempioTit);
   {
     render::QtSurface surface(&sample);
@@ -78,17 +77,25 @@ void Form1::TitleColourClicked() {
 
 void Form1::TitleFontClicked() {
   if (jobs_->running()) return;
-  QFont initial(QString::fromStdString(choices_.titleLook.TitleFont), kFontChooserSize);
+  const QString stored = QString::fromStdString(choices_.titleLook.TitleFont);
+  QFont initial(stored, kFontChooserSize);
   initial.setBold(choices_.titleLook.TitleBold);
   initial.setItalic(choices_.titleLook.TitleItalic);
+  // The chooser lists installed faces: a name the system stands another face
+  // in for ("Arial" drawn with Liberation Sans) opens on that face.
+  const QString resolved = QFontInfo(initial).family();
+  initial.setFamily(resolved);
   const std::optional<QFont> chosen =
       services_.chooseFont ? services_.chooseFont(this, initial) : std::nullopt;
   if (chosen) {
-    // The size is not taken: the title is always fitted to its space.
-    choices_.titleLook.TitleFont = chosen->family().toStdString();
+    // The size is not taken: the title is always fitted to its space. The
+    // face standing in keeps the stored name, which another computer may
+    // have.
+    const QString family = chosen->family() == resolved ? stored : chosen->family();
+    choices_.titleLook.TitleFont = family.toStdString();
     choices_.titleLook.TitleBold = chosen->bold();
     choices_.titleLook.TitleItalic = chosen->italic();
-    store_.write(session::keys::TitoloFont, chosen->family());
+    store_.write(session::keys::TitoloFont, family);
     store_.write(session::keys::TitoloBold, session::FormatBool(choices_.titleLook.TitleBold));
     store_.write(session::keys::TitoloItalic, session::FormatBool(choices_.titleLook.TitleItalic));
   }

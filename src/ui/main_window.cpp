@@ -63,7 +63,8 @@ void MainWindow::CreateMenus() {
   add(file, QStringLiteral("E&sci"), QKeySequence(Qt::CTRL | Qt::Key_Q),
       [this] { form_->ExitCommand(); });
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("A&iuto"));
+  QMenu* help = menuBar()->addMenu(QStringLiteral("Ai&uto"));
+  form_->HandOverHelpKey();
   add(help, QStringLiteral("&Guida"), QKeySequence(Qt::Key_F1), [this] { form_->HelpCommand(); });
   add(help, QStringLiteral("&Informazioni su Orsalimbra"), QKeySequence(), [this] { ShowAbout(); });
 }

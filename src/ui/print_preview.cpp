@@ -30,6 +30,11 @@ class PreviewHost : public render::PrintHost {
 
   bool ChoosePrinter() override { return true; }
   render::PrintInputs Inputs() override { return inputs_; }
+  render::Surface& PageMeasure() override {
+    measure_ = std::make_unique<render::QtMeasureSurface>(
+        render::QtMeasureSurface::PrintableTwips(printer_.pageLayout()));
+    return *measure_;
+  }
   void DocumentPlanned(const render::PrintRequest& request,
                        const render::PrintInputs& inputs) override {
     plan_ = render::PlanPictures(request, inputs,
@@ -52,6 +57,7 @@ class PreviewHost : public render::PrintHost {
   render::PrintInputs inputs_;
   double pictureDpi_;
   std::vector<render::PlannedPicture> plan_;
+  std::unique_ptr<render::QtMeasureSurface> measure_;
   std::unique_ptr<render::QtPrinterSurface> surface_;
 };
 

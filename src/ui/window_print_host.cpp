@@ -4,8 +4,7 @@
 #include <QProgressBar>
 #include <QWidget>
 
-#include <QPdfWriter>
-
+#include "render_qt/qt_measure_surface.h"
 #include "render_qt/qt_pdf_surface.h"
 #include "render_qt/qt_printer_surface.h"
 
@@ -24,15 +23,30 @@ render::PrintInputs WindowPrintHost::Inputs() {
   return parts_.inputs ? parts_.inputs() : render::PrintInputs{};
 }
 
+render::Surface& WindowPrintHost::PageMeasure() {
+  const QSizeF page = parts_.printer != nullptr
+                          ? render::QtMeasureSurface::PrintableTwips(parts_.printer->pageLayout())
+                          : QSizeF();
+  measure_ = std::make_unique<render::QtMeasureSurface>(page);
+  return *measure_;
+}
+
 render::Surface* WindowPrintHost::OpenDocument() {
   QPrinter* printer = parts_.printer;
   if (printer == nullptr) return nullptr;
-  if (!pdfFile_.isEmpty()) {
-    pdfWriter_ = std::make_unique<QPdfWriter>(pdfFile_);
-    pdfWriter_->setPageLayout(printer->pageLayout());
-    pdfWriter_->setCreator(printer->creator());
-    pdfWriter_->setTitle(printer->docName());
-    surface_ = std::make_unique<render::QtPdfSurface>(pdfWriter_.get(), pdfFile_);
+  const QString pdfFile = !pdfFile_.isEmpty() ? pdfFile_
+                          : printer->outputFormat() == QPrinter::PdfFormat
+                              ? printer->outputFileName()
+                              : QString();
+  if (!pdfFile.isEmpty()) {
+    // Into a file: drawn through the program's PDF writer, which sees a full
+    // disk, instead of the printer's, which does not.
+    render::PdfPage page;
+    page.layout = printer->pageLayout();
+    page.resolution = printer->resolution();
+    page.creator = printer->creator();
+    page.title = printer->docName();
+    surface_ = std::make_unique<render::QtPdfSurface>(pdfFile, page);
   } else {
     surface_ = std::make_unique<render::QtPrinterSurface>(printer);
   }
@@ -41,7 +55,6 @@ render::Surface* WindowPrintHost::OpenDocument() {
 
 void WindowPrintHost::CloseDocument() {
   surface_.reset();
-  pdfWriter_.reset();
   // A job that stopped in the middle of a part leaves no busy pointer.
   SetBusyPointer(false);
 }

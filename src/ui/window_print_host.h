@@ -11,14 +11,14 @@
 
 #include "render/print_jobs.h"
 
-class QPdfWriter;
 class QPrinter;
 class QProgressBar;
 class QWidget;
 
 namespace orsalimbra::render {
+class QtMeasureSurface;
 class QtSurface;
-}
+}  // namespace orsalimbra::render
 
 namespace orsalimbra::ui {
 
@@ -30,7 +30,7 @@ class WindowPrintHost : public render::PrintHost {
     QWidget* cancelButton = nullptr;      // shown with the progress bar
     QWidget* secondHalfButton = nullptr;  // the focus after the first half
     QWidget* exitButton = nullptr;        // the focus after the other half-year jobs
-    QPrinter* printer = nullptr;          // where the documents go
+    QPrinter* printer = nullptr;          // where the documents go; a file for PdfFormat
     std::function<bool()> choosePrinter;
     std::function<render::PrintInputs()> inputs;
     std::function<void()> letEventsRun;
@@ -45,6 +45,8 @@ class WindowPrintHost : public render::PrintHost {
 
   bool ChoosePrinter() override;
   render::PrintInputs Inputs() override;
+  // Measures on the printer's page as it is now.
+  render::Surface& PageMeasure() override;
   render::Surface* OpenDocument() override;
   void CloseDocument() override;
   void SetProgressMaximum(int maximum) override;
@@ -59,8 +61,8 @@ class WindowPrintHost : public render::PrintHost {
 
   Parts parts_;
   QString pdfFile_;
-  std::unique_ptr<QPdfWriter> pdfWriter_;
   std::unique_ptr<render::QtSurface> surface_;
+  std::unique_ptr<render::QtMeasureSurface> measure_;
 };
 
 }  // namespace orsalimbra::ui

@@ -1,15 +1,14 @@
 #include "ui/window_services.h"
 
 #include <QColorDialog>
-#include <QDesktopServices>
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QMessageBox>
-#include <QUrl>
 
+#include "ui/help_opener.h"
 #include "ui/print_preview.h"
 #include "ui/printer_metrics.h"
 #include "ui/sel_foto_window.h"
+#include "ui/title_font_dialog.h"
 
 namespace orsalimbra::ui {
 
@@ -22,10 +21,7 @@ std::optional<QColor> ChooseColour(QWidget* parent, const QColor& initial) {
 }
 
 std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) {
-  bool ok = false;
-  const QFont font = QFontDialog::getFont(&ok, initial, parent);
-  if (!ok) return std::nullopt;
-  return font;
+  return TitleFontDialog::Ask(parent, initial);
 }
 
 void ShowImageWindow(QWidget* owner, core::YearModel& year, session::SettingsStore& store,
@@ -34,14 +30,11 @@ void ShowImageWindow(QWidget* owner, core::YearModel& year, session::SettingsSto
   window.exec();
 }
 
-void ShowPrintFailure(QWidget* parent, const QString& title, const QString& text) {
+void ShowWarning(QWidget* parent, const QString& title, const QString& text) {
   QMessageBox::warning(parent, title, text);
 }
 
-void OpenHelpPage(const QString& path) {
-  // The result is not examined: a page that cannot be shown shows nothing.
-  QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
+void OpenHelpPage(QWidget* parent, const QString& path) { OpenHelp(parent, path); }
 
 std::optional<QString> ChooseExportFile(QWidget* parent, const QString& proposed) {
   const std::unique_ptr<QFileDialog> dialog = MakeExportDialog(parent, proposed);
@@ -73,7 +66,8 @@ WindowServices WindowServices::Standard() {
   services.choosePrinter = &StandardPrintDialog;
   services.chooseExportFile = &ChooseExportFile;
   services.showPreview = &ShowPreview;
-  services.showPrintFailure = &ShowPrintFailure;
+  services.showPrintFailure = &ShowWarning;
+  services.showDataFileProblem = &ShowWarning;
   return services;
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -428,3 +429,56 @@ TEST(YearModel, ItemsBeforeAnyKeyBelongToTheEmptyKey) {
 }
 
 }  // namespace
+
+// Items over their caps are junk: an empty name or title (the list keeps its
+// length, so later entries stay in place), no holiday, no picture row.
+// Items at the cap are taken.
+TEST(YearModel, ItemsOverTheirCapsCountAsJunk) {
+  const std::string atCap(kMaxNameBytes, 'n');
+  const std::string overCap(kMaxNameBytes + 1, 'x');
+  const std::string longPath(kMaxPathBytes + 1, 'p');
+  const std::string longNote(kMaxNoteBytes + 1, 'z');
+  struct Row {
+    const char* name;
+    std::string file;
+    int entry;
+    std::function<void(const YearLoad&)> check;
+  };
+  const std::string list = "<LINGUE>\r\n" + overCap + " Italiano\r\n";
+  const Row rows[] = {
+      {"list entry", list + "<TITOLI>\r\nA B\r\n", 1,
+       [&](const YearLoad& l) {
+         EXPECT_EQ(l.model.entries, Strings({"", "Italiano"}));
+         EXPECT_EQ(l.model.CurrentTitle, "B");
+       }},
+      {"title", list + "<TITOLI>\r\nA " + overCap + "\r\n", 1,
+       [&](const YearLoad& l) {
+         EXPECT_EQ(l.model.TitleList, Strings({"A", "", ""}));
+         EXPECT_EQ(l.model.CurrentTitle, "");
+       }},
+      {"title at the cap", list + "<TITOLI>\r\nA " + atCap + "\r\n", 1,
+       [&](const YearLoad& l) { EXPECT_EQ(l.model.CurrentTitle, atCap); }},
+      {"month name", "<MESI>\r\n[3] " + overCap + "\r\n[4] Aprile\r\n", 0,
+       [&](const YearLoad& l) {
+         EXPECT_EQ(l.model.PageName[3], "");
+         EXPECT_EQ(l.model.PageName[4], "Aprile");
+       }},
+      {"holiday", "<FESTE>\r\n[01/01] " + overCap + "\r\n[25/12] Natale\r\n", 0,
+       [&](const YearLoad& l) { EXPECT_EQ(Holidays(l.model), "25/12/2026=Natale;"); }},
+      {"picture name", "<FOTO>\r\n[1] " + longPath + " nota\r\n[2] b.jpg ok\r\n", 0,
+       [&](const YearLoad& l) {
+         EXPECT_EQ(l.model.PhotoPaths[1], "");
+         EXPECT_EQ(l.model.PhotoPaths[2], "/opt/orsalimbra/b.jpg");
+         EXPECT_EQ(l.settingsWrites.size(), 2u);
+       }},
+      {"picture note", "<FOTO>\r\n[1] a.jpg " + longNote + "\r\n", 0,
+       [&](const YearLoad& l) {
+         EXPECT_EQ(l.model.PhotoPaths[1], "");
+         EXPECT_TRUE(l.settingsWrites.empty());
+       }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    row.check(Build(row.file).Entry(row.entry).Run());
+  }
+}

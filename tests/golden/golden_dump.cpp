@@ -37,6 +37,10 @@ using namespace orsalimbra;
 using render::RecordingSurface;
 
 constexpr const char* kPictureFolder = "/golden/pictures";
+// The recorded pages have the printable area of an A4 sheet with the
+// 10-point margins of Qt's PDF writer.
+constexpr double kA4Width = 11500;
+constexpr double kA4Height = 16440;
 
 std::string Number(double value) {
   char buffer[64];
@@ -53,7 +57,12 @@ void Dump(const RecordingSurface& s, std::ostream& out) {
         << " r" << Number(op.radius) << " a" << (op.start ? Number(*op.start) : "-") << ":"
         << (op.end ? Number(*op.end) : "-") << " f'" << op.fontName << "' " << Number(op.fontSize)
         << (op.bold ? "B" : "") << (op.italic ? "I" : "") << " c" << op.colour << " w"
-        << op.drawWidth << " fs" << op.fillStyle << " fc" << op.fillColor << "\n";
+        << op.drawWidth << " fs" << op.fillStyle << " fc" << op.fillColor;
+    if (!op.part.Whole()) {
+      out << " part " << Number(op.part.left) << "," << Number(op.part.top) << " "
+          << Number(op.part.width) << "," << Number(op.part.height);
+    }
+    out << "\n";
   }
 }
 
@@ -138,13 +147,14 @@ class RecordingHost : public render::PrintHost {
  public:
   RecordingHost(render::PrintInputs inputs, const PictureSet& pictures)
       : inputs_(std::move(inputs)), pictures_(pictures) {
-    RecordingSurface probe;
+    RecordingSurface probe(kA4Width, kA4Height);
     inputs_.choices.metrics = render::MeasurePage(probe);
   }
   bool ChoosePrinter() override { return true; }
   render::PrintInputs Inputs() override { return inputs_; }
+  render::Surface& PageMeasure() override { return measure_; }
   render::Surface* OpenDocument() override {
-    surface_ = std::make_unique<RecordingSurface>();
+    surface_ = std::make_unique<RecordingSurface>(kA4Width, kA4Height);
     for (const auto& [path, size] : pictures_.sizes) {
       surface_->AddPicture(path, size.first, size.second);
     }
@@ -167,6 +177,7 @@ class RecordingHost : public render::PrintHost {
 
  private:
   render::PrintInputs inputs_;
+  RecordingSurface measure_{kA4Width, kA4Height};
   const PictureSet& pictures_;
   std::unique_ptr<RecordingSurface> surface_;
   std::ostringstream log_;
@@ -201,6 +212,7 @@ void Recordings(const std::string& dataFile, const QString& out) {
       {"de2008", {3, 2008, true, true, ""}},
       {"us2026", {2, 2026, false, true, "-"}},
       {"se2027", {12, 2027, true, true, "Fram\\och bak"}},
+      {"uk2027", {1, 2027, true, false, "A note under the picture that goes on and on"}},
   };
   for (const Named& n : calendars) {
     for (int layout : {0, 1, 2, 5}) {
@@ -317,6 +329,14 @@ void Pdfs(const std::string& dataFile, const QString& out) {
   const Calendar it{0, 2026, true, true, "Una nota sotto la foto"};
   const Calendar bare{0, 2026, false, true, "Solo testo\\seconda riga"};
   const Calendar de{3, 2008, true, true, ""};
+  const Calendar us{2, 2026, false, true, "-"};
+  const Calendar uk{1, 2027, true, false, ""};
+  const Calendar longNote{0, 2026, true, true,
+                          "una didascalia lunga per vedere come va a capo quando la nota non "
+                          "entra in una riga sola sotto la foto del mese, anche su carta grande"};
+  const Command march = {"month03", render::PrintRequest::Month(2)};
+  const Command may = {"month05", render::PrintRequest::Month(4)};
+  const Command december = kCommands[2];
   const std::vector<Case> cases{
       {"it_L0_all", it, 0, 0, false, all},
       {"it_L0_half2", it, 0, 0, false, half2},
@@ -331,6 +351,16 @@ void Pdfs(const std::string& dataFile, const QString& out) {
       {"de_L2_C1_all", de, 2, 1, false, all},
       {"it_L1_C1_letter", it, 1, 1, false, all, QPageSize(QPageSize::Letter)},
       {"it_L0_a3", it, 0, 0, false, half1, QPageSize(QPageSize::A3)},
+      {"us_L1_march", us, 1, 0, false, march},
+      {"de_L1_may", de, 1, 0, false, may},
+      {"de_L2_may", de, 2, 0, false, may},
+      {"uk_L1_december", uk, 1, 0, false, december},
+      {"uk_L2_december", uk, 2, 0, false, december},
+      {"longnote_L1_march", longNote, 1, 0, false, march},
+      {"longnote_L2_C3_cover", longNote, 2, 3, false, cover},
+      {"it_L2_a5", it, 2, 0, false, month, QPageSize(QPageSize::A5)},
+      {"it_L1_C1_a3", it, 1, 1, false, all, QPageSize(QPageSize::A3)},
+      {"bare_L2_legal", bare, 2, 0, false, half1, QPageSize(QPageSize::Legal)},
   };
   for (const Case& c : cases) {
     render::PrintInputs inputs = Inputs(dataFile, folder.toStdString(), c.cal, c.layout);

@@ -8,8 +8,9 @@
 namespace orsalimbra::render::testing {
 namespace {
 
-// A daily month page, two per sheet. With the recording metrics the day font
-// is 19 points (digit 190 x 456): columns start at 95, 3615 and 7135; the day
+// A daily month page, two per sheet, on A4's printable width (11500). With
+// the recording metrics the day font is 19 points (digit 190 x 456): columns
+// start at 95, 3775 and 7455, 0.32 of the width apart; the day
 // number stands 1235 into its column; a line takes 205 + 192 + 82 + 27 = 506.
 struct DailyFixture : PageFixture {
   DailyFixture(int y, unsigned m) {
@@ -36,7 +37,7 @@ TEST(DailyList, DaysFallIntoColumnsOfTenTenAndTheRest) {
     for (const auto& [x, n] : columns) counts.push_back(n);
     EXPECT_EQ(counts, row.perColumn) << row.month;
     EXPECT_EQ(columns.begin()->first, 95 + 1235);
-    EXPECT_EQ(std::next(columns.begin())->first, 95 + 3520 + 1235);
+    EXPECT_EQ(std::next(columns.begin())->first, 95 + 3680 + 1235);
     EXPECT_EQ(f.OnlyText("11").y, f.OnlyText("01").y);
     EXPECT_EQ(f.OnlyText("02").y - f.OnlyText("01").y, 506);
     const int days = row.month == 2 ? 28 : 31;
@@ -87,6 +88,24 @@ TEST(DailyList, TheSecondHolidayIsSmallerAndTheThirdHidden) {
   EXPECT_EQ(f.OnlyText("08").y, day.y + 506);
 }
 
+// A weekday name too wide for its place shrinks to keep a quarter of a
+// figure clear of the day number; the others keep the day font.
+TEST(DailyList, TheWeekdayKeepsAGapBeforeTheDayNumber) {
+  DailyFixture f(2024, 3);
+  f.surface.WidenCharacter('W', 3);
+  f.year.DayNames[6] = "WWW";  // Sunday
+  PrintMonthPage(f.surface, f.in, f.st, 0);
+  const auto sundays = f.TextOps("WWW");
+  ASSERT_EQ(sundays.size(), 5u);
+  const Op day = f.OnlyText("03");  // the first Sunday
+  const Op& name = sundays[0];
+  EXPECT_LT(name.fontSize, 19);
+  EXPECT_EQ(name.colour, kRed);
+  EXPECT_LE(name.x + 9 * name.fontSize * 10, day.x - 190 / 4.0);
+  EXPECT_EQ(f.OnlyText("01").fontSize, 19);
+  EXPECT_EQ(f.TextOps("Ven").at(0).fontSize, 19);
+}
+
 TEST(DailyList, RulesAreThinWhateverTheMoonSymbolsLeft) {
   DailyFixture f(2024, 3);
   f.choices.moonLook = MoonLookFor(MoonCode::OchreYellowQuarters);
@@ -103,10 +122,10 @@ TEST(DailyList, RulesAreThinWhateverTheMoonSymbolsLeft) {
   for (const Op& rule : rules) EXPECT_EQ(rule.drawWidth, 1);
   EXPECT_EQ(rules[0].x, 95 + 380);
   EXPECT_EQ(rules[0].y, day.y + 205 + 192 + 82);
-  EXPECT_EQ(rules[0].x2, 95 + 380 + 3080);
+  EXPECT_EQ(rules[0].x2, 95 + 380 + 3220);
   EXPECT_EQ(rules[0].y2, rules[0].y);
   EXPECT_EQ(rules[0].colour, kBlack);
-  EXPECT_EQ(rules[30].x, 95 + 2 * 3520 + 380);
+  EXPECT_EQ(rules[30].x, 95 + 2 * 3680 + 380);
 }
 
 }  // namespace

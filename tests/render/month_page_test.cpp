@@ -85,6 +85,23 @@ TEST(WeeklyGrid, ShortFebruaryStillTakesSixRowsOfHeight) {
   EXPECT_EQ(f.progress.steps, 28);
 }
 
+// A weekday heading too wide for its column shrinks into it; the others
+// keep the day font.
+TEST(WeeklyGrid, HeadingsStayInTheirColumns) {
+  BlockFixture f(2024, 4);
+  f.surface.WidenCharacter('W', 3);
+  f.year.DayNames[0] = "WWW";
+  PrintMonthPage(f.surface, f.in, f.st, 0);
+  const Op monday = f.OnlyText("WWW");
+  EXPECT_LT(monday.fontSize, 12);
+  EXPECT_TRUE(monday.bold);
+  EXPECT_EQ(monday.x, 400);
+  EXPECT_LE(monday.x + 9 * monday.fontSize * 10, 360 + 760);
+  EXPECT_EQ(f.OnlyText("Mar").fontSize, 12);
+  // The weekday line keeps its height: the day numbers stand where they did.
+  ExpectCell(f, "01", 1, 1, kBlack);
+}
+
 TEST(WeeklyGrid, MonthPageGridIsScaledUp) {
   PageFixture f;
   f.choices.LayoutType = core::LayoutCode::Weekly;
@@ -242,6 +259,56 @@ TEST(MonthPageHead, ATallPictureLeavesRoomForTheWholeMonth) {
     }
     EXPECT_LE(bottom, 15000) << static_cast<int>(row.layout);
     EXPECT_GT(bottom, 14500) << static_cast<int>(row.layout);  // no more room is left than needed
+  }
+}
+
+// A note that fits prints as it always did; a longer one shrinks to 6
+// points, then wraps, and the extra lines take their height from the picture.
+TEST(MonthPageHead, LongNotesShrinkThenWrapAndShortenThePicture) {
+  struct Row {
+    const char* name;
+    std::string note;
+    std::size_t lines;
+    double size;
+  };
+  const std::string word = "parola ";
+  std::string seventy, twoHundred;
+  for (int i = 0; i < 10; ++i) seventy += word;
+  for (int i = 0; i < 29; ++i) twoHundred += word;
+  const Row rows[] = {
+      {"fits", "Spring", 1, 12},
+      {"shrinks", seventy + "fine", 1, 9},
+      {"wraps", twoHundred + "fine", 2, 7},
+  };
+  // The tall picture's height under a one-line note.
+  HeadFixture plain;
+  plain.surface.AddPicture("/pics/april.jpg", 1000, 2000);
+  PrintMonthPage(plain.surface, plain.in, plain.st, 0);
+  const double tallest = plain.st.PictureHeight;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    HeadFixture f;
+    f.surface.AddPicture("/pics/april.jpg", 1000, 2000);
+    f.year.PhotoNotes[4] = row.note;
+    PrintMonthPage(f.surface, f.in, f.st, 0);
+    std::vector<Op> lines;
+    for (const Op& op : f.surface.opsOf(Kind::Text)) {
+      if (op.y > f.st.PictureHeight && op.y < f.st.TitleTop) lines.push_back(op);
+    }
+    ASSERT_EQ(lines.size(), row.lines);
+    const auto pictures = f.surface.opsOf(Kind::Picture);
+    ASSERT_EQ(pictures.size(), 1u);
+    std::string text;
+    for (const Op& line : lines) {
+      EXPECT_EQ(line.fontSize, row.size);
+      EXPECT_EQ(line.x, pictures[0].x + 50);
+      EXPECT_LE(line.x + line.text.size() * line.fontSize * 10, 11000);
+      text += " " + line.text;
+    }
+    EXPECT_EQ(Words(text), Words(row.note));
+    EXPECT_EQ(lines[0].y, f.st.PictureHeight + 120);
+    const double extra = std::max(0.0, row.lines * row.size * 24 - 12 * 24);
+    EXPECT_EQ(f.st.PictureHeight, tallest - extra);
   }
 }
 

@@ -1,10 +1,11 @@
 // A year model, a recording surface, the inputs and the state of the page
-// renderers for their tests: an 11000 x 15000 page, digits measured at 20
-// points (200 x 480).
+// renderers for their tests: by default a page of A4's printable width
+// (11500) and 15000 high, digits measured at 20 points (200 x 480).
 #pragma once
 
 #include <chrono>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,16 @@ namespace orsalimbra::render::testing {
 
 using Kind = RecordingSurface::Kind;
 using Op = RecordingSurface::Op;
+
+// The words of a text, without the " - " joints between holiday names.
+inline std::vector<std::string> Words(const std::string& text) {
+  std::istringstream in(text);
+  std::vector<std::string> words;
+  for (std::string word; in >> word;) {
+    if (word != "-") words.push_back(word);
+  }
+  return words;
+}
 
 inline std::chrono::year_month_day Date(int y, unsigned m, unsigned d) {
   return std::chrono::year_month_day{std::chrono::year{y}, std::chrono::month{m},
@@ -33,7 +44,7 @@ class CountingProgress : public RenderProgress {
 };
 
 struct PageFixture {
-  explicit PageFixture(double width = 11000, double height = 15000);
+  explicit PageFixture(double width = kA4PrintableWidth, double height = 15000);
 
   void AddHoliday(const std::string& date, const std::string& name) {
     year.HolidayDates.push_back(date);

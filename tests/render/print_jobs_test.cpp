@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "render/credits.h"
+#include "render/moon_look.h"
 #include "support/recording_surface.h"
 
 namespace orsalimbra::render::testing {
@@ -21,8 +22,9 @@ namespace {
 
 using Kind = RecordingSurface::Kind;
 
-constexpr double kPageWidth = 11000;
-constexpr double kPageHeight = 15000;
+// A4's printable area: the two months of a sheet fit it.
+constexpr double kPageWidth = kA4PrintableWidth;
+constexpr double kPageHeight = 16440;
 
 // The steps the jobs count: the days of a year, a year with its cover, a
 // half-year of month pages, a half-year page, and the cover alone.
@@ -68,6 +70,7 @@ class TestHost : public PrintHost {
     return printerReady;
   }
   PrintInputs Inputs() override { return inputs; }
+  Surface& PageMeasure() override { return measure; }
   Surface* OpenDocument() override {
     if (noDevice) return nullptr;
     documents.push_back(deadDevice ? std::make_unique<DeadSurface>()
@@ -103,6 +106,7 @@ class TestHost : public PrintHost {
   const RecordingSurface& Document() const { return *documents.at(0); }
 
   PrintInputs inputs;
+  RecordingSurface measure{kPageWidth, kPageHeight};
   bool printerReady = true;
   bool noDevice = false;
   bool deadDevice = false;
@@ -231,7 +235,7 @@ TEST(PrintAll, TwoMonthPagesPutTheEvenMonthLower) {
     const auto top = title(m);
     const auto lower = title(m + 1);
     EXPECT_EQ(top.page, lower.page);
-    EXPECT_EQ(lower.y - top.y, 6750);  // 0.45 x 15000
+    EXPECT_DOUBLE_EQ(lower.y - top.y, 7398);  // 0.45 x 16440
   }
 }
 
@@ -333,7 +337,7 @@ TEST(PrintMonth, MayAndJuneShareASheet) {
       if (op.text == "Maggio 2024" || op.text == "Giugno 2024") tops.push_back(op.y);
     }
     ASSERT_EQ(tops.size(), 2u);
-    EXPECT_EQ(tops[1] - tops[0], 6750);
+    EXPECT_DOUBLE_EQ(tops[1] - tops[0], 7398);
   }
 }
 
@@ -640,6 +644,50 @@ TEST(PrintJobs, DeviceThatCannotStart) {
     host.noDevice = host.deadDevice = false;
     host.documents.clear();
     EXPECT_EQ(jobs.PrintMonth(0).status, PrintStatus::Printed);
+  }
+}
+
+// A5 (141 x 203 mm printable) takes the cover but not the month pages with
+// moon symbols: the job says so before it opens a document.
+TEST(PrintJobs, PaperTooSmallIsRefusedBeforeAnyDocument) {
+  struct Row {
+    const char* name;
+    core::LayoutCode layout;
+    PrintRequest request;
+    PrintStatus status;
+  };
+  const Row rows[] = {
+      {"half-year pages", core::LayoutCode::Semester, PrintRequest::All(),
+       PrintStatus::PageTooSmall},
+      {"weekly months", core::LayoutCode::Weekly, PrintRequest::Month(2),
+       PrintStatus::PageTooSmall},
+      {"two daily months a sheet", core::LayoutCode::Daily, PrintRequest::All(),
+       PrintStatus::PageTooSmall},
+      {"the cover alone", core::LayoutCode::Weekly, PrintRequest::Half(HalfYear::CoverOnly),
+       PrintStatus::Printed},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    TestHost host;
+    RecordingSurface a5(8000, 11500);
+    host.measure = a5;
+    host.inputs.choices.metrics = MeasurePage(a5);
+    host.inputs.choices.moonLook = MoonLookFor(MoonCode::OchreYellowQuarters);
+    host.inputs.choices.LayoutType = row.layout;
+    host.inputs.choices.CoverStyle = CoverCode::TitleMiddle;
+    host.inputs.year.NoMonthPhotos = true;
+    PrintJobs jobs(host);
+    const PrintResult result = jobs.Print(row.request);
+    EXPECT_EQ(result.status, row.status);
+    if (row.status != PrintStatus::PageTooSmall) continue;
+    EXPECT_EQ(result.failure.kind, DeviceFailure::Kind::PageTooSmall);
+    EXPECT_EQ(result.failure.subject, "141 x 203 mm");
+    EXPECT_EQ(result.failure.Text(),
+              "The pages of this layout do not fit the printable area of the paper (141 x 203 "
+              "mm): nothing was printed; choose a larger paper");
+    EXPECT_TRUE(host.documents.empty());
+    EXPECT_EQ(host.closed, 0);
+    EXPECT_FALSE(jobs.running());
   }
 }
 

@@ -38,7 +38,7 @@ TEST(Backgrounds, PictureIsFittedToThePageAndCentred) {
   };
   for (const Row& row :
        {Row{4000, 2000, 0, 4750, 11000, 5500}, Row{2000, 4000, 1750, 0, 7500, 15000}}) {
-    PageFixture f;
+    PageFixture f(11000, 15000);
     f.surface.AddPicture("/bg.jpg", row.w, row.h);
     EXPECT_TRUE(DrawFittedPicture(f.surface, f.choices.metrics, f.st, "/bg.jpg"));
     const auto pictures = f.surface.opsOf(Kind::Picture);
@@ -53,8 +53,9 @@ TEST(Backgrounds, PictureIsFittedToThePageAndCentred) {
   EXPECT_TRUE(f.surface.ops().empty());
 }
 
+// A4's printable area: the title band keeps its 2300 twips above the rows.
 struct SemesterFixture : PageFixture {
-  SemesterFixture() {
+  SemesterFixture() : PageFixture(kA4PrintableWidth, 16440) {
     choices.LayoutType = core::LayoutCode::Semester;
     st.MonthStart = Date(2023, 12, 1);
     choices.programFolder = "/prog";
@@ -68,7 +69,7 @@ TEST(SemesterPage, EightMonthsInRowsOfTwoFramedByGreyOnes) {
   PrintSemesterPage(f.surface, f.in, f.st);
   ASSERT_FALSE(f.surface.ops().empty());
   EXPECT_EQ(f.surface.ops()[0].kind, Kind::Picture);  // behind everything
-  EXPECT_EQ(f.surface.ops()[0].y, 4750);
+  EXPECT_EQ(f.surface.ops()[0].y, 5345);              // (16440 - 5750) / 2
   EXPECT_EQ(f.OnlyText("Almanacco 2024").kind, Kind::Text);
 
   const char* headings[] = {"12 - Dicembre 2023", "01 - Gennaio 2024", "02 - Febbraio 2024",
@@ -83,7 +84,7 @@ TEST(SemesterPage, EightMonthsInRowsOfTwoFramedByGreyOnes) {
   // 288 + 144 + 288 + 6 x 432 = 3312 high.
   for (int i = 0; i < 8; ++i) {
     const Op op = f.OnlyText(headings[i]);
-    EXPECT_EQ(op.x, i % 2 == 0 ? 360 : 5800) << headings[i];
+    EXPECT_EQ(op.x, i % 2 == 0 ? 360 : 6050) << headings[i];
     EXPECT_EQ(op.y, 2300 + 144 + (i / 2) * (3312 + 144)) << headings[i];
     EXPECT_EQ(op.colour, i == 0 || i == 7 ? kOutsideMonthGrey : kBlack) << headings[i];
   }

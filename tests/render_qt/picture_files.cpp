@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageWriter>
+#include <cstdint>
 #include <cstdlib>
 #include <random>
 
@@ -180,6 +181,108 @@ QByteArray BmpHeader(int width, int height, int dataBytes) {
   Append32le(b, 0);
   Append32le(b, 0);
   b.append(QByteArray(dataBytes, '\0'));
+  return b;
+}
+
+QByteArray JpegBomb(int width, int height, const JpegBombShape& shape) {
+  QByteArray b("\xFF\xD8", 2);
+  // One quantisation table of ones.
+  b.append("\xFF\xDB", 2);
+  Append16be(b, 67);
+  b.append('\0');
+  b.append(QByteArray(64, '\1'));
+  // The frame: every component sampled 1 x 1 but the first.
+  b.append('\xFF');
+  b.append(static_cast<char>(shape.progressive ? 0xC2 : 0xC0));
+  Append16be(b, 8 + 3 * shape.components);
+  b.append('\x08');
+  Append16be(b, height);
+  Append16be(b, width);
+  b.append(static_cast<char>(shape.components));
+  for (int c = 0; c < shape.components; ++c) {
+    b.append(static_cast<char>(c + 1));
+    b.append(static_cast<char>(c == 0 ? shape.firstSampling : 0x11));
+    b.append('\0');
+  }
+  // DC and AC tables with a single one-bit code for symbol 0: a zero bit is
+  // a block of grey, so that zero bytes decode as a whole grey image.
+  b.append("\xFF\xC4", 2);
+  Append16be(b, 2 + 2 * 18);
+  for (const char tableClass : {'\x00', '\x10'}) {
+    b.append(tableClass);
+    b.append('\1');
+    b.append(QByteArray(15, '\0'));
+    b.append('\0');
+  }
+  // The first scan, then a few bytes of data: the decoder fills the rest.
+  const int inScan = shape.firstScanComponents > 0 ? shape.firstScanComponents : shape.components;
+  b.append("\xFF\xDA", 2);
+  Append16be(b, 6 + 2 * inScan);
+  b.append(static_cast<char>(inScan));
+  for (int c = 0; c < inScan; ++c) {
+    b.append(static_cast<char>(c + 1));
+    b.append('\0');
+  }
+  b.append('\0');
+  b.append(static_cast<char>(shape.progressive ? 0 : 63));
+  b.append('\0');
+  b.append(QByteArray(16, '\0'));
+  b.append("\xFF\xD9", 2);
+  return b;
+}
+
+namespace {
+
+std::uint32_t Crc32(const QByteArray& bytes) {
+  std::uint32_t crc = 0xFFFFFFFFu;
+  for (const char c : bytes) {
+    crc ^= static_cast<unsigned char>(c);
+    for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+  }
+  return ~crc;
+}
+
+void Append32be(QByteArray& b, std::uint32_t v) {
+  Append16be(b, static_cast<int>(v >> 16));
+  Append16be(b, static_cast<int>(v & 0xFFFF));
+}
+
+void PngChunk(QByteArray& png, const char* type, const QByteArray& data) {
+  Append32be(png, static_cast<std::uint32_t>(data.size()));
+  const QByteArray typed = QByteArray(type, 4) + data;
+  png.append(typed);
+  Append32be(png, Crc32(typed));
+}
+
+}  // namespace
+
+QByteArray PngBomb(int width, int height) {
+  QByteArray png("\x89PNG\r\n\x1A\n", 8);
+  QByteArray header;
+  Append32be(header, static_cast<std::uint32_t>(width));
+  Append32be(header, static_cast<std::uint32_t>(height));
+  header.append("\x10\x02\0\0\0", 5);  // 16-bit RGB, no interlace
+  PngChunk(png, "IHDR", header);
+  // qCompress puts the length in front of the zlib stream.
+  PngChunk(png, "IDAT", qCompress(QByteArray(64, '\0')).mid(4));
+  PngChunk(png, "IEND", {});
+  return png;
+}
+
+QByteArray GifBomb(int width, int height) {
+  QByteArray b("GIF89a");
+  Append16le(b, width);
+  Append16le(b, height);
+  b.append("\x80\0\0", 3);  // a global table of two colours
+  b.append("\0\0\0\xFF\xFF\xFF", 6);
+  b.append('\x2C');
+  Append16le(b, 0);
+  Append16le(b, 0);
+  Append16le(b, width);
+  Append16le(b, height);
+  b.append('\0');
+  // LZW with 3-bit codes: clear (4) and end (5) in one byte.
+  b.append("\x02\x01\x2C\x00\x3B", 5);
   return b;
 }
 

@@ -82,3 +82,60 @@ TEST(PictureIntegrity, CompleteFilesPassAndShortOnesFail) {
     EXPECT_EQ(PictureDataComplete(c.format, Of(c.bytes)), c.complete) << c.name;
   }
 }
+
+// The frame and first scan as a decoder reads them, and the coefficient
+// buffers a multi-scan file makes it keep.
+TEST(PictureIntegrity, JpegFramesTellTheDecodersWork) {
+  const QImage image = Noise(64, 48);
+  const QByteArray baseline = Encode(image, "JPG");
+  const QByteArray progressive = ProgressiveJpeg(image);
+  JpegBombShape noSampling;
+  noSampling.firstSampling = 0x01;
+  const QByteArray bomb = JpegBomb(12240, 12240);
+  const qsizetype sofAt = bomb.indexOf("\xFF\xC2");
+  const qsizetype sosAt = bomb.indexOf("\xFF\xDA");
+  const QByteArray twoFrames = bomb.left(sosAt) + bomb.mid(sofAt, 8 + 3 * 4 + 2) + bomb.mid(sosAt);
+  const QByteArray scanFirst = bomb.left(sofAt) + bomb.mid(sosAt);
+
+  struct Row {
+    const char* name;
+    QByteArray bytes;
+    bool reads;
+    int width, height, components;
+    bool progressive, multiScan;
+    std::uint64_t coefficientBytes;
+  };
+  const Row rows[] = {
+      {"Qt's sequential", baseline, true, 64, 48, 3, false, false, 0},
+      // 64 x 48 at 2 x 2 for luma: 8 x 6 blocks; chroma 4 x 3, in whole MCUs.
+      {"Qt's progressive", progressive, true, 64, 48, 3, true, true, (8 * 6 + 2 * 4 * 3) * 128},
+      // The 852-byte file of the report: 1530 x 1530 blocks of four channels.
+      {"progressive CMYK", bomb, true, 12240, 12240, 4, true, true, 1530ull * 1530 * 4 * 128},
+      {"sequential CMYK", JpegBomb(12240, 12240, kSequentialCmyk), true, 12240, 12240, 4, false,
+       false, 0},
+      {"sequential, luma scan first", JpegBomb(100, 100, kLumaScanFirst), true, 100, 100, 3, false,
+       true, 3ull * 13 * 13 * 128},
+      // Luma 2 x 2: 2500 x 875 blocks; chroma 1250 x 438, rounded to MCUs.
+      {"progressive 4:2:0", JpegBomb(20000, 7000, kProgressive420), true, 20000, 7000, 3, true,
+       true, (2500ull * 876 + 2 * 1250ull * 438) * 128},
+      {"sampling factor 0", JpegBomb(100, 100, noSampling), false, 0, 0, 0, false, false, 0},
+      {"two frames", twoFrames, false, 0, 0, 0, false, false, 0},
+      {"scan before the frame", scanFirst, false, 0, 0, 0, false, false, 0},
+      {"cut in the frame", bomb.left(sofAt + 9), false, 0, 0, 0, false, false, 0},
+      {"no scan", bomb.left(sosAt) + "\xFF\xD9", false, 0, 0, 0, false, false, 0},
+      {"not a jpeg", Gif(image), false, 0, 0, 0, false, false, 0},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const std::optional<JpegFrame> frame = ReadJpegFrame(Of(row.bytes));
+    ASSERT_EQ(frame.has_value(), row.reads);
+    if (!frame) continue;
+    EXPECT_EQ(frame->width, static_cast<std::uint32_t>(row.width));
+    EXPECT_EQ(frame->height, static_cast<std::uint32_t>(row.height));
+    EXPECT_EQ(frame->components.size(), static_cast<std::size_t>(row.components));
+    EXPECT_EQ(frame->progressive, row.progressive);
+    EXPECT_EQ(frame->multiScan, row.multiScan);
+    EXPECT_EQ(JpegCoefficientBytes(*frame), row.coefficientBytes);
+    EXPECT_TRUE(JpegComplete(Of(row.bytes)));
+  }
+}

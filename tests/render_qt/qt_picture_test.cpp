@@ -2,10 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QDir>
+#include <QImageWriter>
 #include <QTemporaryDir>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "picture_files.h"
+#include "render/picture_integrity.h"
 
 using namespace orsalimbra::render;
 using namespace orsalimbra::render::testing;
@@ -137,4 +143,93 @@ TEST_F(QtPictureTest, BadFilesLoadOrDecodeToNothing) {
   }
   EXPECT_FALSE(LoadPictureFile(dir_.filePath("missing.jpg").toStdString()).has_value());
   EXPECT_TRUE(DecodePicture(dir_.filePath("missing.jpg"), QSize(10, 10)).isNull());
+}
+
+// Pictures whose headers make the decoder take far more memory than their
+// bytes suggest are measured before decoding: those over the budget load
+// (their size is known) but decode to nothing. Large pictures that cost
+// little to decode at a small size still decode.
+TEST_F(QtPictureTest, PictureBombsOverTheBudgetDecodeToNothing) {
+  const QByteArray progressive = [] {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "JPG");
+    writer.setProgressiveScanWrite(true);
+    writer.write(Noise(800, 600));
+    return bytes;
+  }();
+
+  struct Row {
+    const char* name;
+    QByteArray bytes;
+    bool overBudget;
+  };
+  const Row rows[] = {
+      {"bomb-cmyk.jpg", JpegBomb(12240, 12240), true},  // as the 852-byte file that took 1.2 GB
+      {"bomb-420.jpg", JpegBomb(20000, 7000, kProgressive420), true},
+      {"bomb-multiscan.jpg", JpegBomb(12000, 12000, kLumaScanFirst), true},
+      {"bomb.png", PngBomb(12000, 12000), true},
+      {"bomb.gif", GifBomb(12000, 12000), true},
+      // A single scan is decoded a row of blocks at a time, reduced to 1/8.
+      {"large-sequential.jpg", JpegBomb(12240, 12240, kSequentialCmyk), false},
+      {"progressive.jpg", progressive, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const QString path = Write(row.name, row.bytes);
+    ASSERT_TRUE(LoadPictureFile(path.toStdString()).has_value());
+    const std::optional<long long> cost = PictureDecodeCost(path, QSize(400, 400));
+    ASSERT_TRUE(cost.has_value());
+    EXPECT_EQ(*cost > kDecodeBudgetBytes, row.overBudget) << *cost;
+    EXPECT_EQ(DecodePicture(path, QSize(400, 400)).isNull(), row.overBudget);
+    EXPECT_EQ(DecodePictureToFit(path, QSize(200, 200)).isNull(), row.overBudget);
+  }
+  // The coefficients of a progressive file count whatever the size asked.
+  const QString path = Write("progressive.jpg", progressive);
+  const auto frame = ReadJpegFrame(Bytes(reinterpret_cast<const unsigned char*>(progressive.data()),
+                                         static_cast<std::size_t>(progressive.size())));
+  ASSERT_TRUE(frame.has_value());
+  EXPECT_GT(PictureDecodeCost(path, QSize(8, 8)).value_or(0),
+            static_cast<long long>(JpegCoefficientBytes(*frame)));
+}
+
+// A part of the picture, as shown, decodes to what the whole picture shows
+// there, whatever the EXIF orientation and the format.
+TEST_F(QtPictureTest, PartsAreCutFromThePictureAsShown) {
+  // Nine cells of distinct colours, stored 300 x 180.
+  const QColor colours[9] = {Qt::red,     Qt::green, Qt::blue,  Qt::yellow,        Qt::cyan,
+                             Qt::magenta, Qt::white, Qt::black, QColor(128, 64, 0)};
+  QImage stored(300, 180, QImage::Format_RGB32);
+  for (int y = 0; y < 180; ++y) {
+    for (int x = 0; x < 300; ++x) stored.setPixelColor(x, y, colours[(y / 60) * 3 + x / 100]);
+  }
+  const QByteArray jpeg = Encode(stored, "JPG", 95);
+  std::vector<std::pair<std::string, QString>> files;
+  for (int orientation = 1; orientation <= 8; ++orientation) {
+    files.emplace_back(
+        "JPEG, orientation " + std::to_string(orientation),
+        Write(QStringLiteral("o%1.jpg").arg(orientation), WithExifOrientation(jpeg, orientation)));
+  }
+  files.emplace_back("BMP", Write("a.bmp", Encode(stored, "BMP")));
+  files.emplace_back("PNG", Write("a.png", Encode(stored, "PNG")));
+  for (const auto& [name, path] : files) {
+    SCOPED_TRACE(name);
+    const auto shownSize = PicturePixelSize(path);
+    ASSERT_TRUE(shownSize.has_value());
+    const QImage whole = DecodePicture(path, *shownSize);
+    ASSERT_FALSE(whole.isNull());
+    for (int cell = 0; cell < 9; ++cell) {
+      const double left = (cell % 3) / 3.0;
+      const double top = (cell / 3) / 3.0;
+      const QImage part = DecodePicture(path, QSize(24, 16), {left, top, 1 / 3.0, 1 / 3.0});
+      ASSERT_EQ(part.size(), QSize(24, 16)) << cell;
+      EXPECT_TRUE(Near(At(part, 0.5, 0.5), At(whole, left + 1 / 6.0, top + 1 / 6.0))) << cell;
+    }
+    // The middle half each way, never decoded to more pixels than it holds.
+    const QImage middle = DecodePicture(path, QSize(4000, 4000), {0.25, 0.25, 0.5, 0.5});
+    EXPECT_EQ(middle.size(), *shownSize / 2);
+    EXPECT_TRUE(Near(At(middle, 0.5, 0.5), At(whole, 0.5, 0.5)));
+    EXPECT_TRUE(DecodePicture(path, QSize(10, 10), {0, 0, 0, 1}).isNull());
+  }
 }

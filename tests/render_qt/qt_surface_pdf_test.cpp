@@ -43,6 +43,8 @@ const Word* Find(const std::vector<Word>& words, const QString& text) {
   }
   return nullptr;
 }
+// The word found points into the list, so the list must outlive the call.
+const Word* Find(std::vector<Word>&& words, const QString& text) = delete;
 
 // Margins in points chosen unequal, so that a wrong origin or a swapped
 // side shows.
@@ -104,7 +106,8 @@ TEST_F(PdfSurfaceTest, TextLandsAtItsTwipPositionFromThePrintableCorner) {
   EXPECT_NEAR(corner->yMax, 842 - kBottom, 1.5);
   EXPECT_NEAR((corner->xMax - corner->xMin) * 20, cornerWidth, 10);
   // The next page starts again at the printable corner.
-  const Word* second = Find(Words(path_, 2), "Second");
+  const auto secondPage = Words(path_, 2);
+  const Word* second = Find(secondPage, "Second");
   ASSERT_NE(second, nullptr);
   EXPECT_NEAR(second->xMin, kLeft, 0.5);
   EXPECT_NEAR(second->yMin, kTop, 1.0);

@@ -78,6 +78,8 @@ void ExpectDefaults(const StoredChoices& c) {
   EXPECT_TRUE(c.TitleItalic);
   EXPECT_EQ(c.MoonStyle, "1");
   EXPECT_EQ(c.CoverStyle, "1");
+  EXPECT_EQ(c.coverFitText, "0");
+  EXPECT_EQ(c.coverFit(), orsalimbra::render::CoverFit::Fill);
   EXPECT_EQ(c.OrdInv, 0);
   EXPECT_TRUE(c.TitleShadow);
   EXPECT_FALSE(c.UserPhotosSet);
@@ -165,8 +167,42 @@ TEST_F(SettingsStoreTest, ValuesThatDoNotConvertKeepThePreviousChoice) {
   EXPECT_FALSE(fresh.UserPhotosSet);
 }
 
+// A font name, a picture path or a note over its cap is junk: the key's
+// default. A text at the cap is kept.
+TEST_F(SettingsStoreTest, TextsOverTheirCapsGiveTheDefaults) {
+  struct Row {
+    const char* key;
+    qsizetype length;
+    bool kept;
+  };
+  const Row rows[] = {
+      {"TitoloFont", kMaxFontNameLength, true},
+      {"TitoloFont", kMaxFontNameLength + 1, false},
+      {"Foto03", kMaxPathLength, true},
+      {"Foto04", kMaxPathLength + 1, false},
+      {"Nota05", kMaxNoteLength, true},
+      {"Nota06", kMaxNoteLength + 1, false},
+      {"Nota07", 5'000'000, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(::testing::Message() << row.key << " of " << row.length);
+    const QString text(row.length, u'x');
+    Seed("[Mycal]\nVersione=3\n" + QByteArray(row.key) + "=" + text.toLatin1() + "\n");
+    SettingsStore store(QStringLiteral("Mycal"));
+    const StoredChoices c = ReadStoredChoices(store);
+    const QString key = K(row.key);
+    const QString read = key == "TitoloFont"      ? c.TitleFont
+                         : key.startsWith("Foto") ? c.PhotoPaths[key.right(2).toInt()]
+                                                  : c.PhotoNotes[key.right(2).toInt()];
+    const QString fallback = key == "TitoloFont" ? QStringLiteral("Arial") : QString();
+    EXPECT_EQ(read, row.kept ? text : fallback);
+  }
+}
+
 TEST_F(SettingsStoreTest, StoredCodesAreConvertedWhereUsed) {
-  Seed("[Mycal]\nVersione=3\nTipo=2\nColoreTitolo=blue\nLuna=\nCopertina=4\nFontSize=12\n");
+  Seed(
+      "[Mycal]\nVersione=3\nTipo=2\nColoreTitolo=blue\nLuna=\nCopertina=4\nAdattaCopertina=2\n"
+      "FontSize=12\n");
   SettingsStore store(QStringLiteral("Mycal"));
   store.applyVersion();
   StoredChoices c = ReadStoredChoices(store);
@@ -176,7 +212,13 @@ TEST_F(SettingsStoreTest, StoredCodesAreConvertedWhereUsed) {
   EXPECT_EQ(c.MoonStyle, "");  // present but empty: not the default
   EXPECT_EQ(c.moonStyle(), std::nullopt);
   EXPECT_EQ(c.coverStyle(), orsalimbra::render::CoverCode::PictureOnly);
+  EXPECT_EQ(c.coverFit(), orsalimbra::render::CoverFit::Stretch);
   EXPECT_EQ(ReadEditorFontSize(store), 12);
+  // A fit no version knows is kept as stored; the pages fill with it.
+  c.coverFitText = QStringLiteral("9");
+  EXPECT_EQ(c.coverFit(), orsalimbra::render::CoverFit{9});
+  c.coverFitText = QStringLiteral("riempi");
+  EXPECT_EQ(c.coverFit(), std::nullopt);
 
   c.LayoutType = QString();
   EXPECT_EQ(c.layoutCode(), std::nullopt);

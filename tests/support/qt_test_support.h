@@ -14,6 +14,13 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <ostream>
+
+// GoogleTest shows QStrings in failure messages as text, not as bytes.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+
 namespace orsalimbra::test_support {
 
 // Points the per-user settings (and Qt's INI files of the user) at `folder`.

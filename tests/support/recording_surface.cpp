@@ -14,7 +14,11 @@ double CharacterCount(std::string_view text) {
 }  // namespace
 
 double RecordingSurface::TextWidth(std::string_view text) {
-  return CharacterCount(text) * FontSize * 10;
+  double extra = 0;
+  for (char c : text) {
+    if (const auto wide = widths_.find(c); wide != widths_.end()) extra += wide->second - 1;
+  }
+  return (CharacterCount(text) + extra) * FontSize * 10;
 }
 
 double RecordingSurface::TextHeight(std::string_view) { return FontSize * 24; }
@@ -26,7 +30,7 @@ std::optional<Picture> RecordingSurface::LoadPicture(const std::string& path) {
 }
 
 bool RecordingSurface::PaintPicture(const Picture& picture, double x, double y, double width,
-                                    double height) {
+                                    double height, const PicturePart& part) {
   if (undecodable_.count(picture.path) != 0) return false;
   Op op = stateOp(Kind::Picture);
   op.text = picture.path;
@@ -34,6 +38,7 @@ bool RecordingSurface::PaintPicture(const Picture& picture, double x, double y, 
   op.y = y;
   op.x2 = width;
   op.y2 = height;
+  op.part = part;
   ops_.push_back(op);
   return true;
 }

@@ -22,6 +22,7 @@ class RecordingSurface : public Surface {
     std::string text;       // Text: the text; Picture: the path
     double x = 0, y = 0;    // Text/Picture: top-left; Line: start; Circle: centre
     double x2 = 0, y2 = 0;  // Line: end; Picture: width and height
+    PicturePart part;       // Picture: the part painted
     double radius = 0;
     std::optional<double> start, end;  // Circle: as given
     std::string fontName;
@@ -42,8 +43,9 @@ class RecordingSurface : public Surface {
   double TextHeight(std::string_view text) override;
 
   std::optional<Picture> LoadPicture(const std::string& path) override;
-  bool PaintPicture(const Picture& picture, double x, double y, double width,
-                    double height) override;
+  using Surface::PaintPicture;
+  bool PaintPicture(const Picture& picture, double x, double y, double width, double height,
+                    const PicturePart& part) override;
   bool NewPage() override;
   bool EndDoc() override;
   void Abort() override;
@@ -57,6 +59,8 @@ class RecordingSurface : public Surface {
   void AddUndecodablePicture(const std::string& path, double width, double height);
   // The page with this number (from 0) is refused by NewPage.
   void FailNewPageAfter(int page) { failPage_ = page; }
+  // The ASCII character `c` is `times` as wide as the others.
+  void WidenCharacter(char c, double times) { widths_[c] = times; }
 
   const std::vector<Op>& ops() const { return ops_; }
   // Only the operations of one kind, in order.
@@ -79,6 +83,7 @@ class RecordingSurface : public Surface {
   double scaleHeight_;
   std::map<std::string, Picture> pictures_;
   std::set<std::string> undecodable_;
+  std::map<char, double> widths_;
   std::vector<Op> ops_;
   int page_ = 0;
   std::optional<int> failPage_;

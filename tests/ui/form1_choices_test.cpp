@@ -79,6 +79,33 @@ TEST_F(MainWindowTest, CoverStylesCycleWithAndWithoutACoverPhoto) {
   EXPECT_EQ(w.coverStyle(), render::CoverCode{0});
 }
 
+// The miniature shows the cover photo as the page will: filling it, whole on
+// white, or stretched, as the image window left the choice.
+TEST_F(MainWindowTest, TheMiniatureFollowsTheCoverFit) {
+  const QString cover = Picture(QStringLiteral("cover.png"), Qt::blue);  // 4:3, landscape
+  SeedSettings("Copertina=4\nFoto00=" + cover.toUtf8() + "\n");
+  Form1& w = Start();
+  struct Row {
+    const char* stored;
+    bool whiteAboveAndBelow;
+  };
+  for (const Row& row : {Row{"0", false}, Row{"1", true}, Row{"2", false}, Row{"5", false}}) {
+    SCOPED_TRACE(row.stored);
+    imageWindowStores = [&](session::SettingsStore& settings) {
+      settings.write(QString::fromLatin1(session::keys::AdattaCopertina),
+                     QString::fromLatin1(row.stored));
+    };
+    Click("Modifica");
+    ASSERT_EQ(w.coverStyle(), render::CoverCode{4});
+    const QImage miniature = Control<QLabel>("Cover")->pixmap().toImage();
+    const QColor edge = row.whiteAboveAndBelow ? QColor(Qt::white) : QColor(Qt::blue);
+    EXPECT_EQ(miniature.pixelColor(miniature.width() / 2, 1), edge);
+    EXPECT_EQ(miniature.pixelColor(miniature.width() / 2, miniature.height() - 2), edge);
+    EXPECT_EQ(miniature.pixelColor(miniature.rect().center()), QColor(Qt::blue));
+    EXPECT_EQ(miniature.pixelColor(1, miniature.height() / 2), QColor(Qt::blue));
+  }
+}
+
 TEST_F(MainWindowTest, ThePhotoAloneWithoutAPhotoBecomesNoCoverAtStart) {
   SeedSettings("Copertina=4\n");
   Form1& w = Start();
@@ -166,7 +193,8 @@ TEST_F(MainWindowTest, CancelledDialogsChangeNothingButTheFontDialogRedraws) {
   const qint64 sampleBefore = Control<QLabel>("EsempioTit")->pixmap().cacheKey();
   Click("FontKey");
   ASSERT_TRUE(fontAskedWith.has_value());
-  EXPECT_EQ(fontAskedWith->family(), "Arial");
+  // The face the title is drawn with: "Arial" stands for Liberation Sans.
+  EXPECT_EQ(fontAskedWith->family(), QFontInfo(QFont(QStringLiteral("Arial"))).family());
   EXPECT_TRUE(fontAskedWith->bold());
   EXPECT_TRUE(fontAskedWith->italic());
   for (const char* key : {"TitoloFont", "TitoloBold", "TitoloItalic"}) {

@@ -26,6 +26,8 @@
 #include <memory>
 #include <optional>
 
+#include "session/settings_keys.h"
+#include "session/settings_store.h"
 #include "support/qt_test_support.h"
 #include "ui/form1.h"
 #include "ui/layout_button.h"
@@ -119,13 +121,15 @@ class MainWindowTest : public ::testing::Test {
       std::optional<QFont> answer = fontAnswer;
       return answer;
     };
-    services.showImageWindow = [this](QWidget*, core::YearModel& year, session::SettingsStore&,
+    services.showImageWindow = [this](QWidget*, core::YearModel& year,
+                                      session::SettingsStore& settings,
                                       const session::ProgramFiles&) {
       ++imageWindowShown;
       if (imageWindowEdits) imageWindowEdits(year);
+      if (imageWindowStores) imageWindowStores(settings);
     };
     if (realImageWindow) services.showImageWindow = WindowServices::Standard().showImageWindow;
-    services.openHelpPage = [this](const QString& path) { helpOpened.push_back(path); };
+    services.openHelpPage = [this](QWidget*, const QString& path) { helpOpened.push_back(path); };
     services.measurePrinter = [] {
       render::PageMetrics metrics;
       metrics.PageWidth = 11000;
@@ -158,6 +162,9 @@ class MainWindowTest : public ::testing::Test {
     services.showPreview = [this](PrintPreview& preview) {
       ++previewsShown;
       if (duringPreview) duringPreview(preview);
+    };
+    services.showDataFileProblem = [this](QWidget*, const QString&, const QString& text) {
+      dataFileProblems.push_back(text);
     };
     return services;
   }
@@ -210,6 +217,7 @@ class MainWindowTest : public ::testing::Test {
   int imageWindowShown = 0;
   bool realImageWindow = false;
   std::function<void(core::YearModel&)> imageWindowEdits;
+  std::function<void(session::SettingsStore&)> imageWindowStores;
   std::vector<QString> helpOpened;
   // The print dialog: confirmed, it sends the pages to printPdf on the
   // paper printPaper (when set).
@@ -224,6 +232,7 @@ class MainWindowTest : public ::testing::Test {
   // The preview, while it is shown.
   int previewsShown = 0;
   std::function<void(PrintPreview&)> duringPreview;
+  std::vector<QString> dataFileProblems;
 
   QTemporaryDir root_;
   QString program_;

@@ -1,13 +1,17 @@
 // The print preview, the PDF export that asks, a job that can be cancelled,
 // and the menu bar.
+#include <QAbstractButton>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QProgressBar>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <set>
 
 #include "main_window_fixture.h"
 #include "ui/main_window.h"
@@ -268,6 +272,29 @@ TEST_F(PreviewExportTest, MenuBarAboveTheFormWithItsShortcuts) {
   };
   EXPECT_EQ(shortcuts, expected);
   EXPECT_TRUE(AboutText().contains(QStringLiteral("Licenza")));
+
+  // The menus' Alt letters are not the form's, and F1 is claimed once.
+  std::set<QString> letters;
+  const auto take = [&](const QString& caption) {
+    const QString key = QKeySequence::mnemonic(caption).toString();
+    if (!key.isEmpty()) {
+      EXPECT_TRUE(letters.insert(key).second) << key.toStdString();
+    }
+  };
+  for (QAction* menu : main.menuBar()->actions()) take(menu->text());
+  for (QAbstractButton* button : main.form().findChildren<QAbstractButton*>()) {
+    take(button->text());
+  }
+  for (QLabel* label : main.form().findChildren<QLabel*>()) {
+    if (label->buddy() != nullptr) take(label->text());
+  }
+  QFile page(program_ + QStringLiteral("/Orsalimbra.htm"));
+  ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+  page.close();
+  main.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+  QTest::keyClick(&main.form(), Qt::Key_F1);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return helpOpened.size() == 1u; }));
 }
 
 }  // namespace
