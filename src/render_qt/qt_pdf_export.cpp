@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "render/page_title.h"
 #include "render_qt/qt_measure_surface.h"
 #include "render_qt/qt_pdf_surface.h"
 
@@ -45,7 +46,9 @@ class PdfHost : public PrintHost {
 PrintResult ExportPdf(const PdfTarget& target, PrintInputs inputs, const PrintRequest& request) {
   // The resolution (1200 dpi) and the margins (10 points) of a
   // high-resolution printer printing into a PDF file.
-  const PdfPage page = PdfPage::Sized(target.pageSize, target.orientation);
+  PdfPage page = PdfPage::Sized(target.pageSize, target.orientation);
+  page.title =
+      QString::fromStdString(ComposeCalendarTitle(inputs.year.CurrentTitle, inputs.yearText));
   QtMeasureSurface measure(QtMeasureSurface::PrintableTwips(page.layout));
   inputs.choices.metrics = MeasurePage(measure);
 
