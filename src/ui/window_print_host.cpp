@@ -31,6 +31,14 @@ render::Surface& WindowPrintHost::PageMeasure() {
   return *measure_;
 }
 
+void WindowPrintHost::DocumentPlanned(const render::PrintRequest& request,
+                                      const render::PrintInputs& inputs) {
+  plan_.clear();
+  if (parts_.printer == nullptr) return;
+  plan_ = render::PlanPictures(
+      request, inputs, render::QtMeasureSurface::PrintableTwips(parts_.printer->pageLayout()));
+}
+
 render::Surface* WindowPrintHost::OpenDocument() {
   QPrinter* printer = parts_.printer;
   if (printer == nullptr) return nullptr;
@@ -50,6 +58,7 @@ render::Surface* WindowPrintHost::OpenDocument() {
   } else {
     surface_ = std::make_unique<render::QtPrinterSurface>(printer);
   }
+  surface_->DecodeAhead(plan_);
   return surface_.get();
 }
 

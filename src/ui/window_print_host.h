@@ -6,10 +6,12 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include <QString>
 
 #include "render/print_jobs.h"
+#include "render_qt/qt_picture_plan.h"
 
 class QPrinter;
 class QProgressBar;
@@ -47,6 +49,9 @@ class WindowPrintHost : public render::PrintHost {
   render::PrintInputs Inputs() override;
   // Measures on the printer's page as it is now.
   render::Surface& PageMeasure() override;
+  // Lists the pictures of the job, to be decoded ahead once it draws.
+  void DocumentPlanned(const render::PrintRequest& request,
+                       const render::PrintInputs& inputs) override;
   render::Surface* OpenDocument() override;
   void CloseDocument() override;
   void SetProgressMaximum(int maximum) override;
@@ -61,6 +66,7 @@ class WindowPrintHost : public render::PrintHost {
 
   Parts parts_;
   QString pdfFile_;
+  std::vector<render::PlannedPicture> plan_;
   std::unique_ptr<render::QtSurface> surface_;
   std::unique_ptr<render::QtMeasureSurface> measure_;
 };
