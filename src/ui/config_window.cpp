@@ -62,14 +62,21 @@ DiscardAnswer DefaultAskDiscard(QWidget* parent) {
   return DiscardAnswer::Cancel;
 }
 
-bool DefaultConfirmUnevenRows(QWidget* parent, const QString& text) {
-  QMessageBox box(QMessageBox::Warning, Config::kCaption, text, QMessageBox::NoButton, parent);
-  QPushButton* back = box.addButton(QStringLiteral("&Torna al testo"), QMessageBox::RejectRole);
-  QPushButton* save = box.addButton(QStringLiteral("Salva &comunque"), QMessageBox::AcceptRole);
+// A box whose safe answer `no` is the default and Escape's; true for `yes`.
+bool Confirm(QWidget* parent, QMessageBox::Icon icon, const QString& text, const QString& yes,
+             const QString& no) {
+  QMessageBox box(icon, Config::kCaption, text, QMessageBox::NoButton, parent);
+  QPushButton* back = box.addButton(no, QMessageBox::RejectRole);
+  QPushButton* go = box.addButton(yes, QMessageBox::AcceptRole);
   box.setDefaultButton(back);
   box.setEscapeButton(back);
   box.exec();
-  return box.clickedButton() == save;
+  return box.clickedButton() == go;
+}
+
+bool DefaultConfirmUnevenRows(QWidget* parent, const QString& text) {
+  return Confirm(parent, QMessageBox::Warning, text, QStringLiteral("Salva &comunque"),
+                 QStringLiteral("&Torna al testo"));
 }
 
 void DefaultInform(QWidget* parent, const QString& text) {
@@ -77,13 +84,8 @@ void DefaultInform(QWidget* parent, const QString& text) {
 }
 
 bool DefaultConfirmReset(QWidget* parent, const QString& text) {
-  QMessageBox box(QMessageBox::Question, Config::kCaption, text, QMessageBox::NoButton, parent);
-  QPushButton* reset = box.addButton(QStringLiteral("&Ripristina"), QMessageBox::AcceptRole);
-  QPushButton* cancel = box.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
-  box.setDefaultButton(cancel);
-  box.setEscapeButton(cancel);
-  box.exec();
-  return box.clickedButton() == reset;
+  return Confirm(parent, QMessageBox::Question, text, QStringLiteral("&Ripristina"),
+                 QStringLiteral("Annulla"));
 }
 
 }  // namespace

@@ -29,6 +29,16 @@ QStringList Names(const QString& folder) {
       QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
+// Saves `bytes` into `place` while `folder` is read-only, for root too.
+SaveOutcome SaveWhileReadOnly(const QString& folder, const session::DataFilePlace& place,
+                              const QByteArray& bytes) {
+  test_support::ReadOnlyFolder readOnly(folder);
+  test_support::NotRootForFiles notRoot;
+  EXPECT_TRUE(notRoot.active());
+  SaveFileSystem fs;
+  return SaveDataFile(place, bytes, fs);
+}
+
 class SaveTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -345,14 +355,7 @@ TEST_F(SaveTest, AWriteThatRunsOutOfSpaceChangesNothing) {
 TEST_F(SaveTest, AReadOnlyFolderChangesNothing) {
   Write(files_.dataFile, "data\r\n");
   Write(files_.backupFile, "backup\r\n");
-  SaveOutcome outcome;
-  {
-    test_support::ReadOnlyFolder readOnly(dir_.path());
-    test_support::NotRootForFiles notRoot;
-    ASSERT_TRUE(notRoot.active());
-    SaveFileSystem fs;
-    outcome = SaveDataFile(files_, "new\r\n", fs);
-  }
+  const SaveOutcome outcome = SaveWhileReadOnly(dir_.path(), files_, "new\r\n");
   EXPECT_FALSE(outcome.saved);
   EXPECT_TRUE(outcome.failure.contains("scrivere il nuovo file")) << outcome.failure.toStdString();
   EXPECT_EQ(Read(files_.dataFile), "data\r\n");
@@ -420,14 +423,7 @@ TEST(SaveElsewhere, AFolderThatCannotBeMadeIsTold) {
   QTemporaryDir home;
   ASSERT_TRUE(home.isValid());
   const session::DataFilePlace user = session::DataFilePlace::In(home.filePath("Nerb/Orsalimbra"));
-  SaveOutcome outcome;
-  {
-    test_support::ReadOnlyFolder readOnly(home.path());
-    test_support::NotRootForFiles notRoot;
-    ASSERT_TRUE(notRoot.active());
-    SaveFileSystem fs;
-    outcome = SaveDataFile(user, "edited\r\n", fs);
-  }
+  const SaveOutcome outcome = SaveWhileReadOnly(home.path(), user, "edited\r\n");
   EXPECT_FALSE(outcome.saved);
   EXPECT_TRUE(outcome.failure.contains("creare la cartella")) << outcome.failure.toStdString();
   EXPECT_TRUE(outcome.failure.contains(user.folder)) << outcome.failure.toStdString();
