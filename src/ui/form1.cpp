@@ -30,8 +30,8 @@
 #include "session/year_entry.h"
 #include "session/year_inputs.h"
 #include "ui/clickable_label.h"
-#include "ui/eliding_combo_box.h"
 #include "ui/data_file_problem_text.h"
+#include "ui/eliding_combo_box.h"
 #include "ui/enter_moves_focus.h"
 #include "ui/layout_button.h"
 #include "ui/layout_choice.h"
@@ -320,9 +320,10 @@ void Form1::LoadYearData() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   ++builds_;
 
+  const session::DataFileInUse data = session::DataFileInForce(env_.files);
   session::DataFileStatus dataFile;
   const core::YearInputs inputs = session::ReadYearInputs(
-      env_.files.dataFile, env_.files.folder, QString::number(yearInForce_),
+      data.place.dataFile, env_.files.folder, env_.files.userFolder, QString::number(yearInForce_),
       choices_.LayoutType.value_or(core::LayoutCode::Invalid), choices_.UserPhotosSet, &dataFile);
   core::YearLoad load = core::LoadYearData(year_, inputs);
   if (duringYearModelBuild) duringYearModelBuild();
@@ -344,20 +345,23 @@ void Form1::LoadYearData() {
   DrawTitleSample();
   ShowLayout();
   QApplication::restoreOverrideCursor();
-  ReportDataFile(dataFile);
+  ReportDataFile(data, dataFile);
   Aiuto->setFocus();
 }
 
-void Form1::ReportDataFile(const session::DataFileStatus& status) {
-  // A missing data file is how the program may start: nothing is said.
-  const session::DataFileProblem problem = status.problem == session::DataFileProblem::Missing
-                                               ? session::DataFileProblem::None
-                                               : status.problem;
+void Form1::ReportDataFile(const session::DataFileInUse& data,
+                           const session::DataFileStatus& status) {
+  // A missing data file is how the program may start: nothing is said. The
+  // user's copy, though, was there a moment ago (a link to nowhere, say).
+  const session::DataFileProblem problem =
+      status.problem == session::DataFileProblem::Missing && !data.userCopy
+          ? session::DataFileProblem::None
+          : status.problem;
   if (problem == dataFileProblemTold_) return;
   dataFileProblemTold_ = problem;
   if (problem == session::DataFileProblem::None || !services_.showDataFileProblem) return;
   services_.showDataFileProblem(this, QString::fromUtf8(kDataFileProblemTitle),
-                                ui::DataFileProblemText(env_.files.dataFile, status));
+                                ui::DataFileProblemText(data, status));
 }
 
 void Form1::ShowEntries() {
