@@ -15,8 +15,6 @@ inline constexpr double kWeeklyFontScale = 1.98;
 inline constexpr double kColumnInset = 120;
 // The left edge of a month page's grid on A4.
 inline constexpr double kMonthPageGridLeft = 500;
-// A day's second holiday text against its first.
-inline constexpr double kSecondTextScale = 0.8;
 
 // Draws the month of st.MonthStart (its first day) in the job's layout and
 // leaves st.MonthStart on the first day of the next month, with one progress

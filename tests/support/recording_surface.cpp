@@ -110,6 +110,16 @@ void RecordingSurface::DrawLine(double x1, double y1, double x2, double y2, Colo
   ops_.push_back(op);
 }
 
+void RecordingSurface::DrawFilledBox(double x1, double y1, double x2, double y2, Colour colour) {
+  Op op = stateOp(Kind::Box);
+  op.x = x1;
+  op.y = y1;
+  op.x2 = x2;
+  op.y2 = y2;
+  op.colour = colour;
+  ops_.push_back(op);
+}
+
 void RecordingSurface::DrawCircle(double cx, double cy, double radius, Colour colour,
                                   std::optional<double> start, std::optional<double> end) {
   Op op = stateOp(Kind::Circle);
