@@ -197,6 +197,7 @@ void Form1::CreateControls() {
   Progress->hide();
   OrdInv = new QCheckBox(QStringLiteral("&Ord-Inv"), this);
   name(OrdInv, "OrdInv", Twips(4920, 4215, 1092, 240));
+  CreatePageStyleBoxes();
 
   // Alt and the underlined letter press a button; no letter is used twice.
   Aiuto = button("Aiuto", QStringLiteral("&Help"), Twips(120, 4485, 852, 780));
