@@ -1,6 +1,7 @@
 // One month on a printed page: a small block of a half-year page (layout 0),
 // or a month page with its picture, note and title above the weekly grid
-// (layout 1) or the daily list (layout 2).
+// (layout 1: open rows, or boxes in the boxed page style) or the daily list
+// (layout 2).
 #pragma once
 
 #include "render/page_inputs.h"

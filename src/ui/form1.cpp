@@ -195,9 +195,9 @@ void Form1::CreateControls() {
   name(Progress, "Progress", Twips(600, 3840, 6972, 252));
   Progress->setTextVisible(false);
   Progress->hide();
+  CreatePageStyleBoxes();
   OrdInv = new QCheckBox(QStringLiteral("&Ord-Inv"), this);
   name(OrdInv, "OrdInv", Twips(4920, 4215, 1092, 240));
-  CreatePageStyleBoxes();
 
   // Alt and the underlined letter press a button; no letter is used twice.
   Aiuto = button("Aiuto", QStringLiteral("&Help"), Twips(120, 4485, 852, 780));

@@ -101,17 +101,16 @@ void RecordingSurface::DrawText(double x, double y, std::string_view text) {
 }
 
 void RecordingSurface::DrawLine(double x1, double y1, double x2, double y2, Colour colour) {
-  Op op = stateOp(Kind::Line);
-  op.x = x1;
-  op.y = y1;
-  op.x2 = x2;
-  op.y2 = y2;
-  op.colour = colour;
-  ops_.push_back(op);
+  RecordCorners(Kind::Line, x1, y1, x2, y2, colour);
 }
 
 void RecordingSurface::DrawFilledBox(double x1, double y1, double x2, double y2, Colour colour) {
-  Op op = stateOp(Kind::Box);
+  RecordCorners(Kind::Box, x1, y1, x2, y2, colour);
+}
+
+void RecordingSurface::RecordCorners(Kind kind, double x1, double y1, double x2, double y2,
+                                     Colour colour) {
+  Op op = stateOp(kind);
   op.x = x1;
   op.y = y1;
   op.x2 = x2;

@@ -78,6 +78,8 @@ class RecordingSurface : public Surface {
 
  private:
   Op stateOp(Kind kind) const;
+  // A line or a box from (x1, y1) to (x2, y2).
+  void RecordCorners(Kind kind, double x1, double y1, double x2, double y2, Colour colour);
 
   double scaleWidth_;
   double scaleHeight_;
