@@ -34,7 +34,8 @@ namespace {
 constexpr const char* kName = "print";
 constexpr const char* kUsage =
     "OUT.pdf (--all | --month N | --half N | --cover) [--year Y] [--entry N] [--layout L] "
-    "[--cover-style C] [--cover-fit fill|fit|stretch] [--moon-style M] "
+    "[--cover-style C] [--cover-fit fill|fit|stretch] [--page-style classic|boxed] "
+    "[--week-numbers | --no-week-numbers] [--moon-style M] "
     "[--reverse | --no-reverse] [--local-time | --gmt] [--utc-offset H] [--folder DIR] "
     "[--data FILE] [--section NAME] [--paper A4|A3|A5|Letter|Legal]";
 
@@ -46,8 +47,9 @@ struct Options {
   std::optional<render::PrintRequest> request;
   std::optional<std::string> year;
   std::optional<int> entry, layout, coverStyle, moonStyle, utcOffset;
-  std::optional<bool> reverse, localTime;
+  std::optional<bool> reverse, localTime, weekNumbers;
   std::optional<render::CoverFit> coverFit;
+  std::optional<render::PageStyle> pageStyle;
   std::optional<std::string> folder, data, section;
   QPageSize paper = QPageSize(QPageSize::A4);
 };
@@ -78,6 +80,16 @@ std::optional<render::CoverFit> CoverFitNamed(const std::string& name) {
   };
   const auto it = fits.find(Lower(name));
   if (it == fits.end()) return std::nullopt;
+  return it->second;
+}
+
+std::optional<render::PageStyle> PageStyleNamed(const std::string& name) {
+  static const std::map<std::string, render::PageStyle> styles{
+      {"classic", render::PageStyle::Classic},
+      {"boxed", render::PageStyle::Boxed},
+  };
+  const auto it = styles.find(Lower(name));
+  if (it == styles.end()) return std::nullopt;
   return it->second;
 }
 
@@ -131,6 +143,8 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
       }
     } else if (arg == "--reverse" || arg == "--no-reverse") {
       error = setFlag(o.reverse, arg == "--reverse", arg);
+    } else if (arg == "--week-numbers" || arg == "--no-week-numbers") {
+      error = setFlag(o.weekNumbers, arg == "--week-numbers", arg);
     } else if (arg == "--local-time" || arg == "--gmt") {
       error = setFlag(o.localTime, arg == "--local-time", arg);
     } else if (const auto it = ranged.find(arg); it != ranged.end()) {
@@ -149,6 +163,11 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
         return "--cover-fit needs fill, fit or stretch" + (v ? ", not '" + *v + "'" : "");
       }
       o.coverFit = fit;
+    } else if (arg == "--page-style") {
+      const std::string* v = value();
+      const std::optional<render::PageStyle> style = v ? PageStyleNamed(*v) : std::nullopt;
+      if (!style) return "--page-style needs classic or boxed" + (v ? ", not '" + *v + "'" : "");
+      o.pageStyle = style;
     } else if (arg == "--year" || arg == "--folder" || arg == "--data" || arg == "--section" ||
                arg == "--paper") {
       const std::string* v = value();
@@ -230,6 +249,8 @@ int Export(const Options& o) {
   if (o.layout) choices.LayoutType = static_cast<core::LayoutCode>(*o.layout);
   if (o.coverStyle) choices.CoverStyle = static_cast<render::CoverCode>(*o.coverStyle);
   if (o.coverFit) choices.coverFit = *o.coverFit;
+  if (o.pageStyle) choices.pageStyle = *o.pageStyle;
+  if (o.weekNumbers) choices.weekNumbers = *o.weekNumbers;
   if (o.moonStyle) choices.MoonStyle = static_cast<render::MoonCode>(*o.moonStyle);
   if (o.reverse) choices.OrdInv = *o.reverse;
   if (o.localTime) choices.UseLocalTime = *o.localTime;

@@ -147,6 +147,14 @@ for a first run):
   --cover-fit HOW    how the cover photo meets the page: fill (cropped evenly
                      around the centre), fit (the whole photo on white) or
                      stretch (the photo's shape lost) ("AdattaCopertina", fill)
+  --page-style STYLE the weekly month pages (layout 1): classic (open rows of
+                     day numbers) or boxed (a box for each day with room to
+                     write, the holidays inside it, small calendars of the
+                     months before and after in empty boxes) ("StilePagina",
+                     classic)
+  --week-numbers, --no-week-numbers
+                     the ISO week numbers beside the rows of the boxed pages
+                     ("NumeriSettimana", shown)
   --moon-style M     0 to 8, see Moon styles ("Luna", 1)
   --reverse, --no-reverse
                      the reversed page order of a calendar bound from folded
@@ -231,6 +239,8 @@ Examples:
   orsalimbra-cli print 2027.pdf --all --year 2027 --layout 1 --cover-style 2
       a weekly calendar for 2027 with the title in the middle of the cover
   orsalimbra-cli print june.pdf --month 6 --layout 2 --paper letter --gmt
+  orsalimbra-cli print boxes.pdf --all --layout 1 --page-style boxed
+      a weekly calendar with a box for each day, to write in
   orsalimbra-cli print half.pdf --half 1 --layout 0 --year 2027 --moon-style 5
 
 Exit status:

@@ -195,6 +195,7 @@ void Form1::CreateControls() {
   name(Progress, "Progress", Twips(600, 3840, 6972, 252));
   Progress->setTextVisible(false);
   Progress->hide();
+  CreatePageStyleBoxes();
   OrdInv = new QCheckBox(QStringLiteral("&Ord-Inv"), this);
   name(OrdInv, "OrdInv", Twips(4920, 4215, 1092, 240));
 

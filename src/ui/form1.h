@@ -110,6 +110,12 @@ class Form1 : public QWidget {
   void LayoutClicked(core::LayoutCode layoutType);
   void CoverClicked();
   void DrawCoverPreview();
+  // The page style of the weekly pages and its week numbers: two check boxes
+  // under the layout description, stored at each click.
+  void CreatePageStyleBoxes();
+  void ShowPageStyle();
+  void PageStyleClicked(bool boxed);
+  void WeekNumbersClicked(bool shown);
 
   // Title and moon samples.
   void DrawTitleSample();
@@ -199,6 +205,8 @@ class Form1 : public QWidget {
   QLabel* Formato = nullptr;
   QProgressBar* Progress = nullptr;
   QCheckBox* OrdInv = nullptr;
+  QCheckBox* Riquadri = nullptr;
+  QCheckBox* NumeriSettimana = nullptr;
   WrapButton* Aiuto = nullptr;
   WrapButton* Modifica = nullptr;
   WrapButton* StampaAll = nullptr;
