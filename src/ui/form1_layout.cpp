@@ -51,13 +51,13 @@ void Form1::ShowLayout() {
 
 void Form1::CreatePageStyleBoxes() {
   // In the free row left of the reversed-order box, under the layouts.
-  Riquadri = new QCheckBox(QStringLiteral("&Pagine a riquadri"), this);
+  Riquadri = new QCheckBox(QStringLiteral("Pagine a ri&quadri"), this);
   Riquadri->setObjectName(QStringLiteral("Riquadri"));
   Riquadri->setGeometry(Twips(480, 4215, 1860, 240));
   Riquadri->setToolTip(QStringLiteral(
       "Formato settimanale: un riquadro per ogni giorno, con lo spazio per scrivere,\n"
       "le feste dentro il riquadro e i mesi vicini nei riquadri vuoti."));
-  NumeriSettimana = new QCheckBox(QStringLiteral("N&umeri delle settimane"), this);
+  NumeriSettimana = new QCheckBox(QStringLiteral("Numeri delle setti&mane"), this);
   NumeriSettimana->setObjectName(QStringLiteral("NumeriSettimana"));
   NumeriSettimana->setGeometry(Twips(2400, 4215, 2460, 240));
   NumeriSettimana->setToolTip(
