@@ -103,9 +103,9 @@ int RunModel(const std::vector<std::string>& args) {
   const QString programFolder = folder ? QDir(QString::fromStdString(*folder)).absolutePath()
                                        : QFileInfo(dataFile).absolutePath();
   session::DataFileStatus status;
-  const core::YearInputs inputs = session::ReadYearInputs(
-      dataFile, programFolder, QString::fromStdString(*year), static_cast<core::LayoutCode>(layout),
-      userPhotosSet, &status);
+  const core::YearInputs inputs =
+      session::ReadYearInputs(dataFile, programFolder, {}, QString::fromStdString(*year),
+                              static_cast<core::LayoutCode>(layout), userPhotosSet, &status);
   if (!inputs.fileBytes) {
     std::fprintf(stderr, "orsalimbra-cli model: %s\n",
                  session::DataFileProblemText(dataFile, status).c_str());

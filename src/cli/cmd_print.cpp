@@ -4,6 +4,7 @@
 // start-up; nothing is ever written to the store.
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
 #include <map>
@@ -33,9 +34,10 @@ namespace {
 constexpr const char* kName = "print";
 constexpr const char* kUsage =
     "OUT.pdf (--all | --month N | --half N | --cover) [--year Y] [--entry N] [--layout L] "
-    "[--cover-style C] [--cover-fit fill|fit|stretch] [--moon-style M] "
+    "[--cover-style C] [--cover-fit fill|fit|stretch] [--page-style classic|boxed] "
+    "[--week-numbers | --no-week-numbers] [--moon-style M] "
     "[--reverse | --no-reverse] [--local-time | --gmt] [--utc-offset H] [--folder DIR] "
-    "[--section NAME] [--paper A4|A3|A5|Letter|Legal]";
+    "[--data FILE] [--section NAME] [--paper A4|A3|A5|Letter|Legal]";
 
 // The main program's file name: its settings section is the one to read.
 constexpr const char* kMainProgram = "orsalimbra";
@@ -45,9 +47,10 @@ struct Options {
   std::optional<render::PrintRequest> request;
   std::optional<std::string> year;
   std::optional<int> entry, layout, coverStyle, moonStyle, utcOffset;
-  std::optional<bool> reverse, localTime;
+  std::optional<bool> reverse, localTime, weekNumbers;
   std::optional<render::CoverFit> coverFit;
-  std::optional<std::string> folder, section;
+  std::optional<render::PageStyle> pageStyle;
+  std::optional<std::string> folder, data, section;
   QPageSize paper = QPageSize(QPageSize::A4);
 };
 
@@ -77,6 +80,16 @@ std::optional<render::CoverFit> CoverFitNamed(const std::string& name) {
   };
   const auto it = fits.find(Lower(name));
   if (it == fits.end()) return std::nullopt;
+  return it->second;
+}
+
+std::optional<render::PageStyle> PageStyleNamed(const std::string& name) {
+  static const std::map<std::string, render::PageStyle> styles{
+      {"classic", render::PageStyle::Classic},
+      {"boxed", render::PageStyle::Boxed},
+  };
+  const auto it = styles.find(Lower(name));
+  if (it == styles.end()) return std::nullopt;
   return it->second;
 }
 
@@ -130,6 +143,8 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
       }
     } else if (arg == "--reverse" || arg == "--no-reverse") {
       error = setFlag(o.reverse, arg == "--reverse", arg);
+    } else if (arg == "--week-numbers" || arg == "--no-week-numbers") {
+      error = setFlag(o.weekNumbers, arg == "--week-numbers", arg);
     } else if (arg == "--local-time" || arg == "--gmt") {
       error = setFlag(o.localTime, arg == "--local-time", arg);
     } else if (const auto it = ranged.find(arg); it != ranged.end()) {
@@ -148,7 +163,13 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
         return "--cover-fit needs fill, fit or stretch" + (v ? ", not '" + *v + "'" : "");
       }
       o.coverFit = fit;
-    } else if (arg == "--year" || arg == "--folder" || arg == "--section" || arg == "--paper") {
+    } else if (arg == "--page-style") {
+      const std::string* v = value();
+      const std::optional<render::PageStyle> style = v ? PageStyleNamed(*v) : std::nullopt;
+      if (!style) return "--page-style needs classic or boxed" + (v ? ", not '" + *v + "'" : "");
+      o.pageStyle = style;
+    } else if (arg == "--year" || arg == "--folder" || arg == "--data" || arg == "--section" ||
+               arg == "--paper") {
       const std::string* v = value();
       if (v == nullptr) return arg + " needs a value";
       if (arg == "--year") {
@@ -156,6 +177,9 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
         o.year = *v;
       } else if (arg == "--folder") {
         o.folder = *v;
+      } else if (arg == "--data") {
+        if (v->empty()) return "--data needs a file name";
+        o.data = *v;
       } else if (arg == "--section") {
         if (v->empty()) return "--section needs a name";
         o.section = *v;
@@ -200,7 +224,14 @@ int Fail(const std::string& message) {
 int Export(const Options& o) {
   const QString folder = o.folder ? QDir(QString::fromStdString(*o.folder)).absolutePath()
                                   : QCoreApplication::applicationDirPath();
-  const session::ProgramFiles files = session::ProgramFiles::In(folder);
+  const session::ProgramFiles files = session::ProgramFiles::In(folder, session::UserDataFolder());
+  // The window's data file, the user's copy when there is one, unless a file
+  // is named.
+  session::DataFileInUse data = session::DataFileInForce(files);
+  if (o.data) {
+    data.place.dataFile = QFileInfo(QString::fromStdString(*o.data)).absoluteFilePath();
+    data.userCopy = false;
+  }
 
   const QString section = o.section ? QString::fromStdString(*o.section)
                                     : session::SettingsStore::SectionFromProgramFile(kMainProgram);
@@ -218,6 +249,8 @@ int Export(const Options& o) {
   if (o.layout) choices.LayoutType = static_cast<core::LayoutCode>(*o.layout);
   if (o.coverStyle) choices.CoverStyle = static_cast<render::CoverCode>(*o.coverStyle);
   if (o.coverFit) choices.coverFit = *o.coverFit;
+  if (o.pageStyle) choices.pageStyle = *o.pageStyle;
+  if (o.weekNumbers) choices.weekNumbers = *o.weekNumbers;
   if (o.moonStyle) choices.MoonStyle = static_cast<render::MoonCode>(*o.moonStyle);
   if (o.reverse) choices.OrdInv = *o.reverse;
   if (o.localTime) choices.UseLocalTime = *o.localTime;
@@ -226,11 +259,17 @@ int Export(const Options& o) {
   const QString yearText = o.year ? QString::fromStdString(*o.year)
                                   : QString::number(session::ProposedYear(QDate::currentDate()));
   session::DataFileStatus dataFile;
-  const core::YearInputs yearInputs = session::ReadYearInputs(
-      files.dataFile, files.folder, yearText, layout, choices.UserPhotosSet, &dataFile);
+  const core::YearInputs yearInputs =
+      session::ReadYearInputs(data.place.dataFile, files.folder, files.userFolder, yearText, layout,
+                              choices.UserPhotosSet, &dataFile);
   // The window opens without its data file; a calendar without names and
   // holidays, though, is no export anybody asked for.
-  if (!yearInputs.fileBytes) return Fail(session::DataFileProblemText(files.dataFile, dataFile));
+  if (!yearInputs.fileBytes) {
+    return Fail(session::DataFileProblemText(data.place.dataFile, dataFile) +
+                (data.userCopy ? " (your own copy, read instead of the program folder's; "
+                                 "--data FILE names another)"
+                               : ""));
+  }
   // The data file's picture rows are taken into the model only: a batch
   // export leaves the user's settings alone.
   render::PrintInputs inputs;

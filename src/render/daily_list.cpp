@@ -7,6 +7,7 @@
 #include "core/calendar_walk.h"
 #include "core/date_text.h"
 #include "core/utf8.h"
+#include "render/day_texts.h"
 #include "render/month_page.h"
 #include "render/moon_mark.h"
 #include "render/text_fit.h"

@@ -3,13 +3,17 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/calendar_walk.h"
 #include "core/date_text.h"
+#include "render/boxed_grid.h"
 #include "render/daily_list.h"
+#include "render/day_texts.h"
 #include "render/moon_mark.h"
 #include "render/page_title.h"
+#include "render/print_jobs.h"
 #include "render/text_fit.h"
 
 namespace orsalimbra::render {
@@ -27,11 +31,29 @@ constexpr double kCellTextFloor = 5;
 // number line: the top of a line of figures is blank in the usual faces.
 constexpr double kBlankTopOfFigures = 0.2;
 
-// The height of the body under a month page's title: the weekly grid or the
-// daily list.
+// The narrow band above the title of a month page without a picture, as a
+// share of the page height.
+constexpr double kBandShare = 0.06;
+
+bool Boxed(const PageInputs& in) {
+  return in.choices.LayoutType == core::LayoutCode::Weekly &&
+         in.choices.pageStyle == PageStyle::Boxed;
+}
+
+// The height of the body under a month page's title: the weekly grid, the
+// boxes at their roomy height, or the daily list.
 double BodyHeight(Surface& s, const PageInputs& in) {
+  if (Boxed(in)) return BoxedGridHeight(s, in, kRoomyBoxHeight);
   return in.choices.LayoutType == core::LayoutCode::Daily ? DailyListHeight(s)
                                                           : WeeklyGridHeight(s, kWeeklyFontScale);
+}
+
+// Where the boxes of a month end: at the bottom of the page, or for the upper
+// month of a two-month sheet where the lower month's band ends.
+double BodyBottom(const Surface& s, const PageInputs& in, double blockOffset) {
+  const double page = std::min(in.choices.metrics.PageHeight, s.ScaleHeight());
+  if (!in.year.NoMonthPhotos || blockOffset > 0) return page;
+  return std::min(page, BlockOffset(2, true, s.ScaleHeight()) + kBandShare * s.ScaleHeight());
 }
 
 // The room a month page leaves for its picture: the page less the title and
@@ -69,7 +91,7 @@ FittedText FitNote(Surface& s, const std::string& note, double left, const PageM
 void DrawPictureArea(Surface& s, const PageInputs& in, PageState& st, unsigned month) {
   const PageMetrics& m = in.choices.metrics;
   if (in.year.NoMonthPhotos) {
-    st.PictureHeight = s.ScaleHeight() * 0.06;  // a narrow band, no picture
+    st.PictureHeight = s.ScaleHeight() * kBandShare;  // a narrow band, no picture
     return;
   }
   const std::string& path = in.year.PhotoPaths[month];
@@ -149,37 +171,6 @@ void DrawMonthPageHead(Surface& s, const PageInputs& in, PageState& st, double b
   st.FontScale = kWeeklyFontScale;
 }
 
-// The holiday texts of the day `dateText` in one cell: the last plain name
-// wins the first line and makes the day red; a remark "(...)" takes the
-// first line only when it is free, else the second line, in the smaller
-// size, which ends the search.
-std::vector<TextItem> CellTexts(Surface& s, const PageInputs& in, const std::string& dateText) {
-  const core::YearModel& y = in.year;
-  const Colour colour = in.choices.colours.DayColour;
-  std::string first;
-  std::string second;
-  for (int k = 1; k <= y.HolidayCount; ++k) {
-    const auto i = static_cast<std::size_t>(k - 1);
-    if (i >= y.HolidayDates.size() || i >= y.HolidayNames.size()) break;
-    if (y.HolidayDates[i] != dateText) continue;
-    const std::string& name = y.HolidayNames[i];
-    if (name.empty() || name.front() != '(') {
-      first = name;
-      s.ForeColor = in.choices.colours.HolidayColour;
-    } else if (first.empty()) {
-      first = name;
-    } else {
-      second = name;
-      break;
-    }
-  }
-  std::vector<TextItem> items;
-  if (first.empty()) return items;
-  items.push_back({first, colour});
-  if (!second.empty()) items.push_back({second, colour, kSecondTextScale, true});
-  return items;
-}
-
 // Prints `text` from the current position in the current font, shrunk to
 // stay within `width` when it does not.
 void PrintShrunk(Surface& s, const std::string& text, double width) {
@@ -224,7 +215,11 @@ void PrintMonthPage(Surface& s, const PageInputs& in, PageState& st, double bloc
     }
     case core::LayoutCode::Weekly:
       DrawMonthPageHead(s, in, st, blockOffset, month, name, year);
-      DrawWeeklyGrid(s, in, st);
+      if (Boxed(in)) {
+        DrawBoxedGrid(s, in, st, BodyBottom(s, in, blockOffset));
+      } else {
+        DrawWeeklyGrid(s, in, st);
+      }
       break;
     case core::LayoutCode::Daily:
       DrawMonthPageHead(s, in, st, blockOffset, month, name, year);
@@ -343,7 +338,9 @@ void DrawWeeklyGrid(Surface& s, const PageInputs& in, PageState& st) {
       }
       if (c == 7) s.ForeColor = colours.HolidayColour;
       const std::string dateText = core::DateText(st.MonthStart);
-      cellTexts[slot] = CellTexts(s, in, dateText);
+      DayTexts texts = DayTextsOf(in, dateText);
+      if (texts.holiday) s.ForeColor = colours.HolidayColour;
+      cellTexts[slot] = std::move(texts.items);
       s.Print(core::Padded(static_cast<unsigned>(st.MonthStart.day()), 2), true);
       DrawMoonMark(s, in.choices.moonLook, st.moonTable, dateText, st.FontScale,
                    in.choices.LayoutType == core::LayoutCode::Semester);

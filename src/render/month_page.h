@@ -1,6 +1,7 @@
 // One month on a printed page: a small block of a half-year page (layout 0),
 // or a month page with its picture, note and title above the weekly grid
-// (layout 1) or the daily list (layout 2).
+// (layout 1: open rows, or boxes in the boxed page style) or the daily list
+// (layout 2).
 #pragma once
 
 #include "render/page_inputs.h"
@@ -15,8 +16,6 @@ inline constexpr double kWeeklyFontScale = 1.98;
 inline constexpr double kColumnInset = 120;
 // The left edge of a month page's grid on A4.
 inline constexpr double kMonthPageGridLeft = 500;
-// A day's second holiday text against its first.
-inline constexpr double kSecondTextScale = 0.8;
 
 // Draws the month of st.MonthStart (its first day) in the job's layout and
 // leaves st.MonthStart on the first day of the next month, with one progress

@@ -1,7 +1,9 @@
 #include "render/page_fit.h"
 
+#include <chrono>
 #include <cmath>
 
+#include "render/boxed_grid.h"
 #include "render/daily_list.h"
 #include "render/month_page.h"
 #include "render/print_jobs.h"
@@ -40,6 +42,18 @@ double DigitWidthAt(Surface& s, double points) {
   return width;
 }
 
+// Boxes of the least height under the title of each month, each wide enough
+// for the smallest day number beside the moon symbol.
+PageFit BoxedPagesFit(Surface& s, const PageInputs& in) {
+  const auto first = std::chrono::year{2000} / std::chrono::January / std::chrono::day{1};
+  BoxedGridFrame frame = PlanBoxedGrid(s, in, first, 0, 0);
+  frame.rows = 6;
+  frame.bottom = frame.top + 6 * kLeastBoxHeight;
+  if (BoxedDaySize(s, in, frame) <= 0) return PageFit::TooNarrow;
+  if (!MonthPagesFitHeight(in, BoxedGridHeight(s, in, kLeastBoxHeight))) return PageFit::TooShort;
+  return PageFit::Fits;
+}
+
 }  // namespace
 
 PageFit CheckPageFit(Surface& s, const PageInputs& in) {
@@ -55,6 +69,7 @@ PageFit CheckPageFit(Surface& s, const PageInputs& in) {
       }
       return PageFit::Fits;
     case core::LayoutCode::Weekly: {
+      if (in.choices.pageStyle == PageStyle::Boxed) return BoxedPagesFit(s, in);
       const double columnScale = kMonthPageColumnScale * widthScale;
       if (WeeklyCellNeed(s, in, kWeeklyFontScale, columnScale) > columnScale * m.WeeklyRowBase) {
         return PageFit::TooNarrow;

@@ -15,6 +15,7 @@
 #include "render/cover_code.h"
 #include "render/cover_fit.h"
 #include "render/moon_look.h"
+#include "render/page_style.h"
 #include "render/surface.h"
 
 namespace orsalimbra::render {
@@ -97,6 +98,10 @@ struct PrintChoices {
   core::LayoutCode LayoutType = core::LayoutCode::Weekly;
   CoverCode CoverStyle = CoverCode::None;
   CoverFit coverFit = CoverFit::Fill;
+  // The weekly month pages: open rows or boxes; with boxes, a column of
+  // ISO week numbers on the left.
+  PageStyle pageStyle = PageStyle::Classic;
+  bool weekNumbers = true;
   bool OrdInv = false;  // the reversed page order is ticked
   TitleLook titleLook;
   MoonLook moonLook;

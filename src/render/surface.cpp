@@ -86,6 +86,12 @@ void Surface::Line(double x1, double y1, double x2, double y2, Colour colour) {
   CurrentY = y2;
 }
 
+void Surface::FilledBox(double x1, double y1, double x2, double y2, Colour colour) {
+  DrawFilledBox(x1, y1, x2, y2, colour);
+  CurrentX = x2;
+  CurrentY = y2;
+}
+
 void Surface::Circle(double cx, double cy, double radius, Colour colour) {
   DrawCircle(cx, cy, radius, colour, std::nullopt, std::nullopt);
   CurrentX = cx;

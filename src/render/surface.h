@@ -109,6 +109,10 @@ class Surface {
   // A line in `colour` and DrawWidth; the end point becomes the current position.
   void Line(double x1, double y1, double x2, double y2, Colour colour);
 
+  // The rectangle between the corners filled with `colour`, without an
+  // outline; the second corner becomes the current position.
+  void FilledBox(double x1, double y1, double x2, double y2, Colour colour);
+
   // A full circle, filled with FillColor when FillStyle is solid; the centre
   // becomes the current position.
   void Circle(double cx, double cy, double radius, Colour colour);
@@ -151,6 +155,7 @@ class Surface {
  protected:
   virtual void DrawText(double x, double y, std::string_view text) = 0;
   virtual void DrawLine(double x1, double y1, double x2, double y2, Colour colour) = 0;
+  virtual void DrawFilledBox(double x1, double y1, double x2, double y2, Colour colour) = 0;
   // `start`/`end` empty: a full circle. Otherwise as given to Circle.
   virtual void DrawCircle(double cx, double cy, double radius, Colour colour,
                           std::optional<double> start, std::optional<double> end) = 0;

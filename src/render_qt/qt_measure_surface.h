@@ -67,6 +67,7 @@ class QtMeasureSurface : public Surface {
  protected:
   void DrawText(double, double, std::string_view) override {}
   void DrawLine(double, double, double, double, Colour) override {}
+  void DrawFilledBox(double, double, double, double, Colour) override {}
   void DrawCircle(double, double, double, Colour, std::optional<double>,
                   std::optional<double>) override {}
 

@@ -131,6 +131,11 @@ void QtSurface::DrawLine(double x1, double y1, double x2, double y2, Colour colo
   painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
 }
 
+void QtSurface::DrawFilledBox(double x1, double y1, double x2, double y2, Colour colour) {
+  if (!Drawing()) return;
+  painter_.fillRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(), ToQColor(colour));
+}
+
 void QtSurface::DrawCircle(double cx, double cy, double radius, Colour colour,
                            std::optional<double> start, std::optional<double> end) {
   if (!Drawing() || !(radius > 0)) return;

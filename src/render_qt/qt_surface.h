@@ -91,6 +91,7 @@ class QtSurface : public Surface {
 
   void DrawText(double x, double y, std::string_view text) override;
   void DrawLine(double x1, double y1, double x2, double y2, Colour colour) override;
+  void DrawFilledBox(double x1, double y1, double x2, double y2, Colour colour) override;
   void DrawCircle(double cx, double cy, double radius, Colour colour, std::optional<double> start,
                   std::optional<double> end) override;
 

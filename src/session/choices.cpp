@@ -11,6 +11,8 @@ Choices ChoicesFrom(const StoredChoices& stored) {
   c.LayoutType = stored.layoutCode();
   c.CoverStyle = stored.coverStyle().value_or(render::CoverCode::None);
   c.coverFit = stored.coverFit().value_or(render::CoverFit::Fill);
+  c.pageStyle = stored.pageStyle().value_or(render::PageStyle::Classic);
+  c.weekNumbers = stored.weekNumbers;
   c.MoonStyle = stored.moonStyleShown();
   c.titleLook = stored.titleLook();
   if (stored.OrdInv == 0 || stored.OrdInv == 1) c.OrdInv = stored.OrdInv == 1;
@@ -41,6 +43,8 @@ render::PrintChoices PrintChoicesFor(const Choices& choices, const core::YearMod
     c.CoverStyle = render::CoverCode::None;
   }
   c.coverFit = choices.coverFit;
+  c.pageStyle = choices.pageStyle;
+  c.weekNumbers = choices.weekNumbers;
   c.OrdInv = choices.OrdInv.value_or(false);
   c.titleLook = choices.titleLook;
   if (choices.MoonStyle) c.moonLook = render::MoonLookFor(*choices.MoonStyle);

@@ -22,6 +22,8 @@ struct Choices {
   std::optional<core::LayoutCode> LayoutType = core::LayoutCode::Weekly;
   render::CoverCode CoverStyle = render::CoverCode::None;
   render::CoverFit coverFit = render::CoverFit::Fill;
+  render::PageStyle pageStyle = render::PageStyle::Classic;
+  bool weekNumbers = true;
   // Empty: no moon style is set, and the moon sample stays as it is.
   std::optional<render::MoonCode> MoonStyle;
   render::TitleLook titleLook;
@@ -35,7 +37,8 @@ struct Choices {
 };
 
 // The stored texts converted: a cover style that is no number is style 0, a
-// cover fit that is no number fills the page.
+// cover fit that is no number fills the page, a page style that is no number
+// draws open rows.
 Choices ChoicesFrom(const StoredChoices& stored);
 
 // The model a session's first build starts from: the chosen language, and

@@ -112,6 +112,10 @@ std::optional<render::CoverFit> ParseCoverFit(const QString& text) {
   return ParseCode<render::CoverFit>(text);
 }
 
+std::optional<render::PageStyle> ParsePageStyle(const QString& text) {
+  return ParseCode<render::PageStyle>(text);
+}
+
 std::optional<render::MoonCode> ParseMoonCode(const QString& text) {
   return ParseCode<render::MoonCode>(text);
 }

@@ -19,6 +19,7 @@
 #include "render/cover_code.h"
 #include "render/cover_fit.h"
 #include "render/moon_look.h"
+#include "render/page_style.h"
 
 namespace orsalimbra::session {
 
@@ -58,6 +59,7 @@ std::optional<core::LayoutCode> ParseLayoutCode(const QString& text);
 std::optional<render::CoverCode> ParseCoverCode(const QString& text);
 std::optional<render::MoonCode> ParseMoonCode(const QString& text);
 std::optional<render::CoverFit> ParseCoverFit(const QString& text);
+std::optional<render::PageStyle> ParsePageStyle(const QString& text);
 template <typename Code>
 QString FormatCode(Code code) {
   return FormatInt(static_cast<int>(code));

@@ -19,6 +19,10 @@ inline constexpr char Copertina[] = "Copertina";  // cover style
 // How the cover picture meets the page: 0 fills it (cropped), 1 whole on
 // white, 2 stretched.
 inline constexpr char AdattaCopertina[] = "AdattaCopertina";
+// The weekly month pages: 0 open rows of day numbers, 1 a box for each day.
+inline constexpr char StilePagina[] = "StilePagina";
+// The boxed pages show the ISO week numbers (Boolean).
+inline constexpr char NumeriSettimana[] = "NumeriSettimana";
 inline constexpr char OrdInv[] = "OrdInv";        // reversed page order check box
 inline constexpr char Ombra[] = "Ombra";          // title shadow
 inline constexpr char RegFoto[] = "RegFoto";      // the user's pictures win over the data file's

@@ -40,6 +40,8 @@ StoredChoices ReadChoicesWith(const Reader& read, StoredChoices c) {
   c.MoonStyle = read(keys::Luna, QStringLiteral("1"));
   c.CoverStyle = read(keys::Copertina, QStringLiteral("1"));
   c.coverFitText = read(keys::AdattaCopertina, QStringLiteral("0"));
+  c.pageStyleText = read(keys::StilePagina, QStringLiteral("0"));
+  ReadInto(read, keys::NumeriSettimana, "True", ParseBool, c.weekNumbers);
   ReadInto(read, keys::OrdInv, "0", ParseInt16, c.OrdInv);
   ReadInto(read, keys::Ombra, "True", ParseBool, c.TitleShadow);
   ReadInto(read, keys::RegFoto, "False", ParseBool, c.UserPhotosSet);
@@ -73,6 +75,10 @@ std::optional<render::CoverFit> StoredChoices::coverFit() const {
   return ParseCoverFit(coverFitText);
 }
 
+std::optional<render::PageStyle> StoredChoices::pageStyle() const {
+  return ParsePageStyle(pageStyleText);
+}
+
 std::optional<render::MoonCode> StoredChoices::moonStyleShown() const {
   if (MoonStyle.trimmed().isEmpty()) return std::nullopt;
   return moonStyle().value_or(render::MoonCode::None);
@@ -102,6 +108,16 @@ StoredChoices DefaultChoices() {
 render::CoverFit ReadCoverFit(const SettingsStore& store) {
   return ParseCoverFit(store.read(QString::fromLatin1(keys::AdattaCopertina), QStringLiteral("0")))
       .value_or(render::CoverFit::Fill);
+}
+
+render::PageStyle ReadPageStyle(const SettingsStore& store) {
+  return ParsePageStyle(store.read(QString::fromLatin1(keys::StilePagina), QStringLiteral("0")))
+      .value_or(render::PageStyle::Classic);
+}
+
+bool ReadWeekNumbers(const SettingsStore& store) {
+  return ParseBool(store.read(QString::fromLatin1(keys::NumeriSettimana), QStringLiteral("True")))
+      .value_or(true);
 }
 
 int ReadEditorFontSize(const SettingsStore& store, int previous) {

@@ -22,9 +22,9 @@ namespace orsalimbra::session {
 // what a consumer holds before anything was read; a stored value that cannot
 // be converted to the field's type leaves the field as it was.
 //
-// Layout, title colour and font, moon style, cover style and cover fit are
-// kept as the text read: an empty or odd text means something to the code that uses
-// them (an empty layout code is ignored), so they are converted there, with
+// Layout, title colour and font, moon style, cover style, cover fit and page
+// style are kept as the text read: an empty or odd text means something to
+// the code that uses them (an empty layout code is ignored), so they are converted there, with
 // the helpers below.
 struct StoredChoices {
   int LanguageIndex = 0;     // "Lingua": index into the data file's list, not range-checked
@@ -36,6 +36,8 @@ struct StoredChoices {
   QString MoonStyle;         // "Luna", default "1"; see moonStyle()
   QString CoverStyle;        // "Copertina", default "1"; see coverStyle()
   QString coverFitText;      // "AdattaCopertina", default "0"; see coverFit()
+  QString pageStyleText;     // "StilePagina", default "0"; see pageStyle()
+  bool weekNumbers = true;   // "NumeriSettimana", default true
   // "OrdInv", default 0: state of the reversed-order check box, 0 unchecked,
   // 1 checked. Other numbers are kept as read; the window leaves its check
   // box as it is for them.
@@ -57,6 +59,7 @@ struct StoredChoices {
   std::optional<render::MoonCode> moonStyle() const;
   std::optional<render::CoverCode> coverStyle() const;
   std::optional<render::CoverFit> coverFit() const;
+  std::optional<render::PageStyle> pageStyle() const;
   // The moon style as the window takes it: an empty text means no style is
   // set (nothing happens), any other text that is no number is a style
   // outside the table, shown as style 0.
@@ -76,6 +79,11 @@ StoredChoices DefaultChoices();
 // The cover fit as stored ("AdattaCopertina"), for the image window and the
 // main window after it closes; a text that is no number fills the page.
 render::CoverFit ReadCoverFit(const SettingsStore& store);
+
+// The page style and the week numbers as stored, for the main window's
+// check boxes; a style that is no number is the open rows.
+render::PageStyle ReadPageStyle(const SettingsStore& store);
+bool ReadWeekNumbers(const SettingsStore& store);
 
 // The editor's font size ("FontSize", default 9), or `previous` when the
 // stored text is not an integer. Not range-checked: the editor bounds it.

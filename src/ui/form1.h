@@ -130,6 +130,12 @@ class Form1 : public QWidget {
   void LayoutClicked(core::LayoutCode layoutType);
   void CoverClicked();
   void DrawCoverPreview();
+  // The page style of the weekly pages and its week numbers: two check boxes
+  // under the layout description, stored at each click.
+  void CreatePageStyleBoxes();
+  void ShowPageStyle();
+  void PageStyleClicked(bool boxed);
+  void WeekNumbersClicked(bool shown);
 
   // Title and moon samples.
   void DrawTitleSample();
@@ -155,7 +161,7 @@ class Form1 : public QWidget {
   bool Idle() const;
   void CancelPrint();
   // Tells the user of a data file that exists but could not be read.
-  void ReportDataFile(const session::DataFileStatus& status);
+  void ReportDataFile(const session::DataFileInUse& data, const session::DataFileStatus& status);
 
   // The pixel size of a picture drawn over `label`'s inside.
   QSize PixelsInside(const QLabel* label) const;
@@ -225,6 +231,8 @@ class Form1 : public QWidget {
   QProgressBar* Progress = nullptr;
   QPushButton* AnnullaStampa = nullptr;  // cancels the running job
   QCheckBox* OrdInv = nullptr;
+  QCheckBox* Riquadri = nullptr;
+  QCheckBox* NumeriSettimana = nullptr;
   WrapButton* Aiuto = nullptr;
   WrapButton* Modifica = nullptr;
   WrapButton* StampaAll = nullptr;

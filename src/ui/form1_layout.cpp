@@ -12,6 +12,8 @@
 #include "ui/form1.h"
 #include "ui/layout_button.h"
 #include "ui/layout_choice.h"
+#include "ui/page_sketches.h"
+#include "ui/twips.h"
 #include "ui/wrap_button.h"
 
 namespace orsalimbra::ui {
@@ -24,7 +26,8 @@ void Form1::ShowLayout() {
   // A stored layout code that is no number leaves the window as it is.
   if (!choices_.LayoutType) return;
   const core::LayoutCode layout = *choices_.LayoutType;
-  if (const std::optional<LayoutView> view = LayoutViewFor(layout, year_.NoMonthPhotos)) {
+  if (const std::optional<LayoutView> view =
+          LayoutViewFor(layout, year_.NoMonthPhotos, choices_.pageStyle)) {
     LayoutButton* const buttons[3] = {Tipo0, Tipo1, Tipo2};
     for (int i = 0; i < 3; ++i) {
       buttons[i]->setBackground(
@@ -38,11 +41,62 @@ void Form1::ShowLayout() {
     LabelM->setEnabled(view->monthPages);
     Stampa0->setEnabled(view->monthPages);
     OrdInv->setEnabled(view->monthPages);
+    ShowPageStyle();
     LetEventsRun();
   }
   store_.write(session::keys::Tipo, session::FormatCode(layout));
   DrawCoverPreview();
   Stampa1->setFocus();
+}
+
+void Form1::CreatePageStyleBoxes() {
+  // In the free row left of the reversed-order box, under the layouts.
+  Riquadri = new QCheckBox(QStringLiteral("Pagine a ri&quadri"), this);
+  Riquadri->setObjectName(QStringLiteral("Riquadri"));
+  Riquadri->setGeometry(Twips(480, 4215, 1860, 240));
+  Riquadri->setToolTip(QStringLiteral(
+      "Formato settimanale: un riquadro per ogni giorno, con lo spazio per scrivere,\n"
+      "le feste dentro il riquadro e i mesi vicini nei riquadri vuoti."));
+  NumeriSettimana = new QCheckBox(QStringLiteral("Numeri delle setti&mane"), this);
+  NumeriSettimana->setObjectName(QStringLiteral("NumeriSettimana"));
+  NumeriSettimana->setGeometry(Twips(2400, 4215, 2460, 240));
+  NumeriSettimana->setToolTip(
+      QStringLiteral("Pagine a riquadri: i numeri delle settimane (ISO 8601) a sinistra."));
+  connect(Riquadri, &QCheckBox::clicked, this, &Form1::PageStyleClicked);
+  connect(NumeriSettimana, &QCheckBox::clicked, this, &Form1::WeekNumbersClicked);
+}
+
+void Form1::ShowPageStyle() {
+  const bool weekly = choices_.LayoutType == core::LayoutCode::Weekly;
+  const bool boxed = choices_.pageStyle == render::PageStyle::Boxed;
+  Riquadri->setChecked(boxed);
+  Riquadri->setEnabled(weekly);
+  NumeriSettimana->setChecked(choices_.weekNumbers);
+  NumeriSettimana->setEnabled(weekly && boxed);
+  Tipo1->setSketch(boxed ? PageSketch::Boxed : PageSketch::Weekly);
+  if (choices_.LayoutType) {
+    if (const auto view =
+            LayoutViewFor(*choices_.LayoutType, year_.NoMonthPhotos, choices_.pageStyle)) {
+      Formato->setText(view->description);
+    }
+  }
+}
+
+void Form1::PageStyleClicked(bool boxed) {
+  // A click while the model is rebuilt is undone: the box shows the style in force.
+  if (Ready) {
+    choices_.pageStyle = boxed ? render::PageStyle::Boxed : render::PageStyle::Classic;
+    store_.write(session::keys::StilePagina, session::FormatCode(choices_.pageStyle));
+  }
+  ShowPageStyle();
+}
+
+void Form1::WeekNumbersClicked(bool shown) {
+  if (Ready) {
+    choices_.weekNumbers = shown;
+    store_.write(session::keys::NumeriSettimana, session::FormatBool(shown));
+  }
+  ShowPageStyle();
 }
 
 void Form1::LayoutClicked(core::LayoutCode layoutType) {

@@ -17,6 +17,12 @@ void LayoutButton::setBackground(const QColor& colour) {
   update();
 }
 
+void LayoutButton::setSketch(PageSketch sketch) {
+  if (sketch_ == sketch) return;
+  sketch_ = sketch;
+  update();
+}
+
 void LayoutButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
   const QRect area = rect();

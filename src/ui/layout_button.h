@@ -16,6 +16,8 @@ class LayoutButton : public QAbstractButton {
   LayoutButton(PageSketch sketch, QWidget* parent = nullptr);
 
   void setBackground(const QColor& colour);
+  void setSketch(PageSketch sketch);
+  PageSketch sketch() const { return sketch_; }
   const QColor& background() const { return background_; }
 
  protected:

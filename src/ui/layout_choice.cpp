@@ -18,14 +18,19 @@ QString LayoutToolTip(core::LayoutCode layoutType) {
   }
 }
 
-std::optional<LayoutView> LayoutViewFor(core::LayoutCode layoutType, bool noMonthPhotos) {
+std::optional<LayoutView> LayoutViewFor(core::LayoutCode layoutType, bool noMonthPhotos,
+                                        render::PageStyle style) {
   const QString sides = !noMonthPhotos ? QStringLiteral("Un mese per facciata")
                                        : QStringLiteral("Due mesi per facciata");
   switch (layoutType) {
     case core::LayoutCode::Semester:
       return LayoutView{0, QStringLiteral("Un semestre per facciata"), false};
     case core::LayoutCode::Weekly:
-      return LayoutView{1, sides + QStringLiteral(", formato settimanale"), true};
+      return LayoutView{
+          1,
+          sides + QStringLiteral(", formato settimanale") +
+              (style == render::PageStyle::Boxed ? QStringLiteral(" a riquadri") : QString()),
+          true};
     case core::LayoutCode::Daily:
       return LayoutView{2, sides + QStringLiteral(", formato giornaliero"), true};
     default:

@@ -7,6 +7,7 @@
 
 #include "core/year_model.h"
 #include "render/cover_code.h"
+#include "render/page_style.h"
 
 namespace orsalimbra::ui {
 
@@ -27,9 +28,10 @@ struct LayoutView {
 
 // What the window shows for a layout code: "Un semestre per facciata" for 0;
 // for the weekly (1) and daily (2) month pages, one month per side with
-// month pictures, two without. Nothing for other codes: the window is then
-// left as it is.
-std::optional<LayoutView> LayoutViewFor(core::LayoutCode layoutType, bool noMonthPhotos);
+// month pictures, two without; the weekly pages of the boxed style say so.
+// Nothing for other codes: the window is then left as it is.
+std::optional<LayoutView> LayoutViewFor(core::LayoutCode layoutType, bool noMonthPhotos,
+                                        render::PageStyle style = render::PageStyle::Classic);
 
 // The cover style after a click on the miniature: 0, 1, 2, 3, 0, ... and,
 // with a cover photo, 0, 1, 2, 3, 4, 0, ... (4 is the photo alone).

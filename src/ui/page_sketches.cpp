@@ -44,6 +44,42 @@ void WeekGrid(QPainter& p, const QRectF& box) {
              QColor(kSunday.red(), kSunday.green(), kSunday.blue(), 70));
 }
 
+// A month in boxes: a heading bar, then 5 rows of 7 boxes with a figure in
+// each corner, Saturdays grey and Sundays pink, a strip of week numbers on
+// the left.
+void BoxGrid(QPainter& p, const QRectF& box) {
+  const double headingHeight = box.height() * 0.18;
+  p.fillRect(
+      QRectF(box.left() + box.width() * 0.3, box.top(), box.width() * 0.4, headingHeight * 0.7),
+      kHeading);
+  const double strip = box.width() * 0.07;
+  const QRectF grid(box.left() + strip, box.top() + headingHeight, box.width() - strip,
+                    box.height() - headingHeight);
+  const double w = grid.width() / 7;
+  const double h = grid.height() / 5;
+  p.fillRect(QRectF(grid.left() + 5 * w, grid.top(), w, grid.height()), QColor(225, 225, 225));
+  p.fillRect(QRectF(grid.left() + 6 * w, grid.top(), w, grid.height()), QColor(250, 205, 205));
+  p.setPen(QPen(kPageOutline, 0));
+  p.setBrush(Qt::NoBrush);
+  for (int row = 0; row <= 5; ++row) {
+    const double y = grid.top() + h * row;
+    p.drawLine(QPointF(grid.left(), y), QPointF(grid.right(), y));
+  }
+  for (int column = 0; column <= 7; ++column) {
+    const double x = grid.left() + w * column;
+    p.drawLine(QPointF(x, grid.top()), QPointF(x, grid.bottom()));
+  }
+  const double mark = std::max(1.0, std::min(w, h) * 0.25);
+  for (int row = 0; row < 5; ++row) {
+    const double y = grid.top() + h * row + 1;
+    p.fillRect(QRectF(box.left(), y, strip * 0.6, mark * 0.7), kGridLine);
+    for (int column = 0; column < 7; ++column) {
+      p.fillRect(QRectF(grid.left() + w * column + 1, y, mark, mark),
+                 column == 6 ? kSunday : QColor(60, 60, 60));
+    }
+  }
+}
+
 // A month as a list: a heading bar, then one short line per day.
 void DayList(QPainter& p, const QRectF& box) {
   const double headingHeight = box.height() * 0.14;
@@ -96,12 +132,15 @@ QPixmap DrawPageSketch(PageSketch sketch, QSize logicalSize, qreal devicePixelRa
       break;
     }
     case PageSketch::Weekly:
+    case PageSketch::Boxed:
     case PageSketch::Daily: {
       const double half = inner.height() / 2;
       for (int i = 0; i < 2; ++i) {
         const QRectF block(inner.left(), inner.top() + i * half, inner.width(), half);
         if (sketch == PageSketch::Weekly) {
           WeekGrid(p, block.adjusted(0, 2, 0, -2));
+        } else if (sketch == PageSketch::Boxed) {
+          BoxGrid(p, block.adjusted(0, 2, 0, -2));
         } else {
           DayList(p, block.adjusted(0, 2, 0, -2));
         }

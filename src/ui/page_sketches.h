@@ -10,6 +10,7 @@ namespace orsalimbra::ui {
 enum class PageSketch {
   Semester,  // a title line over six small month grids
   Weekly,    // two month grids in weeks, one above the other
+  Boxed,     // two month grids of boxes, weekends shaded, week numbers beside
   Daily,     // two months as lists of days, one above the other
 };
 

@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include "session/choices.h"
 #include "session/settings_codec.h"
 #include "session/settings_keys.h"
 #include "session/settings_store.h"
@@ -80,6 +81,8 @@ void ExpectDefaults(const StoredChoices& c) {
   EXPECT_EQ(c.CoverStyle, "1");
   EXPECT_EQ(c.coverFitText, "0");
   EXPECT_EQ(c.coverFit(), orsalimbra::render::CoverFit::Fill);
+  EXPECT_EQ(c.pageStyle(), orsalimbra::render::PageStyle::Classic);
+  EXPECT_TRUE(c.weekNumbers);
   EXPECT_EQ(c.OrdInv, 0);
   EXPECT_TRUE(c.TitleShadow);
   EXPECT_FALSE(c.UserPhotosSet);
@@ -202,7 +205,7 @@ TEST_F(SettingsStoreTest, TextsOverTheirCapsGiveTheDefaults) {
 TEST_F(SettingsStoreTest, StoredCodesAreConvertedWhereUsed) {
   Seed(
       "[Mycal]\nVersione=3\nTipo=2\nColoreTitolo=blue\nLuna=\nCopertina=4\nAdattaCopertina=2\n"
-      "FontSize=12\n");
+      "StilePagina=1\nNumeriSettimana=False\nFontSize=12\n");
   SettingsStore store(QStringLiteral("Mycal"));
   store.applyVersion();
   StoredChoices c = ReadStoredChoices(store);
@@ -214,6 +217,14 @@ TEST_F(SettingsStoreTest, StoredCodesAreConvertedWhereUsed) {
   EXPECT_EQ(c.coverStyle(), orsalimbra::render::CoverCode::PictureOnly);
   EXPECT_EQ(c.coverFit(), orsalimbra::render::CoverFit::Stretch);
   EXPECT_EQ(ReadEditorFontSize(store), 12);
+  EXPECT_EQ(c.pageStyle(), orsalimbra::render::PageStyle::Boxed);
+  EXPECT_FALSE(c.weekNumbers);
+  EXPECT_EQ(ReadPageStyle(store), orsalimbra::render::PageStyle::Boxed);
+  EXPECT_FALSE(ReadWeekNumbers(store));
+  // A style no version knows is kept as stored and draws the open rows.
+  c.pageStyleText = QStringLiteral("5");
+  EXPECT_EQ(c.pageStyle(), orsalimbra::render::PageStyle{5});
+  EXPECT_EQ(ChoicesFrom(c).pageStyle, orsalimbra::render::PageStyle{5});
   // A fit no version knows is kept as stored; the pages fill with it.
   c.coverFitText = QStringLiteral("9");
   EXPECT_EQ(c.coverFit(), orsalimbra::render::CoverFit{9});

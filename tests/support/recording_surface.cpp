@@ -103,7 +103,16 @@ void RecordingSurface::DrawText(double x, double y, std::string_view text) {
 }
 
 void RecordingSurface::DrawLine(double x1, double y1, double x2, double y2, Colour colour) {
-  Op op = stateOp(Kind::Line);
+  RecordCorners(Kind::Line, x1, y1, x2, y2, colour);
+}
+
+void RecordingSurface::DrawFilledBox(double x1, double y1, double x2, double y2, Colour colour) {
+  RecordCorners(Kind::Box, x1, y1, x2, y2, colour);
+}
+
+void RecordingSurface::RecordCorners(Kind kind, double x1, double y1, double x2, double y2,
+                                     Colour colour) {
+  Op op = stateOp(kind);
   op.x = x1;
   op.y = y1;
   op.x2 = x2;

@@ -14,21 +14,21 @@ namespace orsalimbra::render {
 
 class RecordingSurface : public Surface {
  public:
-  enum class Kind { Text, Line, Circle, Picture, NewPage, EndDoc, Cls, Abort };
+  enum class Kind { Text, Line, Circle, Picture, NewPage, EndDoc, Cls, Box, Abort };
 
   struct Op {
     Kind kind = Kind::Text;
     int page = 0;           // pages counted from 0
     std::string text;       // Text: the text; Picture: the path
-    double x = 0, y = 0;    // Text/Picture: top-left; Line: start; Circle: centre
-    double x2 = 0, y2 = 0;  // Line: end; Picture: width and height
+    double x = 0, y = 0;    // Text/Picture: top-left; Line/Box: start; Circle: centre
+    double x2 = 0, y2 = 0;  // Line/Box: end; Picture: width and height
     PicturePart part;       // Picture: the part painted
     double radius = 0;
     std::optional<double> start, end;  // Circle: as given
     std::string fontName;
     double fontSize = 0;
     bool bold = false, italic = false;
-    Colour colour = 0;  // Text: ForeColor; Line/Circle: the colour argument
+    Colour colour = 0;  // Text: ForeColor; Line/Circle/Box: the colour argument
     int drawWidth = 0;
     int fillStyle = 0;
     Colour fillColor = 0;
@@ -73,11 +73,14 @@ class RecordingSurface : public Surface {
  protected:
   void DrawText(double x, double y, std::string_view text) override;
   void DrawLine(double x1, double y1, double x2, double y2, Colour colour) override;
+  void DrawFilledBox(double x1, double y1, double x2, double y2, Colour colour) override;
   void DrawCircle(double cx, double cy, double radius, Colour colour, std::optional<double> start,
                   std::optional<double> end) override;
 
  private:
   Op stateOp(Kind kind) const;
+  // A line or a box from (x1, y1) to (x2, y2).
+  void RecordCorners(Kind kind, double x1, double y1, double x2, double y2, Colour colour);
 
   double scaleWidth_;
   double scaleHeight_;

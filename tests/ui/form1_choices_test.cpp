@@ -116,6 +116,64 @@ TEST_F(MainWindowTest, ThePhotoAloneWithoutAPhotoBecomesNoCoverAtStart) {
   EXPECT_TRUE(IsRed(miniature.pixelColor(miniature.rect().center())));
 }
 
+// The boxed pages are a choice of the weekly layout: stored at each click,
+// found again after a restart, shown on the weekly button and in the
+// description, and out of reach for the other layouts.
+TEST_F(MainWindowTest, PageStyleAndWeekNumbersAreStoredChoicesOfTheWeeklyLayout) {
+  Start();
+  auto* boxes = Control<QCheckBox>("Riquadri");
+  auto* weeks = Control<QCheckBox>("NumeriSettimana");
+  EXPECT_EQ(boxes->geometry(), QRect(32, 281, 124, 16));  // 480, 4215 twips
+  EXPECT_FALSE(boxes->geometry().intersects(Control("OrdInv")->geometry()));
+  EXPECT_FALSE(weeks->geometry().intersects(Control("OrdInv")->geometry()));
+  EXPECT_FALSE(boxes->isChecked());
+  EXPECT_TRUE(weeks->isChecked());  // the default, though boxes are off
+  EXPECT_TRUE(boxes->isEnabled());
+  EXPECT_FALSE(weeks->isEnabled());
+  EXPECT_EQ(Control<LayoutButton>("Tipo1")->sketch(), PageSketch::Weekly);
+  EXPECT_EQ(Stored("StilePagina"), std::nullopt);  // nothing written at start-up
+
+  Click(boxes);
+  EXPECT_EQ(Stored("StilePagina"), "1");
+  EXPECT_TRUE(weeks->isEnabled());
+  EXPECT_EQ(Formato(), "Due mesi per facciata, formato settimanale a riquadri");
+  EXPECT_EQ(Control<LayoutButton>("Tipo1")->sketch(), PageSketch::Boxed);
+  Click(weeks);
+  EXPECT_EQ(Stored("NumeriSettimana"), "False");
+
+  struct Row {
+    const char* layout;
+    bool boxesEnabled, weeksEnabled;
+  };
+  for (const Row& row :
+       {Row{"Tipo2", false, false}, Row{"Tipo0", false, false}, Row{"Tipo1", true, true}}) {
+    SCOPED_TRACE(row.layout);
+    Click(row.layout);
+    EXPECT_TRUE(boxes->isChecked());  // the choice stays for the weekly pages
+    EXPECT_EQ(boxes->isEnabled(), row.boxesEnabled);
+    EXPECT_EQ(weeks->isEnabled(), row.weeksEnabled);
+  }
+
+  Restart();
+  boxes = Control<QCheckBox>("Riquadri");
+  weeks = Control<QCheckBox>("NumeriSettimana");
+  EXPECT_TRUE(boxes->isChecked());
+  EXPECT_FALSE(weeks->isChecked());
+  EXPECT_EQ(Formato(), "Due mesi per facciata, formato settimanale a riquadri");
+  Click(boxes);
+  EXPECT_EQ(Stored("StilePagina"), "0");
+  EXPECT_FALSE(weeks->isEnabled());
+  EXPECT_EQ(Formato(), "Due mesi per facciata, formato settimanale");
+}
+
+TEST_F(MainWindowTest, APageStyleThisVersionDoesNotKnowIsKeptUntilAClick) {
+  SeedSettings("StilePagina=7\nNumeriSettimana=x\n");
+  Start();
+  EXPECT_FALSE(Control<QCheckBox>("Riquadri")->isChecked());
+  EXPECT_TRUE(Control<QCheckBox>("NumeriSettimana")->isChecked());
+  EXPECT_EQ(Stored("StilePagina"), "7");
+}
+
 TEST_F(MainWindowTest, LayoutDescriptionFollowsTheMonthPicturesWithoutAClick) {
   SeedSettings("Tipo=2\n");
   const QString march = Picture(QStringLiteral("mar.png"), Qt::yellow);

@@ -50,22 +50,29 @@ TEST(YearEntryTest, SpinStepsWithinTheRangeFromTheBoxText) {
 }
 
 TEST(LayoutChoiceTest, DescriptionsButtonsAndMonthControls) {
+  constexpr render::PageStyle kClassic = render::PageStyle::Classic;
+  constexpr render::PageStyle kBoxed = render::PageStyle::Boxed;
   struct Case {
     int layout, noMonthPhotos;
+    render::PageStyle style;
     int button;
     const char* description;
     bool monthPages;
   };
   const Case cases[] = {
-      {0, 0, 0, "Un semestre per facciata", false},
-      {0, 1, 0, "Un semestre per facciata", false},
-      {1, 0, 1, "Un mese per facciata, formato settimanale", true},
-      {1, 1, 1, "Due mesi per facciata, formato settimanale", true},
-      {2, 0, 2, "Un mese per facciata, formato giornaliero", true},
-      {2, 1, 2, "Due mesi per facciata, formato giornaliero", true},
+      {0, 0, kClassic, 0, "Un semestre per facciata", false},
+      {0, 1, kClassic, 0, "Un semestre per facciata", false},
+      {1, 0, kClassic, 1, "Un mese per facciata, formato settimanale", true},
+      {1, 1, kClassic, 1, "Due mesi per facciata, formato settimanale", true},
+      {2, 0, kClassic, 2, "Un mese per facciata, formato giornaliero", true},
+      {2, 1, kClassic, 2, "Due mesi per facciata, formato giornaliero", true},
+      {1, 0, kBoxed, 1, "Un mese per facciata, formato settimanale a riquadri", true},
+      {1, 1, kBoxed, 1, "Due mesi per facciata, formato settimanale a riquadri", true},
+      {2, 1, kBoxed, 2, "Due mesi per facciata, formato giornaliero", true},
+      {0, 0, kBoxed, 0, "Un semestre per facciata", false},
   };
   for (const Case& c : cases) {
-    const auto view = LayoutViewFor(core::LayoutCode{c.layout}, c.noMonthPhotos != 0);
+    const auto view = LayoutViewFor(core::LayoutCode{c.layout}, c.noMonthPhotos != 0, c.style);
     ASSERT_TRUE(view.has_value()) << c.layout;
     EXPECT_EQ(view->chosenButton, c.button);
     EXPECT_EQ(view->description, QString::fromUtf8(c.description));
