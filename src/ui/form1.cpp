@@ -402,22 +402,25 @@ void Form1::ShowMonthThumbnails() {
     Miniat2->hide();
     return;
   }
-  // A picture that cannot be decoded leaves the one loaded before.
-  ImgTemp.Load(
+  // Decoded on a worker thread; a picture that cannot be decoded leaves the
+  // one loaded before.
+  ImgTemp.Request(
       QString::fromStdString(year_.PhotoPaths[static_cast<std::size_t>(year_.firstMonthPhoto)]),
-      PixelsInside(Miniat1));
-  QPixmap thumbnail = QPixmap::fromImage(ImgTemp.image());
-  thumbnail.setDevicePixelRatio(devicePixelRatioF());
-  Miniat1->setPixmap(thumbnail);
-  Miniat2->setPixmap(thumbnail);
-  Miniat1->show();
-  Miniat2->show();
+      PixelsInside(Miniat1), {}, [this](bool) {
+        QPixmap thumbnail = QPixmap::fromImage(ImgTemp.image());
+        thumbnail.setDevicePixelRatio(devicePixelRatioF());
+        Miniat1->setPixmap(thumbnail);
+        Miniat2->setPixmap(thumbnail);
+        Miniat1->show();
+        Miniat2->show();
+      });
 }
 
 void Form1::LoadCoverPicture() {
   if (!year_.HasCoverPhoto) return;
-  // Placed on the miniature as the cover page places it on paper. A cover
-  // picture that cannot be decoded leaves the one held before.
+  // Placed on the miniature as the cover page places it on paper, decoded on
+  // a worker thread. A cover picture that cannot be decoded leaves the one
+  // held before.
   const QString path = QString::fromStdString(year_.PhotoPaths[0]);
   const std::optional<QSize> natural = render::PicturePixelSize(path);
   if (!natural) return;
@@ -427,7 +430,12 @@ void Form1::LoadCoverPicture() {
   const QRectF rect(place.x, place.y, place.width, place.height);
   const qreal ratio = Cover->devicePixelRatioF();
   const QSize pixels = (rect.size() * ratio).toSize().expandedTo(QSize(1, 1));
-  if (Immagine.Load(path, pixels, place.part)) coverPictureRect_ = rect;
+  Immagine.Request(path, pixels, place.part, [this, rect](bool held) {
+    if (!held) return;
+    coverPictureRect_ = rect;
+    // During a rebuild the layout draws the miniature once it is done.
+    if (Ready) DrawCoverPreview();
+  });
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {

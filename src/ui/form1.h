@@ -79,6 +79,8 @@ class Form1 : public QWidget {
 
   // State, for the tests.
   bool ready() const { return Ready; }
+  // The month thumbnail or the cover miniature is still being decoded.
+  bool picturesPending() const { return ImgTemp.pending() || Immagine.pending(); }
   const core::YearModel& yearModel() const { return year_; }
   const render::TitleLook& titleLook() const { return choices_.titleLook; }
   const render::MoonLook& moonLook() const { return moonLook_; }

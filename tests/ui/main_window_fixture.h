@@ -181,6 +181,7 @@ class MainWindowTest : public ::testing::Test {
     // nothing activates it unless asked.
     window_->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    WaitForPictures();
     return *window_;
   }
 
@@ -202,6 +203,13 @@ class MainWindowTest : public ::testing::Test {
   }
   void Click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    WaitForPictures();
+  }
+  // The window's pictures are decoded on worker threads.
+  void WaitForPictures() {
+    if (window_) {
+      EXPECT_TRUE(QTest::qWaitFor([&] { return !window_->picturesPending(); }));
+    }
   }
   void Click(const char* name) { Click(Control(name)); }
   QLineEdit* YearBox() { return Control<QLineEdit>("Text1"); }
