@@ -1,7 +1,7 @@
 #include <QApplication>
 
 #include "app/command_line.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 #include "ui/qt_italian.h"
 #include "ui/window_environment.h"
 
@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
   // The menu entry's name, so that desktops match the window with its entry and icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("it.nerb.orsalimbra"));
   orsalimbra::ui::InstallQtItalianTexts(app);
-  orsalimbra::ui::Form1 window(orsalimbra::ui::WindowEnvironment::ForRunningProgram());
+  orsalimbra::ui::MainWindow window(orsalimbra::ui::WindowEnvironment::ForRunningProgram());
   window.Start();
   return app.exec();
 }

@@ -57,7 +57,8 @@ class PrintJobs::BarProgress : public RenderProgress {
 // the renderers' state, shared by the sub-jobs of print-all.
 struct PrintJobs::Document {
   Document(PrintJobs& jobs, PrintInputs in, Surface& s)
-      : inputs(std::move(in)),
+      : jobs(jobs),
+        inputs(std::move(in)),
         surface(s),
         progress(jobs),
         page(inputs.year, inputs.choices, &progress),
@@ -67,17 +68,18 @@ struct PrintJobs::Document {
   void PageBreak() { breakPending = true; }
 
   // Runs `draw` on the current page, starting the page a break asked for.
-  // False when the device failed, before or while drawing.
+  // False when the device failed, before or while drawing, or the job was
+  // cancelled: a cancel stops the job at the next page.
   template <typename Draw>
   bool DrawPage(Draw draw) {
-    if (surface.Failed()) return false;
+    if (jobs.cancelled_ || surface.Failed()) return false;
     if (breakPending) {
       breakPending = false;
       if (!surface.NewPage()) return false;
       ++pages;
     }
     draw();
-    return !surface.Failed();
+    return !surface.Failed() && !jobs.cancelled_;
   }
 
   bool DrawMonth(int month) {
@@ -97,9 +99,11 @@ struct PrintJobs::Document {
   // Ends the document; a break still pending is dropped.
   bool End() {
     breakPending = false;
+    if (jobs.cancelled_) return false;
     return surface.EndDoc() && !surface.Failed();
   }
 
+  PrintJobs& jobs;
   PrintInputs inputs;
   Surface& surface;
   BarProgress progress;
@@ -136,6 +140,7 @@ PrintResult PrintJobs::Run(PrintCommand command, int month) {
     return result;
   }
   running_ = true;
+  cancelled_ = false;
   struct Done {
     bool& running;
     ~Done() { running = false; }
@@ -159,6 +164,8 @@ PrintResult PrintJobs::Run(PrintCommand command, int month) {
     return result;
   }
 
+  const PrintRequest request{command, month, halfYear_};
+  host_.DocumentPlanned(request, inputs);
   Surface* surface = host_.OpenDocument();
   if (surface == nullptr) {
     result.status = PrintStatus::Failed;
@@ -187,9 +194,13 @@ PrintResult PrintJobs::Run(PrintCommand command, int month) {
     // Nothing more is drawn: the document is abandoned and the window is
     // left as after a job that never started.
     surface->Abort();
-    result.status = PrintStatus::Failed;
-    result.failure = surface->failure();
-    if (!surface->Failed()) result.failure = {DeviceFailure::Kind::Stopped};
+    if (cancelled_ && !surface->Failed()) {
+      result.status = PrintStatus::Cancelled;
+    } else {
+      result.status = PrintStatus::Failed;
+      result.failure = surface->failure();
+      if (!surface->Failed()) result.failure = {DeviceFailure::Kind::Stopped};
+    }
     printAllActive_ = false;
     ShowBar(false);
     SetValue(0);

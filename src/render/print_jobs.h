@@ -65,6 +65,9 @@ class PrintHost {
   // paper, without starting a document: the job checks on it that its pages
   // fit before it opens one. Asked after ChoosePrinter.
   virtual Surface& PageMeasure() = 0;
+  // What the next document will hold, just before it is opened: a host may
+  // prepare its pictures ahead.
+  virtual void DocumentPlanned(const PrintRequest&, const PrintInputs&) {}
   // Starts a document on the chosen printer. The surface stays the host's
   // and must live until CloseDocument; one that could not start reports it
   // through Failed(). Null when there is no device at all.
@@ -91,6 +94,7 @@ enum class PrintStatus {
   NoPrinter,       // the print dialog was cancelled
   Ignored,         // another job was running
   Failed,          // the device failed; the document was abandoned
+  Cancelled,       // the job was cancelled; the document was abandoned
   PageTooSmall,    // the pages do not fit the paper; no document was started
 };
 
@@ -127,6 +131,12 @@ class PrintJobs {
   PrintResult PrintHalfYear(HalfYear half);
   // Prints the part HalfYear names.
   PrintResult PrintHalfYear();
+  // Asks the running job to stop: it draws no further page, abandons its
+  // document (a printer job is aborted, a partial PDF removed) and returns
+  // Cancelled. Pending window events are the place to call it from.
+  void Cancel() {
+    if (running_) cancelled_ = true;
+  }
 
   // While the print-all job runs.
   bool PrintAllActive() const { return printAllActive_; }
@@ -162,6 +172,7 @@ class PrintJobs {
   bool printAllActive_ = false;
   HalfYear halfYear_ = HalfYear::CoverOnly;
   bool running_ = false;
+  bool cancelled_ = false;
   int progressMaximum_ = 100;
   int progressValue_ = 0;
   bool progressVisible_ = false;

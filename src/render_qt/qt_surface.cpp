@@ -92,6 +92,11 @@ QtSurface::~QtSurface() {
   if (painter_.isActive()) painter_.end();
 }
 
+void QtSurface::LimitPictureResolution(double dpi) {
+  pictureDpiX_ = std::min(pictureDpiX_, dpi);
+  pictureDpiY_ = std::min(pictureDpiY_, dpi);
+}
+
 void QtSurface::Prepare(double devicePerTwipX, double devicePerTwipY) {
   painter_.scale(devicePerTwipX, devicePerTwipY);
   painter_.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
@@ -173,16 +178,48 @@ std::optional<Picture> QtSurface::LoadPicture(const std::string& path) {
   return LoadPictureFile(path);
 }
 
-bool QtSurface::PaintPicture(const Picture& picture, double x, double y, double width,
-                             double height, const PicturePart& part) {
-  if (!Drawing() || !(width > 0) || !(height > 0)) return false;
+QSize QtSurface::DecodeSize(double width, double height) const {
   const auto pixels = [](double twips, double dpi) {
     return static_cast<int>(
         std::min(std::ceil(twips * dpi / kTwipsPerInch), kMaxPictureSidePixels));
   };
-  const QImage image =
-      DecodePicture(QString::fromStdString(picture.path),
-                    QSize(pixels(width, pictureDpiX_), pixels(height, pictureDpiY_)), part);
+  return QSize(pixels(width, pictureDpiX_), pixels(height, pictureDpiY_));
+}
+
+void QtSurface::DecodeAhead(const std::vector<PlannedPicture>& plan,
+                            PicturePipeline::Limits limits) {
+  std::vector<PicturePipeline::Item> items;
+  for (const PlannedPicture& p : plan) {
+    const QString path = QString::fromStdString(p.path);
+    const QSize size = DecodeSize(p.twips.width(), p.twips.height());
+    if (size.isEmpty()) continue;
+    const PicturePart part = p.part;
+    items.push_back({DecodeKey(path, size, part),
+                     [path, size, part] { return DecodePicture(path, size, part); },
+                     4LL * size.width() * size.height()});
+  }
+  pictures_ = std::make_unique<PicturePipeline>(std::move(items), limits);
+}
+
+QString QtSurface::DecodeKey(const QString& path, QSize size, const PicturePart& part) {
+  return QStringLiteral("%1x%2 %3,%4,%5,%6 %7")
+      .arg(size.width())
+      .arg(size.height())
+      .arg(part.left)
+      .arg(part.top)
+      .arg(part.width)
+      .arg(part.height)
+      .arg(path);
+}
+
+bool QtSurface::PaintPicture(const Picture& picture, double x, double y, double width,
+                             double height, const PicturePart& part) {
+  if (!Drawing() || !(width > 0) || !(height > 0)) return false;
+  const QString path = QString::fromStdString(picture.path);
+  const QSize size = DecodeSize(width, height);
+  std::optional<QImage> ahead;
+  if (pictures_) ahead = pictures_->Take(DecodeKey(path, size, part));
+  const QImage image = ahead ? *ahead : DecodePicture(path, size, part);
   if (image.isNull()) return false;
   painter_.drawImage(QRectF(x, y, width, height), image);
   return true;
@@ -218,6 +255,8 @@ bool QtSurface::EndDoc() {
 }
 
 void QtSurface::Abort() {
+  // Pictures still on their way are not waited for.
+  if (pictures_) pictures_->Stop();
   if (!Drawing()) return;
   aborted_ = true;
   AbandonDocument();

@@ -15,11 +15,14 @@
 
 #include <QPainter>
 #include <QSizeF>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "render/surface.h"
 #include "render_qt/qt_measure_surface.h"
+#include "render_qt/qt_picture_pipeline.h"
+#include "render_qt/qt_picture_plan.h"
 
 class QImage;
 class QPagedPaintDevice;
@@ -65,6 +68,13 @@ class QtSurface : public Surface {
   double ScaleWidth() const override { return scaleWidth_; }
   double ScaleHeight() const override { return scaleHeight_; }
 
+  // Decodes pictures for at most `dpi` pixels per inch of the page: a
+  // preview on screen needs no paper resolution.
+  void LimitPictureResolution(double dpi);
+  // Decodes the pictures of `plan` ahead on worker threads, in its order;
+  // PaintPicture takes them from there. Call before drawing.
+  void DecodeAhead(const std::vector<PlannedPicture>& plan, PicturePipeline::Limits limits = {});
+
  protected:
   // Paper: the subclass begins the painter with BeginPaper.
   QtSurface() = default;
@@ -90,6 +100,9 @@ class QtSurface : public Surface {
   // are the painter's logical units per twip.
   void Prepare(double devicePerTwipX, double devicePerTwipY);
   bool Drawing() const { return painter_.isActive(); }
+  // The pixels a picture painted at `width` x `height` twips is decoded to.
+  QSize DecodeSize(double width, double height) const;
+  static QString DecodeKey(const QString& path, QSize size, const PicturePart& part);
   QPen Pen(Colour colour) const;
   void ClearToWhite();
 
@@ -107,6 +120,7 @@ class QtSurface : public Surface {
   double pictureDpiX_ = 96;
   double pictureDpiY_ = 96;
   TwipFontCache fonts_;
+  std::unique_ptr<PicturePipeline> pictures_;
 };
 
 }  // namespace orsalimbra::render

@@ -28,6 +28,7 @@ inline constexpr char Ombra[] = "Ombra";          // title shadow
 inline constexpr char RegFoto[] = "RegFoto";      // the user's pictures win over the data file's
 inline constexpr char LocalTime[] = "LocalTime";  // moon phase times in local time, else GMT
 inline constexpr char FontSize[] = "FontSize";    // font size of the data-file editor
+inline constexpr char CartellaPdf[] = "CartellaPdf";  // folder of the last PDF export
 
 // The current format version, stamped at every start.
 inline constexpr int kCurrentVersion = 3;

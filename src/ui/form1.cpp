@@ -153,7 +153,7 @@ void Form1::CreateControls() {
   EsempioLun = pictureBox("EsempioLun", Twips(6020, 690, 820, 400));
   EsempioLun->setToolTip(kMoonSampleTip);
   OpzioneLuna = button("OpzioneLuna", QStringLiteral("Lu&ne"), Twips(6840, 690, 855, 400));
-  FontKey = button("FontKey", QStringLiteral("&Font titoli"), Twips(480, 1280, 855, 660));
+  FontKey = button("FontKey", QStringLiteral("F&ont titoli"), Twips(480, 1280, 855, 660));
   EsempioTit = pictureBox("EsempioTit", Twips(1320, 1110, 5535, 885));
   EsempioTit->setCursor(Qt::PointingHandCursor);
   EsempioTit->setFocusPolicy(Qt::StrongFocus);
@@ -195,8 +195,13 @@ void Form1::CreateControls() {
   name(Progress, "Progress", Twips(600, 3840, 6972, 252));
   Progress->setTextVisible(false);
   Progress->hide();
+  // Beside the progress bar, shown with it.
+  AnnullaStampa = new QPushButton(QStringLiteral("Annulla"), this);
+  name(AnnullaStampa, "AnnullaStampa", Twips(7620, 3780, 540, 372));
+  AnnullaStampa->setToolTip(QStringLiteral(" Annulla la stampa in corso (Esc) "));
+  AnnullaStampa->hide();
   CreatePageStyleBoxes();
-  OrdInv = new QCheckBox(QStringLiteral("&Ord-Inv"), this);
+  OrdInv = new QCheckBox(QStringLiteral("Ord-In&v"), this);
   name(OrdInv, "OrdInv", Twips(4920, 4215, 1092, 240));
 
   // Alt and the underlined letter press a button; no letter is used twice.
@@ -252,8 +257,13 @@ void Form1::ConnectControls() {
   connect(Aiuto, &QPushButton::clicked, this, &Form1::HelpClicked);
   connect(Modifica, &QPushButton::clicked, this, &Form1::ImagesClicked);
   connect(Esci, &QPushButton::clicked, this, &Form1::ExitClicked);
-  connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
-          &Form1::HelpClicked);
+  connect(AnnullaStampa, &QPushButton::clicked, this, &Form1::CancelPrint);
+  // Escape cancels a running job; at other times it is not this window's.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  escape->setContext(Qt::WindowShortcut);
+  connect(escape, &QShortcut::activated, this, &Form1::CancelPrint);
+  helpKey_ = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(helpKey_, &QShortcut::activated, this, &Form1::HelpClicked);
 
   connect(StampaAll, &QPushButton::clicked, this, [this] {
     if (Ready) PrintAll();
@@ -301,7 +311,7 @@ void Form1::Start() {
   }
   if (services_.measurePrinter) metrics_ = services_.measurePrinter();
 
-  show();
+  window()->show();
   ShowLayout();
   DrawTitleSample();
   ShowMoonSample();
@@ -392,22 +402,25 @@ void Form1::ShowMonthThumbnails() {
     Miniat2->hide();
     return;
   }
-  // A picture that cannot be decoded leaves the one loaded before.
-  ImgTemp.Load(
+  // Decoded on a worker thread; a picture that cannot be decoded leaves the
+  // one loaded before.
+  ImgTemp.Request(
       QString::fromStdString(year_.PhotoPaths[static_cast<std::size_t>(year_.firstMonthPhoto)]),
-      PixelsInside(Miniat1));
-  QPixmap thumbnail = QPixmap::fromImage(ImgTemp.image());
-  thumbnail.setDevicePixelRatio(devicePixelRatioF());
-  Miniat1->setPixmap(thumbnail);
-  Miniat2->setPixmap(thumbnail);
-  Miniat1->show();
-  Miniat2->show();
+      PixelsInside(Miniat1), {}, [this](bool) {
+        QPixmap thumbnail = QPixmap::fromImage(ImgTemp.image());
+        thumbnail.setDevicePixelRatio(devicePixelRatioF());
+        Miniat1->setPixmap(thumbnail);
+        Miniat2->setPixmap(thumbnail);
+        Miniat1->show();
+        Miniat2->show();
+      });
 }
 
 void Form1::LoadCoverPicture() {
   if (!year_.HasCoverPhoto) return;
-  // Placed on the miniature as the cover page places it on paper. A cover
-  // picture that cannot be decoded leaves the one held before.
+  // Placed on the miniature as the cover page places it on paper, decoded on
+  // a worker thread. A cover picture that cannot be decoded leaves the one
+  // held before.
   const QString path = QString::fromStdString(year_.PhotoPaths[0]);
   const std::optional<QSize> natural = render::PicturePixelSize(path);
   if (!natural) return;
@@ -417,7 +430,12 @@ void Form1::LoadCoverPicture() {
   const QRectF rect(place.x, place.y, place.width, place.height);
   const qreal ratio = Cover->devicePixelRatioF();
   const QSize pixels = (rect.size() * ratio).toSize().expandedTo(QSize(1, 1));
-  if (Immagine.Load(path, pixels, place.part)) coverPictureRect_ = rect;
+  Immagine.Request(path, pixels, place.part, [this, rect](bool held) {
+    if (!held) return;
+    coverPictureRect_ = rect;
+    // During a rebuild the layout draws the miniature once it is done.
+    if (Ready) DrawCoverPreview();
+  });
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
@@ -465,7 +483,7 @@ void Form1::SayYearRefused(const QString& reason) {
 }
 
 void Form1::ApplyYearBox() {
-  if (!Ready) return;
+  if (!Idle()) return;
   const YearVerdict verdict = CheckTypedYear(Text1->text(), yearInForce_);
   if (!verdict.year) {
     // Nothing shows or prints a year that is not one.
@@ -484,7 +502,7 @@ void Form1::ApplyYearBox() {
 }
 
 void Form1::SpinStepped(int delta) {
-  if (!Ready) return;
+  if (!Idle()) return;
   const std::optional<int> year = session::SpinStep(Text1->text(), yearInForce_, delta);
   if (!year) return;
   // The step applies the year at once; the year box, if it has the focus,
@@ -497,6 +515,12 @@ void Form1::SpinStepped(int delta) {
 }
 
 void Form1::LanguageChosen(int index) {
+  if (jobs_->running()) {
+    // The list cannot be closed on a choice that is not taken.
+    const QSignalBlocker quiet(Lingue);
+    Lingue->setCurrentIndex(year_.selectedEntry);
+    return;
+  }
   if (!Ready || index < 0) return;
   year_.LanguageIndex = index;
   store_.write(session::keys::Lingua, session::FormatInt(index));
@@ -515,7 +539,7 @@ void Form1::HelpClicked() {
 }
 
 void Form1::ImagesClicked() {
-  if (!Ready) return;
+  if (!Idle()) return;
   if (services_.showImageWindow) services_.showImageWindow(this, year_, store_, env_.files);
   // The window may have changed how the cover picture meets the page.
   choices_.coverFit = session::ReadCoverFit(store_);
@@ -527,7 +551,18 @@ void Form1::ExitClicked() {
   // Only this button stores the reversed-order choice; closing the window
   // from its title bar stores nothing.
   store_.write(session::keys::OrdInv, session::FormatInt(OrdInv->isChecked() ? 1 : 0));
-  close();
+  window()->close();
+}
+
+void Form1::HelpCommand() { HelpClicked(); }
+
+void Form1::HandOverHelpKey() {
+  delete helpKey_;
+  helpKey_ = nullptr;
+}
+
+void Form1::ExitCommand() {
+  if (!jobs_->running()) ExitClicked();
 }
 
 }  // namespace orsalimbra::ui

@@ -32,6 +32,7 @@ class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
+class QShortcut;
 class QLineEdit;
 class QPrinter;
 class QProgressBar;
@@ -62,8 +63,24 @@ class Form1 : public QWidget {
   // false, before the new model is applied (tests deliver events here).
   std::function<void()> duringYearModelBuild;
 
+  // The menu's commands. Like the buttons, they do nothing during start-up,
+  // a rebuild of the year model or a print job.
+  // The print preview of `request`, whose command the preview can change.
+  void OpenPreview(const render::PrintRequest& request);
+  // Asks for a file name (proposed from the title, the year and the
+  // command, in the folder of the last export) and writes the PDF there.
+  void ExportPdf(const render::PrintRequest& request);
+  void PrintAllCommand();
+  void HelpCommand();
+  void ExitCommand();
+  // F1 opens the help from anywhere in the form; a window whose menu shows
+  // the key takes it over, so that one press is not claimed twice.
+  void HandOverHelpKey();
+
   // State, for the tests.
   bool ready() const { return Ready; }
+  // The month thumbnail or the cover miniature is still being decoded.
+  bool picturesPending() const { return ImgTemp.pending() || Immagine.pending(); }
   const core::YearModel& yearModel() const { return year_; }
   const render::TitleLook& titleLook() const { return choices_.titleLook; }
   const render::MoonLook& moonLook() const { return moonLook_; }
@@ -81,7 +98,12 @@ class Form1 : public QWidget {
   const render::PrintJobs& printJobs() const { return *jobs_; }
   int yearModelBuilds() const { return builds_; }
 
+ signals:
+  // Where a finished document went: a file and its pages, or the printer.
+  void outputWritten(const QString& message);
+
  private:
+  QShortcut* helpKey_ = nullptr;
   void CreateControls();
   void ConnectControls();
   void CreatePrintJobs();
@@ -133,8 +155,13 @@ class Form1 : public QWidget {
   bool ChoosePrinter();
   // The year model and the choices a job prints with.
   render::PrintInputs PrintInputs() const;
-  // Tells the user of a job the device stopped.
-  void ReportPrint(const render::PrintResult& result);
+  // Runs a print command; with `pdfFile`, into that file instead of on the
+  // printer. Tells the user where the document went, or why it did not.
+  void RunPrint(const render::PrintRequest& request, const QString& pdfFile = {});
+  // While a job runs the window takes no choices: the job prints what was
+  // chosen when it started.
+  bool Idle() const;
+  void CancelPrint();
   // Tells the user of a data file that exists but could not be read.
   void ReportDataFile(const session::DataFileInUse& data, const session::DataFileStatus& status);
 
@@ -204,6 +231,7 @@ class Form1 : public QWidget {
   ClickableLabel* Miniat2 = nullptr;
   QLabel* Formato = nullptr;
   QProgressBar* Progress = nullptr;
+  QPushButton* AnnullaStampa = nullptr;  // cancels the running job
   QCheckBox* OrdInv = nullptr;
   QCheckBox* Riquadri = nullptr;
   QCheckBox* NumeriSettimana = nullptr;

@@ -100,7 +100,7 @@ void Form1::WeekNumbersClicked(bool shown) {
 }
 
 void Form1::LayoutClicked(core::LayoutCode layoutType) {
-  if (!Ready) return;
+  if (!Idle()) return;
   choices_.LayoutType = layoutType;
   ShowLayout();
   // Even the same layout again makes the next print ask for the printer.
@@ -108,7 +108,7 @@ void Form1::LayoutClicked(core::LayoutCode layoutType) {
 }
 
 void Form1::CoverClicked() {
-  if (!Ready) return;
+  if (!Idle()) return;
   choices_.CoverStyle = NextCoverStyle(choices_.CoverStyle, year_.HasCoverPhoto);
   DrawCoverPreview();
   store_.write(session::keys::Copertina, session::FormatCode(choices_.CoverStyle));

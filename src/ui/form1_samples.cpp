@@ -65,7 +65,7 @@ void Form1::ShowMoonSample() {
 }
 
 void Form1::TitleColourClicked() {
-  if (!services_.chooseColour) return;
+  if (!services_.chooseColour || jobs_->running()) return;
   const std::optional<QColor> chosen =
       services_.chooseColour(this, render::ToQColor(choices_.titleLook.TitleColour));
   if (!chosen || !chosen->isValid()) return;
@@ -76,6 +76,7 @@ void Form1::TitleColourClicked() {
 }
 
 void Form1::TitleFontClicked() {
+  if (jobs_->running()) return;
   const QString stored = QString::fromStdString(choices_.titleLook.TitleFont);
   QFont initial(stored, kFontChooserSize);
   initial.setBold(choices_.titleLook.TitleBold);
@@ -102,14 +103,14 @@ void Form1::TitleFontClicked() {
 }
 
 void Form1::TitleSampleClicked() {
-  if (!Ready) return;
+  if (!Idle()) return;
   choices_.titleLook.TitleShadow = !choices_.titleLook.TitleShadow;
   store_.write(session::keys::Ombra, session::FormatBool(choices_.titleLook.TitleShadow));
   DrawTitleSample();
 }
 
 void Form1::MoonStyleClicked() {
-  if (!Ready) return;
+  if (!Idle()) return;
   // A stored style far beyond the table goes to 0 like 9 does, without overflow.
   const int style = static_cast<int>(choices_.MoonStyle.value_or(render::MoonCode::None));
   choices_.MoonStyle = static_cast<render::MoonCode>(style < 9 ? style + 1 : 9);

@@ -1,21 +1,28 @@
 #include "ui/print_dialog.h"
 
 #include <QPrintDialog>
+
 #include <QPrinter>
+#include <memory>
 
 namespace orsalimbra::ui {
 
-bool StandardPrintDialog(QWidget* parent, QPrinter& printer) {
-  // The range is preset to the selection; with the page range handled by
-  // the application (not the print server), whatever range is chosen only
-  // lands in the printer's settings, which the print jobs never read.
-  printer.setPrintRange(QPrinter::Selection);
-  QPrintDialog dialog(&printer, parent);
-  dialog.setOption(QAbstractPrintDialog::PrintSelection, true);
-  dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-  const bool confirmed = dialog.exec() == QDialog::Accepted;
+std::unique_ptr<QPrintDialog> MakePrintDialog(QWidget* parent, QPrinter& printer) {
+  // The commands decide which pages they print: the dialog offers no page
+  // range, selection or current page, so that it offers nothing the jobs
+  // would ignore. Copies, duplex and paper are the printer's.
   printer.setPrintRange(QPrinter::AllPages);
   printer.setFromTo(0, 0);
+  auto dialog = std::make_unique<QPrintDialog>(&printer, parent);
+  dialog->setOption(QAbstractPrintDialog::PrintSelection, false);
+  dialog->setOption(QAbstractPrintDialog::PrintPageRange, false);
+  dialog->setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  return dialog;
+}
+
+bool StandardPrintDialog(QWidget* parent, QPrinter& printer) {
+  const bool confirmed = MakePrintDialog(parent, printer)->exec() == QDialog::Accepted;
+  printer.setPrintRange(QPrinter::AllPages);
   return confirmed;
 }
 

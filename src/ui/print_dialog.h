@@ -2,7 +2,9 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
+class QPrintDialog;
 class QPrinter;
 class QWidget;
 
@@ -10,11 +12,12 @@ namespace orsalimbra::ui {
 
 // Shows the print dialog for `printer` over `parent` and leaves the choice
 // (printer or PDF file, paper, orientation) on it. True when confirmed; a
-// cancelled dialog changes nothing. The page range the dialog offers is not
-// used: the commands decide which pages they print.
+// cancelled dialog changes nothing.
 using PrintDialog = std::function<bool(QWidget* parent, QPrinter& printer)>;
 
-// The platform's print dialog, with the range preset to the selection.
+// The platform's print dialog, offering every page only.
 bool StandardPrintDialog(QWidget* parent, QPrinter& printer);
+// The dialog StandardPrintDialog shows.
+std::unique_ptr<QPrintDialog> MakePrintDialog(QWidget* parent, QPrinter& printer);
 
 }  // namespace orsalimbra::ui

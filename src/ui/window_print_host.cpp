@@ -4,8 +4,8 @@
 #include <QProgressBar>
 #include <QWidget>
 
-#include "render_qt/qt_pdf_surface.h"
 #include "render_qt/qt_measure_surface.h"
+#include "render_qt/qt_pdf_surface.h"
 #include "render_qt/qt_printer_surface.h"
 
 namespace orsalimbra::ui {
@@ -14,7 +14,10 @@ WindowPrintHost::WindowPrintHost(Parts parts) : parts_(std::move(parts)) {}
 
 WindowPrintHost::~WindowPrintHost() = default;
 
-bool WindowPrintHost::ChoosePrinter() { return parts_.choosePrinter && parts_.choosePrinter(); }
+bool WindowPrintHost::ChoosePrinter() {
+  if (!pdfFile_.isEmpty()) return true;
+  return parts_.choosePrinter && parts_.choosePrinter();
+}
 
 render::PrintInputs WindowPrintHost::Inputs() {
   return parts_.inputs ? parts_.inputs() : render::PrintInputs{};
@@ -28,21 +31,34 @@ render::Surface& WindowPrintHost::PageMeasure() {
   return *measure_;
 }
 
+void WindowPrintHost::DocumentPlanned(const render::PrintRequest& request,
+                                      const render::PrintInputs& inputs) {
+  plan_.clear();
+  if (parts_.printer == nullptr) return;
+  plan_ = render::PlanPictures(
+      request, inputs, render::QtMeasureSurface::PrintableTwips(parts_.printer->pageLayout()));
+}
+
 render::Surface* WindowPrintHost::OpenDocument() {
   QPrinter* printer = parts_.printer;
   if (printer == nullptr) return nullptr;
-  if (printer->outputFormat() == QPrinter::PdfFormat) {
-    // Printing into a file: drawn through the program's PDF writer, which
-    // sees a full disk, instead of the printer's, which does not.
+  const QString pdfFile = !pdfFile_.isEmpty() ? pdfFile_
+                          : printer->outputFormat() == QPrinter::PdfFormat
+                              ? printer->outputFileName()
+                              : QString();
+  if (!pdfFile.isEmpty()) {
+    // Into a file: drawn through the program's PDF writer, which sees a full
+    // disk, instead of the printer's, which does not.
     render::PdfPage page;
     page.layout = printer->pageLayout();
     page.resolution = printer->resolution();
     page.creator = printer->creator();
     page.title = printer->docName();
-    surface_ = std::make_unique<render::QtPdfSurface>(printer->outputFileName(), page);
+    surface_ = std::make_unique<render::QtPdfSurface>(pdfFile, page);
   } else {
     surface_ = std::make_unique<render::QtPrinterSurface>(printer);
   }
+  surface_->DecodeAhead(plan_);
   return surface_.get();
 }
 
@@ -62,6 +78,7 @@ void WindowPrintHost::SetProgressValue(int value) {
 
 void WindowPrintHost::SetProgressVisible(bool visible) {
   if (parts_.progress) parts_.progress->setVisible(visible);
+  if (parts_.cancelButton) parts_.cancelButton->setVisible(visible);
 }
 
 void WindowPrintHost::LetEventsRun() {

@@ -6,8 +6,12 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
+
+#include <QString>
 
 #include "render/print_jobs.h"
+#include "render_qt/qt_picture_plan.h"
 
 class QPrinter;
 class QProgressBar;
@@ -25,6 +29,7 @@ class WindowPrintHost : public render::PrintHost {
   struct Parts {
     QWidget* window = nullptr;  // shows the busy pointer
     QProgressBar* progress = nullptr;
+    QWidget* cancelButton = nullptr;      // shown with the progress bar
     QWidget* secondHalfButton = nullptr;  // the focus after the first half
     QWidget* exitButton = nullptr;        // the focus after the other half-year jobs
     QPrinter* printer = nullptr;          // where the documents go; a file for PdfFormat
@@ -36,10 +41,17 @@ class WindowPrintHost : public render::PrintHost {
   explicit WindowPrintHost(Parts parts);
   ~WindowPrintHost() override;
 
+  // The next jobs write a PDF to `file` with the printer's page layout,
+  // without the print dialog; an empty name goes back to the printer.
+  void SetPdfFile(const QString& file) { pdfFile_ = file; }
+
   bool ChoosePrinter() override;
   render::PrintInputs Inputs() override;
   // Measures on the printer's page as it is now.
   render::Surface& PageMeasure() override;
+  // Lists the pictures of the job, to be decoded ahead once it draws.
+  void DocumentPlanned(const render::PrintRequest& request,
+                       const render::PrintInputs& inputs) override;
   render::Surface* OpenDocument() override;
   void CloseDocument() override;
   void SetProgressMaximum(int maximum) override;
@@ -53,6 +65,8 @@ class WindowPrintHost : public render::PrintHost {
   void SetBusyPointer(bool busy);
 
   Parts parts_;
+  QString pdfFile_;
+  std::vector<render::PlannedPicture> plan_;
   std::unique_ptr<render::QtSurface> surface_;
   std::unique_ptr<render::QtMeasureSurface> measure_;
 };

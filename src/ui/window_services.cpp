@@ -1,9 +1,11 @@
 #include "ui/window_services.h"
 
 #include <QColorDialog>
+#include <QFileDialog>
 #include <QMessageBox>
 
 #include "ui/help_opener.h"
+#include "ui/print_preview.h"
 #include "ui/printer_metrics.h"
 #include "ui/sel_foto_window.h"
 #include "ui/title_font_dialog.h"
@@ -34,7 +36,25 @@ void ShowWarning(QWidget* parent, const QString& title, const QString& text) {
 
 void OpenHelpPage(QWidget* parent, const QString& path) { OpenHelp(parent, path); }
 
+std::optional<QString> ChooseExportFile(QWidget* parent, const QString& proposed) {
+  const std::unique_ptr<QFileDialog> dialog = MakeExportDialog(parent, proposed);
+  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return std::nullopt;
+  return dialog->selectedFiles().constFirst();
+}
+
+void ShowPreview(PrintPreview& preview) { preview.exec(); }
+
 }  // namespace
+
+std::unique_ptr<QFileDialog> MakeExportDialog(QWidget* parent, const QString& proposed) {
+  auto dialog = std::make_unique<QFileDialog>(parent, QStringLiteral("Esporta PDF"), proposed,
+                                              QStringLiteral("Documenti PDF (*.pdf *.PDF)"));
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  dialog->setFileMode(QFileDialog::AnyFile);
+  dialog->setDefaultSuffix(QStringLiteral("pdf"));
+  dialog->selectFile(proposed);
+  return dialog;
+}
 
 WindowServices WindowServices::Standard() {
   WindowServices services;
@@ -44,6 +64,8 @@ WindowServices WindowServices::Standard() {
   services.openHelpPage = &OpenHelpPage;
   services.measurePrinter = &MeasureDefaultPrinter;
   services.choosePrinter = &StandardPrintDialog;
+  services.chooseExportFile = &ChooseExportFile;
+  services.showPreview = &ShowPreview;
   services.showPrintFailure = &ShowWarning;
   services.showDataFileProblem = &ShowWarning;
   return services;

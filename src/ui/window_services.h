@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "core/year_model.h"
@@ -15,9 +16,12 @@
 #include "session/settings_store.h"
 #include "ui/print_dialog.h"
 
+class QFileDialog;
 class QWidget;
 
 namespace orsalimbra::ui {
+
+class PrintPreview;
 
 struct WindowServices {
   // The colour chooser, titled "Colore Titoli"; nothing when cancelled.
@@ -38,6 +42,11 @@ struct WindowServices {
   // The print dialog: sets up the printer (or a PDF file); false when
   // cancelled.
   PrintDialog choosePrinter;
+  // The file a PDF export goes to, proposed as `proposed`; nothing when
+  // cancelled. The standard dialog asks before overwriting a file.
+  std::function<std::optional<QString>(QWidget* parent, const QString& proposed)> chooseExportFile;
+  // Shows the print preview until the user closes it.
+  std::function<void(PrintPreview& preview)> showPreview;
   // Tells the user that a print job failed and why.
   std::function<void(QWidget* parent, const QString& title, const QString& text)> showPrintFailure;
   // Tells the user that the data file exists but cannot be read.
@@ -46,5 +55,10 @@ struct WindowServices {
 
   static WindowServices Standard();
 };
+
+// The dialog of the standard chooseExportFile: saving a PDF, in Italian, the
+// name proposed, ".pdf" added to a name without it, and a question before a
+// file is overwritten.
+std::unique_ptr<QFileDialog> MakeExportDialog(QWidget* parent, const QString& proposed);
 
 }  // namespace orsalimbra::ui

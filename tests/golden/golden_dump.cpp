@@ -49,8 +49,8 @@ std::string Number(double value) {
 }
 
 void Dump(const RecordingSurface& s, std::ostream& out) {
-  static const char* kinds[] = {"text",    "line",   "circle", "picture",
-                                "newpage", "enddoc", "cls",    "box"};
+  static const char* kinds[] = {"text",   "line", "circle", "picture", "newpage",
+                                "enddoc", "cls",  "box",    "abort"};
   for (const RecordingSurface::Op& op : s.ops()) {
     out << kinds[static_cast<int>(op.kind)] << " p" << op.page << " '" << op.text << "' "
         << Number(op.x) << "," << Number(op.y) << " " << Number(op.x2) << "," << Number(op.y2)

@@ -572,9 +572,55 @@ TEST(PrintJobs, FailingDeviceEndsTheJobCleanly) {
     EXPECT_FALSE(jobs.PrintAllActive());
     EXPECT_FALSE(host.visible);
     EXPECT_EQ(host.value, 0);
-
+    EXPECT_EQ(s.ops().back().kind, Kind::Abort);
     EXPECT_FALSE(jobs.running());
   }
+}
+
+TEST(PrintJobs, CancelStopsAtTheNextPageAndAbandonsTheDocument) {
+  struct Row {
+    const char* name;
+    std::function<PrintResult(PrintJobs&)> command;
+    int layout;
+    int yieldsBeforeCancel;
+    std::size_t pagesDrawn;
+  };
+  const Row rows[] = {
+      {"print all, early", [](PrintJobs& j) { return j.PrintAll(); }, 1, 1, 1},
+      {"print all, a few pages in", [](PrintJobs& j) { return j.PrintAll(); }, 2, 40, 2},
+      {"second half", [](PrintJobs& j) { return j.PrintHalfYear(HalfYear::Second); }, 1, 8, 2},
+      {"semester page", [](PrintJobs& j) { return j.PrintHalfYear(HalfYear::First); }, 0, 2, 1},
+      {"one month", [](PrintJobs& j) { return j.PrintMonth(4); }, 1, 3, 1},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    TestHost host;
+    host.inputs.year.NoMonthPhotos = 0;
+    host.inputs.choices.LayoutType = core::LayoutCode{row.layout};
+    PrintJobs jobs(host);
+    int yields = 0;
+    host.duringJob = [&] {
+      if (++yields == row.yieldsBeforeCancel) jobs.Cancel();
+    };
+    const PrintResult result = row.command(jobs);
+    EXPECT_EQ(result.status, PrintStatus::Cancelled);
+    EXPECT_EQ(result.failure.kind, DeviceFailure::Kind::None);
+    const RecordingSurface& s = host.Document();
+    EXPECT_EQ(Pages(s).size(), row.pagesDrawn);
+    EXPECT_TRUE(s.opsOf(Kind::EndDoc).empty());
+    EXPECT_EQ(s.ops().back().kind, Kind::Abort);
+    EXPECT_EQ(host.closed, 1);
+    EXPECT_FALSE(host.visible);
+    EXPECT_FALSE(jobs.running());
+    // The next command prints as usual.
+    host.duringJob = nullptr;
+    EXPECT_EQ(row.command(jobs).status, PrintStatus::Printed);
+  }
+  // Outside a job a cancel changes nothing.
+  TestHost host;
+  PrintJobs jobs(host);
+  jobs.Cancel();
+  EXPECT_EQ(jobs.PrintMonth(0).status, PrintStatus::Printed);
 }
 
 TEST(PrintJobs, DeviceThatCannotStart) {
@@ -589,7 +635,9 @@ TEST(PrintJobs, DeviceThatCannotStart) {
               noDevice ? DeviceFailure::Kind::NoPrinter : DeviceFailure::Kind::CannotWriteFile);
     EXPECT_EQ(result.failure.subject, noDevice ? "" : "calendar.pdf");
     if (!noDevice) {
-      EXPECT_TRUE(host.Document().ops().empty());
+      // Nothing is drawn; the document is given up.
+      ASSERT_EQ(host.Document().ops().size(), 1u);
+      EXPECT_EQ(host.Document().ops()[0].kind, Kind::Abort);
     }
     EXPECT_FALSE(host.visible);
     // The next command is not blocked.

@@ -136,6 +136,9 @@ TEST(PdfExport, PageOfThePaperChosen) {
   EXPECT_TRUE(PdfInfo(pdf, "Page size").startsWith("612 x 792"))
       << PdfInfo(pdf, "Page size").toStdString();
   ExpectPages(pdf, {{"Marzo", "Aprile"}});
+  // The document says what it is and who made it.
+  EXPECT_EQ(PdfInfo(pdf, "Title"), "Almanacco 2024");
+  EXPECT_EQ(PdfInfo(pdf, "Creator"), "Orsalimbra");
 }
 
 TEST(PdfExport, OnlyAWholeDocumentTakesTheTargetName) {

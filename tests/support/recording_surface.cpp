@@ -60,6 +60,8 @@ bool RecordingSurface::EndDoc() {
   return !Failed();
 }
 
+void RecordingSurface::Abort() { ops_.push_back(stateOp(Kind::Abort)); }
+
 void RecordingSurface::Cls() {
   ops_.push_back(stateOp(Kind::Cls));
   CurrentX = 0;

@@ -14,7 +14,7 @@ namespace orsalimbra::render {
 
 class RecordingSurface : public Surface {
  public:
-  enum class Kind { Text, Line, Circle, Picture, NewPage, EndDoc, Cls, Box };
+  enum class Kind { Text, Line, Circle, Picture, NewPage, EndDoc, Cls, Box, Abort };
 
   struct Op {
     Kind kind = Kind::Text;
@@ -48,6 +48,7 @@ class RecordingSurface : public Surface {
                     const PicturePart& part) override;
   bool NewPage() override;
   bool EndDoc() override;
+  void Abort() override;
   void Cls() override;
   double ScaleWidth() const override { return scaleWidth_; }
   double ScaleHeight() const override { return scaleHeight_; }

@@ -18,15 +18,6 @@
 namespace orsalimbra::ui::testing {
 namespace {
 
-// pdfinfo's "Pages" and "Page size" of a file.
-QString PdfField(const QString& pdf, const QString& field) {
-  QProcess process;
-  process.start(QStringLiteral("pdfinfo"), {pdf});
-  if (!process.waitForFinished(30000) || process.exitCode() != 0) return {};
-  const QRegularExpression line("^" + field + R"(:\s+(.*)$)", QRegularExpression::MultilineOption);
-  return line.match(QString::fromUtf8(process.readAllStandardOutput())).captured(1).trimmed();
-}
-
 // A file size limit for the life of the object, with the signal that would
 // end the process ignored: the kernel then refuses a write as on a full disk.
 class FileSizeLimit {
@@ -75,7 +66,7 @@ TEST_F(PrintTest, CancelledDialogPrintsNothingAndAsksAgain) {
   EXPECT_TRUE(printFailures.empty());
 }
 
-TEST_F(PrintTest, DialogOnceUntilALayoutClickOrARebuild) {
+TEST_F(PrintTest, AFilePrinterAsksEveryTimeALayoutClickOrARebuildForgetsThePrinter) {
   Form1& w = Start();
   Click("StampaAll");
   EXPECT_EQ(printDialogs, 1);
@@ -83,22 +74,31 @@ TEST_F(PrintTest, DialogOnceUntilALayoutClickOrARebuild) {
   // Two months a page without month pictures: six sheets.
   EXPECT_EQ(PdfField(printPdf, "Pages"), "6");
 
+  // The printer prints into a file: the next command shows the dialog, with
+  // its file name, again instead of writing over the calendar unseen.
   ForgetPdf();
   Click("StampaM4");  // May and June share a sheet
-  EXPECT_EQ(printDialogs, 1);
+  EXPECT_EQ(printDialogs, 2);
   EXPECT_EQ(PdfField(printPdf, "Pages"), "1");
+  // Cancelled, it writes nothing.
+  ForgetPdf();
+  printAnswer = false;
+  Click("StampaM4");
+  EXPECT_EQ(printDialogs, 3);
+  EXPECT_FALSE(QFile::exists(printPdf));
+  printAnswer = true;
 
   Click("Tipo2");
   EXPECT_FALSE(w.printerChosen());
   Click("Stampa2");
-  EXPECT_EQ(printDialogs, 2);
+  EXPECT_EQ(printDialogs, 4);
   EXPECT_EQ(PdfField(printPdf, "Pages"), "3");
 
-  // A year-model rebuild (a step of the year) asks again too.
+  // A year-model rebuild (a step of the year) forgets the printer too.
   Click(Control<SpinButtons>("UpDown1")->upButton());
   EXPECT_FALSE(w.printerChosen());
   Click("StampaAll");
-  EXPECT_EQ(printDialogs, 3);
+  EXPECT_EQ(printDialogs, 5);
 }
 
 TEST_F(PrintTest, ThePageIsMeasuredOnThePrinterChosen) {

@@ -92,7 +92,7 @@ TEST_F(MainWindowTest, ControlsSitWhereTheWindowPlacesThem) {
       EXPECT_EQ(static_cast<QAbstractButton*>(control)->text(), QString::fromUtf8(p.caption));
     }
   }
-  EXPECT_EQ(Control<QCheckBox>("OrdInv")->text(), "&Ord-Inv");
+  EXPECT_EQ(Control<QCheckBox>("OrdInv")->text(), "Ord-In&v");
   EXPECT_EQ(Control<QLabel>("LabelM")->text(), "Stampa mese");
   EXPECT_EQ(Control<QPushButton>("StampaM11")->text(), "12");
   EXPECT_EQ(Control("Tipo1")->toolTip(), " Un mese per facciata, formato settimanale ");

@@ -15,7 +15,9 @@
 #include <QLineEdit>
 #include <QPageSize>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,6 +31,7 @@
 #include "support/qt_test_support.h"
 #include "ui/form1.h"
 #include "ui/layout_button.h"
+#include "ui/print_preview.h"
 #include "ui/spin_buttons.h"
 
 namespace orsalimbra::ui::testing {
@@ -47,6 +50,15 @@ inline const char kDataFile[] =
     "[1]                 Luned\xEC              Monday\r\n"
     "<FESTE>\r\n"
     "[01/01]             Capodanno           \"New Year's Day\"    Neujahr\r\n";
+
+// A field of pdfinfo's report on a file ("Pages", "Page size", "Title").
+inline QString PdfField(const QString& pdf, const QString& field) {
+  QProcess process;
+  process.start(QStringLiteral("pdfinfo"), {pdf});
+  if (!process.waitForFinished(30000) || process.exitCode() != 0) return {};
+  const QRegularExpression line("^" + field + R"(:\s+(.*)$)", QRegularExpression::MultilineOption);
+  return line.match(QString::fromUtf8(process.readAllStandardOutput())).captured(1).trimmed();
+}
 
 class MainWindowTest : public ::testing::Test {
  protected:
@@ -138,6 +150,19 @@ class MainWindowTest : public ::testing::Test {
     services.showPrintFailure = [this](QWidget*, const QString&, const QString& text) {
       printFailures.push_back(text);
     };
+    services.chooseExportFile = [this](QWidget*, const QString& proposed) {
+      exportProposals.push_back(proposed);
+      std::optional<QString> answer;
+      if (!exportAnswers.empty()) {
+        answer = exportAnswers.front();
+        exportAnswers.pop_front();
+      }
+      return answer;
+    };
+    services.showPreview = [this](PrintPreview& preview) {
+      ++previewsShown;
+      if (duringPreview) duringPreview(preview);
+    };
     services.showDataFileProblem = [this](QWidget*, const QString&, const QString& text) {
       dataFileProblems.push_back(text);
     };
@@ -156,6 +181,7 @@ class MainWindowTest : public ::testing::Test {
     // nothing activates it unless asked.
     window_->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    WaitForPictures();
     return *window_;
   }
 
@@ -177,6 +203,13 @@ class MainWindowTest : public ::testing::Test {
   }
   void Click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    WaitForPictures();
+  }
+  // The window's pictures are decoded on worker threads.
+  void WaitForPictures() {
+    if (window_) {
+      EXPECT_TRUE(QTest::qWaitFor([&] { return !window_->picturesPending(); }));
+    }
   }
   void Click(const char* name) { Click(Control(name)); }
   QLineEdit* YearBox() { return Control<QLineEdit>("Text1"); }
@@ -201,6 +234,12 @@ class MainWindowTest : public ::testing::Test {
   std::optional<QPageSize::PageSizeId> printPaper;
   int printDialogs = 0;
   std::vector<QString> printFailures;
+  // The export's file chooser answers these in turn (nothing: cancelled).
+  std::deque<std::optional<QString>> exportAnswers;
+  std::vector<QString> exportProposals;
+  // The preview, while it is shown.
+  int previewsShown = 0;
+  std::function<void(PrintPreview&)> duringPreview;
   std::vector<QString> dataFileProblems;
 
   QTemporaryDir root_;

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
 
 #include "session/year_entry.h"
 #include "support/qt_test_support.h"
@@ -156,6 +158,34 @@ TEST_F(PictureSlotTest, APictureThatCannotBeDecodedKeepsThePreviousOne) {
   ASSERT_TRUE(slot.Load(Picture("green.png", Qt::green), QSize(60, 44)));
   EXPECT_FALSE(slot.Load(broken, QSize(60, 44)));
   EXPECT_EQ(slot.image().pixelColor(1, 1), QColor(Qt::green));
+}
+
+// A request decodes on a worker and answers on this thread; one that is
+// replaced before it is done never answers; a held picture answers at once.
+TEST_F(PictureSlotTest, RequestsAnswerOnThisThreadAndOnlyTheLastOne) {
+  PictureSlot slot;
+  const QString red = Picture("red.png", Qt::red, QSize(600, 400));
+  const QString blue = Picture("blue.png", Qt::blue, QSize(600, 400));
+  std::vector<QString> answers;
+  const auto answer = [&](const char* name) {
+    return [&answers, name, thread = QThread::currentThread()](bool held) {
+      EXPECT_EQ(QThread::currentThread(), thread);
+      answers.push_back(QString::fromLatin1(name) + (held ? "" : " failed"));
+    };
+  };
+  slot.Request(red, QSize(60, 44), {}, answer("red"));
+  slot.Request(blue, QSize(60, 44), {}, answer("blue"));
+  EXPECT_TRUE(slot.pending());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !slot.pending(); }));
+  EXPECT_EQ(answers, std::vector<QString>{"blue"});
+  EXPECT_EQ(slot.image().pixelColor(30, 22), QColor(Qt::blue));
+
+  slot.Request(blue, QSize(60, 44), {}, answer("held"));
+  EXPECT_FALSE(slot.pending());
+  slot.Request(dir_.filePath(QStringLiteral("missing.jpg")), QSize(60, 44), {}, answer("missing"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !slot.pending(); }));
+  EXPECT_EQ(answers, (std::vector<QString>{"blue", "held", "missing failed"}));
+  EXPECT_EQ(slot.image().pixelColor(30, 22), QColor(Qt::blue));
 }
 
 }  // namespace
