@@ -7,6 +7,7 @@ packages=(
   g++ cmake make pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev libbenchmark-dev
+  libical-dev
   fonts-liberation2
   poppler-utils
 )

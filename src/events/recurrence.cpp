@@ -1,0 +1,153 @@
+#include "events/recurrence.h"
+
+#include <cstdlib>
+
+#include "events/civil_time.h"
+#include "events/ical_handles.h"
+
+namespace orsalimbra::events {
+
+namespace {
+
+template <std::size_t N>
+std::size_t Count(const short (&values)[N]) {
+  std::size_t n = 0;
+  while (n < N && values[n] != ICAL_RECURRENCE_ARRAY_MAX) ++n;
+  return n;
+}
+
+template <std::size_t N, typename Valid>
+bool AllValid(const short (&values)[N], Valid valid) {
+  for (std::size_t i = 0; i < Count(values); ++i) {
+    if (!valid(values[i])) return false;
+  }
+  return true;
+}
+
+bool InRange(int v, int low, int high) { return v >= low && v <= high; }
+bool SignedInRange(int v, int high) { return v != 0 && InRange(std::abs(v), 1, high); }
+
+int MonthOf(short encoded) { return icalrecurrencetype_month_month(encoded); }
+
+// The longest a month can be, February of leap years included.
+int LongestMonth(int month) {
+  if (month == 2) return 29;
+  return month == 4 || month == 6 || month == 9 || month == 11 ? 30 : 31;
+}
+
+// Whether the rule's values are within their ranges and its parts allowed for
+// its frequency (RFC 5545, 3.3.10).
+bool Expandable(const icalrecurrencetype& r) {
+  const icalrecurrencetype_frequency f = r.freq;
+  if (f != ICAL_YEARLY_RECURRENCE && f != ICAL_MONTHLY_RECURRENCE && f != ICAL_WEEKLY_RECURRENCE &&
+      f != ICAL_DAILY_RECURRENCE) {
+    return false;
+  }
+  if (r.interval < 1) return false;
+  if (!IsRealTime(r.until) && !icaltime_is_null_time(r.until)) return false;
+  const bool scaled = r.rscale != nullptr;
+  const bool ok =
+      AllValid(r.by_second, [](int v) { return InRange(v, 0, 60); }) &&
+      AllValid(r.by_minute, [](int v) { return InRange(v, 0, 59); }) &&
+      AllValid(r.by_hour, [](int v) { return InRange(v, 0, 23); }) &&
+      AllValid(r.by_month, [&](short v) { return scaled || InRange(MonthOf(v), 1, 12); }) &&
+      AllValid(r.by_month_day, [](int v) { return SignedInRange(v, 31); }) &&
+      AllValid(r.by_year_day, [](int v) { return SignedInRange(v, 366); }) &&
+      AllValid(r.by_week_no, [](int v) { return SignedInRange(v, 53); }) &&
+      AllValid(r.by_set_pos, [](int v) { return SignedInRange(v, 366); }) &&
+      AllValid(r.by_day, [](short v) {
+        const int day = static_cast<int>(icalrecurrencetype_day_day_of_week(v));
+        return InRange(day, 1, 7) && std::abs(icalrecurrencetype_day_position(v)) <= 53;
+      });
+  if (!ok) return false;
+  const bool yearly = f == ICAL_YEARLY_RECURRENCE;
+  if (Count(r.by_week_no) > 0 && !yearly) return false;
+  if (Count(r.by_year_day) > 0 && !yearly) return false;
+  if (Count(r.by_month_day) > 0 && f == ICAL_WEEKLY_RECURRENCE) return false;
+  if (f == ICAL_DAILY_RECURRENCE || f == ICAL_WEEKLY_RECURRENCE ||
+      (yearly && Count(r.by_week_no) > 0)) {
+    if (!AllValid(r.by_day, [](short v) { return icalrecurrencetype_day_position(v) == 0; })) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Whether some month of the rule has some month day of the rule. Without
+// one, libical would search to its last year for a date that never comes.
+bool MonthDaysCanMeet(const icalrecurrencetype& r) {
+  if (r.rscale != nullptr || Count(r.by_month) == 0 || Count(r.by_month_day) == 0) return true;
+  for (std::size_t m = 0; m < Count(r.by_month); ++m) {
+    for (std::size_t d = 0; d < Count(r.by_month_day); ++d) {
+      if (std::abs(r.by_month_day[d]) <= LongestMonth(MonthOf(r.by_month[m]))) return true;
+    }
+  }
+  return false;
+}
+
+// A yearly rule on 29 February that names no other day: in common years it
+// falls on 28 February, as the common calendar programs do (RFC 7529's
+// SKIP=BACKWARD), where RFC 5545 alone would skip those years.
+void KeepLeapDayYearly(icalrecurrencetype& r, const icaltimetype& dtstart) {
+  static char gregorian[] = "GREGORIAN";
+  if (r.freq != ICAL_YEARLY_RECURRENCE || r.rscale != nullptr || dtstart.month != 2 ||
+      dtstart.day != 29 || Count(r.by_day) || Count(r.by_year_day) || Count(r.by_week_no) ||
+      Count(r.by_set_pos) || Count(r.by_month) > 1 || Count(r.by_month_day) > 1) {
+    return;
+  }
+  if (Count(r.by_month) == 1 && MonthOf(r.by_month[0]) != 2) return;
+  if (Count(r.by_month_day) == 1 && r.by_month_day[0] != 29) return;
+  r.rscale = gregorian;
+  r.skip = ICAL_SKIP_BACKWARD;
+}
+
+std::string Text(icalrecurrencetype r) {
+  char* text = icalrecurrencetype_as_string_r(&r);
+  std::string result = text != nullptr ? text : "RRULE";
+  icalmemory_free_buffer(text);
+  return result;
+}
+
+}  // namespace
+
+RuleOutcome ExpandRule(icalrecurrencetype rule, const icaltimetype& dtstart,
+                       std::chrono::sys_days from, std::chrono::sys_days to,
+                       ExpansionBudget& budget,
+                       const std::function<void(const icaltimetype&)>& visit, std::string& why) {
+  if (!Expandable(rule)) {
+    why = Text(rule);
+    return RuleOutcome::Unsupported;
+  }
+  if (!MonthDaysCanMeet(rule) || from > to) return RuleOutcome::Complete;
+  const icalrecurrencetype asWritten = rule;
+  KeepLeapDayYearly(rule, dtstart);
+  RecurIteratorPtr it(icalrecur_iterator_new(rule, dtstart));
+  // A libical built without ICU knows no calendar scale: RFC 5545 alone then.
+  if (!it && rule.rscale != asWritten.rscale) it.reset(icalrecur_iterator_new(asWritten, dtstart));
+  if (!it) {
+    why = Text(asWritten);
+    return RuleOutcome::Unsupported;
+  }
+  // Starting at the range skips the years before it; libical cannot when a
+  // COUNT needs every occurrence from the first.
+  if (rule.count == 0 && from > CivilDay(dtstart)) {
+    icalrecur_iterator_set_start(it.get(), AtDay(dtstart, from));
+  }
+  for (std::size_t steps = 0;; ++steps) {
+    if (steps == budget.stepsPerRule || budget.stepsLeft == 0 ||
+        std::chrono::steady_clock::now() > budget.deadline) {
+      return RuleOutcome::Cut;
+    }
+    --budget.stepsLeft;
+    icaltimetype t = icalrecur_iterator_next(it.get());
+    if (icaltime_is_null_time(t)) return RuleOutcome::Complete;
+    t.zone = dtstart.zone;
+    t.is_date = dtstart.is_date;
+    if (!IsRealTime(t)) return RuleOutcome::Complete;
+    const std::chrono::sys_days day = CivilDay(t);
+    if (day > to) return RuleOutcome::Complete;
+    if (day >= from) visit(t);
+  }
+}
+
+}  // namespace orsalimbra::events
