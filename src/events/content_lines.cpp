@@ -1,5 +1,7 @@
 #include "events/content_lines.h"
 
+#include <cstring>
+
 namespace orsalimbra::events {
 
 namespace {
@@ -21,7 +23,14 @@ ContentLines::ContentLines(std::string_view text) : text_(text) {
 
 bool ContentLines::NextPhysical(std::string_view& line) {
   if (next_ >= text_.size()) return false;
-  const std::size_t end = text_.find_first_of("\r\n", next_);
+  // memchr twice: much faster than a search for either byte at once.
+  const char* begin = text_.data() + next_;
+  const std::size_t left = text_.size() - next_;
+  const void* lf = std::memchr(begin, '\n', left);
+  const std::size_t upTo = lf != nullptr ? static_cast<const char*>(lf) - begin : left;
+  const void* cr = std::memchr(begin, '\r', upTo);
+  const char* stop = static_cast<const char*>(cr != nullptr ? cr : lf);
+  const std::size_t end = stop != nullptr ? next_ + (stop - begin) : std::string_view::npos;
   if (end == std::string_view::npos) {
     line = text_.substr(next_);
     next_ = text_.size();

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <optional>
+#include <set>
 #include <unordered_map>
 #include <vector>
 
-#include "events/calendar_parse.h"
 #include "events/event_text.h"
 
 namespace orsalimbra::events {
@@ -14,6 +14,8 @@ namespace {
 
 using Kind = ImportProblem::Kind;
 using std::chrono::days;
+
+constexpr std::size_t kNoText = static_cast<std::size_t>(-1);
 using std::chrono::sys_days;
 
 Seconds CeilDays(Seconds seconds) { return (seconds + kSecondsPerDay - 1) / kSecondsPerDay; }
@@ -29,10 +31,16 @@ std::string PropertyText(icalproperty* p) {
   return result;
 }
 
+struct Event {
+  icalcomponent* component = nullptr;
+  const CalendarPart* part = nullptr;
+  int line = 0;
+};
+
 // An event with its overrides: the VEVENTs of one UID.
 struct Series {
-  icalcomponent* master = nullptr;
-  std::vector<icalcomponent*> overrides;
+  Event master;
+  std::vector<Event> overrides;
 };
 
 // When an event happens and for how long.
@@ -44,10 +52,10 @@ struct Times {
 
 class Expander {
  public:
-  Expander(icalcomponent* calendar, ExpansionContext& context, const EmitDay& emit)
+  Expander(const ParsedCalendar& calendar, ExpansionContext& context, const EmitDay& emit)
       : c_(context),
         emit_(emit),
-        zones_(calendar, context.problems, context.zoneChanges),
+        zones_(calendar.parts, context.problems, context.zoneChanges),
         // Beyond this UTC instant an occurrence's end only tells that it
         // lasts past the range.
         horizon_((context.last + days{3}).time_since_epoch().count() * kSecondsPerDay) {}
@@ -74,10 +82,11 @@ class Expander {
         instantDays_.insert(CivilDay(t));
       }
     }
-    bool Contains(const icaltimetype& t) const {
+    // `utc`: the UTC seconds of `t`, a date-time.
+    bool Contains(const icaltimetype& t, Seconds utc) const {
       const sys_days day = CivilDay(t);
       if (t.is_date) return days_.contains(day) || instantDays_.contains(day);
-      return days_.contains(day) || instants_.contains(clock_.Utc(t));
+      return days_.contains(day) || instants_.contains(utc);
     }
 
    private:
@@ -87,9 +96,14 @@ class Expander {
     std::set<sys_days> instantDays_;
   };
 
-  std::string Text(icalcomponent* event) const {
+  // The index of the text of `event` in the context's texts; kNoText for
+  // an event without text, which is left out.
+  std::size_t Text(icalcomponent* event) {
     const char* summary = icalcomponent_get_summary(event);
-    return PageText(summary != nullptr ? summary : "", c_.maxTextCharacters);
+    std::string text = PageText(summary != nullptr ? summary : "", c_.maxTextCharacters);
+    if (text.empty()) return kNoText;
+    c_.texts.push_back(std::move(text));
+    return c_.texts.size() - 1;
   }
 
   // The value of a date or date-time property, its zone resolved; reported
@@ -150,9 +164,10 @@ class Expander {
     return day >= SearchFrom(length) - days{1} && day <= SearchTo() + days{1};
   }
 
-  // Emits the days of one occurrence; false when the emitter stopped.
-  bool Occurrence(const icaltimetype& start, Seconds length, const std::string& text) {
-    if (text.empty()) return true;
+  // Emits the days of one occurrence; false when the emitter stopped. `utc`
+  // is the UTC seconds of a start with a zone.
+  bool Occurrence(const icaltimetype& start, Seconds utc, Seconds length, std::size_t text) {
+    if (text == kNoText) return true;
     sys_days firstDay, lastDay;
     Seconds key;
     if (start.is_date) {
@@ -164,7 +179,6 @@ class Expander {
       firstDay = DayOfSeconds(key);
       lastDay = length > 0 ? DayOfSeconds(key + length - 1) : firstDay;
     } else {
-      const Seconds utc = c_.clock.Utc(start);
       key = c_.clock.LocalOfUtc(utc);
       firstDay = DayOfSeconds(key);
       if (length == 0) {
@@ -182,35 +196,42 @@ class Expander {
     return true;
   }
 
+  // The UTC seconds of a date-time with a zone or floating; 0 for a date.
+  Seconds UtcOf(const icaltimetype& t) const { return t.is_date ? 0 : c_.clock.Utc(t); }
+
   bool ExpandSeries(const Series& s) {
-    if (s.master != nullptr && IsCancelled(s.master)) return true;
+    if (s.master.component != nullptr && IsCancelled(s.master.component)) return true;
     std::optional<Times> master;
-    std::string masterText;
-    if (s.master != nullptr) {
-      master = ReadTimes(s.master, LineOf(s.master), std::nullopt);
-      masterText = Text(s.master);
+    std::size_t masterText = kNoText;
+    if (s.master.component != nullptr) {
+      master = ReadTimes(s.master.component, s.master.line, std::nullopt);
+      masterText = Text(s.master.component);
     }
     Exclusions moved(c_.clock);
-    for (icalcomponent* o : s.overrides) {
-      const int line = LineOf(o);
-      icalproperty* id = icalcomponent_get_first_property(o, ICAL_RECURRENCEID_PROPERTY);
-      const auto original = Read(id, icalproperty_get_recurrenceid(id), line);
+    for (const Event& o : s.overrides) {
+      icalproperty* id = icalcomponent_get_first_property(o.component, ICAL_RECURRENCEID_PROPERTY);
+      const auto original = Read(id, icalproperty_get_recurrenceid(id), o.line);
       if (!original) continue;
       if (master && Near(*original, master->length)) moved.Add(*original);
-      if (IsCancelled(o)) continue;
-      const auto times = ReadTimes(o, line, master ? std::optional(master->length) : std::nullopt);
+      if (IsCancelled(o.component)) continue;
+      const auto times =
+          ReadTimes(o.component, o.line, master ? std::optional(master->length) : std::nullopt);
       if (!times) continue;
       const sys_days day = CivilDay(times->start);
       if (day < SearchFrom(times->length) || day > SearchTo()) continue;
-      std::string text = Text(o);
-      if (!Occurrence(times->start, times->length, text.empty() ? masterText : text)) return false;
+      const std::size_t text = Text(o.component);
+      if (!Occurrence(times->start, UtcOf(times->start), times->length,
+                      text == kNoText ? masterText : text)) {
+        return false;
+      }
     }
     return !master || ExpandMaster(s.master, *master, moved, masterText);
   }
 
-  bool ExpandMaster(icalcomponent* event, const Times& times, Exclusions& excluded,
-                    const std::string& text) {
-    const int line = LineOf(event);
+  bool ExpandMaster(const Event& master, const Times& times, Exclusions& excluded,
+                    std::size_t text) {
+    icalcomponent* event = master.component;
+    const int line = master.line;
     const sys_days from = SearchFrom(times.length), to = SearchTo();
     const auto near = [&](const icaltimetype& t) { return Near(t, times.length); };
     for (icalproperty* p = icalcomponent_get_first_property(event, ICAL_EXDATE_PROPERTY); p;
@@ -222,22 +243,30 @@ class Expander {
     std::set<Seconds> seen;
     bool stopped = false;
     const auto add = [&](const icaltimetype& t, Seconds length) {
-      if (stopped || excluded.Contains(t)) return;
-      const Seconds key = t.is_date ? CivilSeconds(t) : c_.clock.Utc(t);
-      if (seen.insert(key).second && !Occurrence(t, length, text)) stopped = true;
+      if (stopped) return;
+      const Seconds utc = UtcOf(t);
+      if (excluded.Contains(t, utc)) return;
+      const Seconds key = t.is_date ? CivilSeconds(t) : utc;
+      if (seen.insert(key).second && !Occurrence(t, utc, length, text)) stopped = true;
     };
 
     // The start is always the first occurrence (RFC 5545, 3.8.5.3).
     if (near(times.start)) add(times.start, times.length);
     bool cut = false;
-    for (icalproperty* p = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY); p;
-         p = icalcomponent_get_next_property(event, ICAL_RRULE_PROPERTY)) {
+    for (const RuleText& rule : master.part->rules) {
+      if (c_.budget.stepsLeft == 0) {
+        cut = true;
+        break;
+      }
+      --c_.budget.stepsLeft;
+      icalrecurrencetype parsed = icalrecurrencetype_from_string(rule.text.c_str());
       std::string why;
       const RuleOutcome outcome = ExpandRule(
-          icalproperty_get_rrule(p), times.start, from, to, c_.budget,
+          parsed, times.start, from, to, c_.budget,
           [&](const icaltimetype& t) { add(t, times.length); }, why);
+      icalmemory_free_buffer(parsed.rscale);
       if (outcome == RuleOutcome::Unsupported) {
-        c_.problems.add(Kind::UnsupportedRecurrence, line, why);
+        c_.problems.add(Kind::UnsupportedRecurrence, rule.line, why);
       }
       cut = cut || outcome == RuleOutcome::Cut;
       if (stopped) return false;
@@ -273,39 +302,33 @@ class Expander {
   Seconds horizon_;
 };
 
-// The VEVENTs of `root` grouped by UID, in file order of their first VEVENT.
-std::vector<Series> SeriesOf(icalcomponent* root, const std::set<int>& unclosed) {
-  std::vector<icalcomponent*> events;
-  if (icalcomponent_isa(root) == ICAL_VEVENT_COMPONENT) {
-    events.push_back(root);
-  } else {
-    for (icalcomponent* e = icalcomponent_get_first_component(root, ICAL_VEVENT_COMPONENT); e;
-         e = icalcomponent_get_next_component(root, ICAL_VEVENT_COMPONENT)) {
-      events.push_back(e);
-    }
-  }
+// The VEVENTs of a calendar grouped by UID, in file order of their first
+// VEVENT.
+std::vector<Series> SeriesOf(const ParsedCalendar& calendar) {
   std::vector<Series> all;
   std::unordered_map<std::string, std::size_t> byUid;
-  for (icalcomponent* e : events) {
-    if (unclosed.contains(LineOf(e))) continue;
+  for (const CalendarPart& part : calendar.parts) {
+    icalcomponent* e = part.component.get();
+    if (icalcomponent_isa(e) != ICAL_VEVENT_COMPONENT) continue;
+    const Event event{e, &part, part.line};
     const bool isOverride =
         icalcomponent_get_first_property(e, ICAL_RECURRENCEID_PROPERTY) != nullptr;
     const char* uid = icalcomponent_get_uid(e);
     if (uid == nullptr) {
-      all.push_back(isOverride ? Series{nullptr, {e}} : Series{e, {}});
+      all.push_back(isOverride ? Series{{}, {event}} : Series{event, {}});
       continue;
     }
     const auto [it, fresh] = byUid.try_emplace(uid, all.size());
     if (fresh) all.emplace_back();
     Series& s = all[it->second];
     if (isOverride) {
-      s.overrides.push_back(e);
-    } else if (s.master == nullptr) {
-      s.master = e;
+      s.overrides.push_back(event);
+    } else if (s.master.component == nullptr) {
+      s.master = event;
     } else {
       // A second event with the same UID and no RECURRENCE-ID: not an
       // override of the first, so it stands alone.
-      all.push_back(Series{e, {}});
+      all.push_back(Series{event, {}});
     }
   }
   return all;
@@ -313,11 +336,9 @@ std::vector<Series> SeriesOf(icalcomponent* root, const std::set<int>& unclosed)
 
 }  // namespace
 
-bool ExpandEvents(icalcomponent* root, ExpansionContext& context, const EmitDay& emit) {
-  const icalcomponent_kind kind = icalcomponent_isa(root);
-  if (kind != ICAL_VCALENDAR_COMPONENT && kind != ICAL_VEVENT_COMPONENT) return true;
-  Expander expander(kind == ICAL_VCALENDAR_COMPONENT ? root : nullptr, context, emit);
-  return expander.Run(SeriesOf(root, context.unclosed));
+bool ExpandEvents(const ParsedCalendar& calendar, ExpansionContext& context, const EmitDay& emit) {
+  Expander expander(calendar, context, emit);
+  return expander.Run(SeriesOf(calendar));
 }
 
 }  // namespace orsalimbra::events

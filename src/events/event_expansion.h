@@ -6,9 +6,10 @@
 #include <chrono>
 #include <cstddef>
 #include <functional>
-#include <set>
 #include <string>
+#include <vector>
 
+#include "events/calendar_parse.h"
 #include "events/civil_time.h"
 #include "events/file_problems.h"
 #include "events/recurrence.h"
@@ -17,10 +18,9 @@
 namespace orsalimbra::events {
 
 // Receives one day of one occurrence: the local day, the local start of the
-// occurrence (to order the entries of a day) and its text. False stops the
-// expansion.
-using EmitDay =
-    std::function<bool(std::chrono::sys_days day, Seconds start, const std::string& text)>;
+// occurrence (to order the entries of a day) and its text, an index into
+// ExpansionContext::texts. False stops the expansion.
+using EmitDay = std::function<bool(std::chrono::sys_days day, Seconds start, std::size_t text)>;
 
 struct ExpansionContext {
   const LocalClock& clock;
@@ -31,20 +31,19 @@ struct ExpansionContext {
   std::size_t& zoneChanges;
   std::size_t maxTextCharacters;
   FileProblems& problems;
-  // BEGIN lines of the components the file left open.
-  const std::set<int>& unclosed;
+  // The texts of the events, each once: an event has many days.
+  std::vector<std::string>& texts;
 };
 
 // Emits every day within [first, last] of every occurrence of the VEVENTs of
-// `root` (a VCALENDAR, or a VEVENT standing alone), in file order, each
-// event's occurrences in order. A day is local: UTC times and times of a
-// zone are moved to the local zone first. An event lasts from its start to
-// its end, the end excluded (a timed event ending at midnight does not
-// touch the next day); an all-day event without end lasts its day, a timed
-// one without end is an instant. Cancelled events and cancelled occurrences
-// are left out; an occurrence moved by a RECURRENCE-ID override falls on its
-// new day. Events without text are left out; VTODOs and VJOURNALs are not
-// read. False when `emit` stopped it.
-bool ExpandEvents(icalcomponent* root, ExpansionContext& context, const EmitDay& emit);
+// `calendar`, in file order, each event's occurrences in order. A day is
+// local: UTC times and times of a zone are moved to the local zone first. An
+// event lasts from its start to its end, the end excluded (a timed event
+// ending at midnight does not touch the next day); an all-day event without
+// end lasts its day, a timed one without end is an instant. Cancelled events
+// and cancelled occurrences are left out; an occurrence moved by a
+// RECURRENCE-ID override falls on its new day. Events without text are left
+// out; VTODOs and VJOURNALs are not read. False when `emit` stopped it.
+bool ExpandEvents(const ParsedCalendar& calendar, ExpansionContext& context, const EmitDay& emit);
 
 }  // namespace orsalimbra::events

@@ -1,6 +1,7 @@
 #include "events/events_import.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <utility>
 
@@ -17,9 +18,11 @@ namespace {
 using Kind = ImportProblem::Kind;
 using std::chrono::sys_days;
 
+// A date before it is sorted: small, as files may give many of them.
 struct Entry {
-  core::PersonalDate date;
-  std::size_t file;
+  sys_days day;
+  std::uint32_t file;
+  std::uint32_t text;  // into the texts of the import
   Seconds start;
 };
 
@@ -34,27 +37,30 @@ class Importer {
 
   // False once the dates reached their bound: later files are not read.
   bool Add(std::string_view bytes, const std::string& file) {
-    const std::size_t index = files_++;
+    const auto index = static_cast<std::uint32_t>(files_.size());
+    files_.push_back(file);
     FileProblems problems(file, limits_.maxProblemsPerFile);
-    const bool more = Expand(bytes, file, index, problems);
+    const bool more = Expand(bytes, index, problems);
     if (!more) problems.add(Kind::TooManyDates, 0, {}, limits_.maxDates);
-    Append(problems.take());
+    for (ImportProblem& p : problems.take()) result_.problems.push_back(std::move(p));
     return more;
   }
 
   void Refused(ImportProblem problem) {
-    ++files_;
+    files_.push_back(problem.file);
     result_.problems.push_back(std::move(problem));
   }
 
   ImportResult Finish() {
     std::stable_sort(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) {
-      if (a.date.Date != b.date.Date) return a.date.Date < b.date.Date;
+      if (a.day != b.day) return a.day < b.day;
       if (a.file != b.file) return a.file < b.file;
       return a.start < b.start;
     });
     result_.dates.reserve(entries_.size());
-    for (Entry& e : entries_) result_.dates.push_back(std::move(e.date));
+    for (const Entry& e : entries_) {
+      result_.dates.push_back({std::chrono::year_month_day{e.day}, texts_[e.text], files_[e.file]});
+    }
     entries_.clear();
     return std::move(result_);
   }
@@ -66,29 +72,25 @@ class Importer {
     return icaltimezone_get_utc_timezone();
   }
 
-  bool Expand(std::string_view bytes, const std::string& file, std::size_t index,
-              FileProblems& problems) {
-    const ParsedCalendar parsed = ParseCalendar(bytes, limits_.maxComponents, problems);
+  bool Expand(std::string_view bytes, std::uint32_t file, FileProblems& problems) {
+    const std::vector<ParsedCalendar> calendars =
+        ParseCalendars(bytes, {limits_.maxComponents, limits_.maxValues}, problems);
     if (!days_) return true;
     ExpansionBudget budget{limits_.maxStepsPerRule, limits_.maxStepsPerFile,
                            std::chrono::steady_clock::now() + limits_.maxExpansionTime};
     std::size_t zoneChanges = limits_.maxZoneChanges;
-    ExpansionContext context{clock_,   days_->first,   days_->second,
-                             budget,   zoneChanges,    limits_.maxTextCharacters,
-                             problems, parsed.unclosed};
-    const EmitDay emit = [&](sys_days day, Seconds start, const std::string& text) {
+    ExpansionContext context{clock_,   days_->first, days_->second,
+                             budget,   zoneChanges,  limits_.maxTextCharacters,
+                             problems, texts_};
+    const EmitDay emit = [&](sys_days day, Seconds start, std::size_t text) {
       if (entries_.size() >= limits_.maxDates) return false;
-      entries_.push_back({{std::chrono::year_month_day{day}, text, file}, index, start});
+      entries_.push_back({day, file, static_cast<std::uint32_t>(text), start});
       return true;
     };
-    for (const ComponentPtr& root : parsed.roots) {
-      if (!ExpandEvents(root.get(), context, emit)) return false;
+    for (const ParsedCalendar& calendar : calendars) {
+      if (!ExpandEvents(calendar, context, emit)) return false;
     }
     return true;
-  }
-
-  void Append(std::vector<ImportProblem> problems) {
-    for (ImportProblem& p : problems) result_.problems.push_back(std::move(p));
   }
 
   const ImportLimits& limits_;
@@ -96,7 +98,8 @@ class Importer {
   LocalClock clock_;
   std::optional<std::pair<sys_days, sys_days>> days_;
   std::vector<Entry> entries_;
-  std::size_t files_ = 0;
+  std::vector<std::string> files_;
+  std::vector<std::string> texts_;
 };
 
 }  // namespace

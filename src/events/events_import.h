@@ -30,6 +30,10 @@ struct ImportRange {
 struct ImportLimits {
   std::size_t maxFileBytes = std::size_t{50} << 20;
   std::size_t maxComponents = 100'000;
+  // Property values one file gives libical, each value of an EXDATE or RDATE
+  // list counted: libical keeps each in a few hundred bytes, so this bounds
+  // the memory of a file to a few hundred megabytes.
+  std::size_t maxValues = 1'000'000;
   // Dates of all the files together.
   std::size_t maxDates = 100'000;
   // Characters of one text; a longer one is cut and ends with "…".

@@ -17,7 +17,7 @@ std::string Size(std::size_t bytes) {
 }
 
 std::string ItalianLine(const ImportProblem& p) {
-  return p.line > 0 ? " alla riga " + std::to_string(p.line) : std::string();
+  return p.line > 0 ? std::string(" alla riga ").append(std::to_string(p.line)) : std::string();
 }
 
 }  // namespace
@@ -36,6 +36,9 @@ std::string ItalianProblemText(const ImportProblem& p) {
     case Kind::TooManyComponents:
       return "Il file " + file + " contiene più di " + std::to_string(p.limit) +
              " elementi e non è stato letto.";
+    case Kind::TooManyValues:
+      return "Il file " + file + " contiene più di " + std::to_string(p.limit) +
+             " date e proprietà da leggere e non è stato letto.";
     case Kind::NotCalendar:
       return "Il file " + file + " non è un calendario iCalendar (.ics).";
     case Kind::Malformed:
@@ -70,7 +73,9 @@ std::string ItalianProblemText(const ImportProblem& p) {
 }
 
 std::string EnglishProblemText(const ImportProblem& p) {
-  const std::string where = p.file + (p.line > 0 ? ":" + std::to_string(p.line) : "") + ": ";
+  std::string where = p.file;
+  if (p.line > 0) where.append(":").append(std::to_string(p.line));
+  where.append(": ");
   switch (p.kind) {
     case Kind::Missing:
       return where + "no such file";
@@ -82,6 +87,8 @@ std::string EnglishProblemText(const ImportProblem& p) {
       return where + "larger than " + std::to_string(p.limit) + " bytes, not read";
     case Kind::TooManyComponents:
       return where + "more than " + std::to_string(p.limit) + " components, not read";
+    case Kind::TooManyValues:
+      return where + "more than " + std::to_string(p.limit) + " property values, not read";
     case Kind::NotCalendar:
       return where + "not an iCalendar file";
     case Kind::Malformed:

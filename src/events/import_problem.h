@@ -14,6 +14,7 @@ struct ImportProblem {
     Unreadable,             // no permission, or the system failed to read
     TooLarge,               // larger than `limit` bytes: not read
     TooManyComponents,      // more than `limit` components: not read
+    TooManyValues,          // more than `limit` property values to read: not read
     NotCalendar,            // no VCALENDAR in it
     Malformed,              // a line that cannot be read: skipped
     Truncated,              // the file ends inside a component; `detail` is the missing END line

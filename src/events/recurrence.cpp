@@ -4,6 +4,7 @@
 
 #include "events/civil_time.h"
 #include "events/ical_handles.h"
+#include "events/simple_rule.h"
 
 namespace orsalimbra::events {
 
@@ -119,6 +120,7 @@ RuleOutcome ExpandRule(icalrecurrencetype rule, const icaltimetype& dtstart,
     return RuleOutcome::Unsupported;
   }
   if (!MonthDaysCanMeet(rule) || from > to) return RuleOutcome::Complete;
+  if (IsSimpleRule(rule, dtstart)) return ExpandSimpleRule(rule, dtstart, from, to, budget, visit);
   const icalrecurrencetype asWritten = rule;
   KeepLeapDayYearly(rule, dtstart);
   RecurIteratorPtr it(icalrecur_iterator_new(rule, dtstart));

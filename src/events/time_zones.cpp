@@ -5,8 +5,6 @@
 #include <cstdlib>
 #include <optional>
 
-#include "events/calendar_parse.h"
-
 namespace orsalimbra::events {
 
 namespace {
@@ -127,16 +125,17 @@ Seconds LocalClock::LocalOfUtc(Seconds utc) const {
   return CivilSeconds(t);
 }
 
-ZoneTable::ZoneTable(icalcomponent* calendar, FileProblems& problems, std::size_t& changeBudget)
+ZoneTable::ZoneTable(const std::vector<CalendarPart>& parts, FileProblems& problems,
+                     std::size_t& changeBudget)
     : problems_(problems) {
-  if (calendar == nullptr) return;
-  for (icalcomponent* c = icalcomponent_get_first_component(calendar, ICAL_VTIMEZONE_COMPONENT);
-       c != nullptr; c = icalcomponent_get_next_component(calendar, ICAL_VTIMEZONE_COMPONENT)) {
+  for (const CalendarPart& part : parts) {
+    icalcomponent* c = part.component.get();
+    if (icalcomponent_isa(c) != ICAL_VTIMEZONE_COMPONENT) continue;
     const char* tzid = TzidOf(c);
     if (tzid == nullptr || own_.contains(tzid)) continue;
     const std::optional<std::size_t> cost = ExpansionCost(c);
     if (!cost || *cost > changeBudget) {
-      problems_.add(Kind::Malformed, LineOf(c), std::string("VTIMEZONE ") + tzid);
+      problems_.add(Kind::Malformed, part.line, std::string("VTIMEZONE ") + tzid);
       continue;
     }
     changeBudget -= *cost;

@@ -9,7 +9,9 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "events/calendar_parse.h"
 #include "events/civil_time.h"
 #include "events/file_problems.h"
 
@@ -41,12 +43,13 @@ class LocalClock {
 // The zones of one calendar, by TZID.
 class ZoneTable {
  public:
-  // Takes the VTIMEZONEs of `calendar` (nullptr: none). One whose rules
-  // would make libical expand without bound, or that would pass what is
-  // left of `changeBudget`, is reported and left out; times that name it
-  // then use the system's zone of that name, if any. `changeBudget` counts
-  // the zone changes libical may list for all the zones of a file.
-  ZoneTable(icalcomponent* calendar, FileProblems& problems, std::size_t& changeBudget);
+  // Takes the VTIMEZONEs among `parts`. One whose rules would make libical
+  // expand without bound, or that would pass what is left of
+  // `changeBudget`, is reported and left out; times that name it then use
+  // the system's zone of that name, if any. `changeBudget` counts the zone
+  // changes libical may list for all the zones of a file.
+  ZoneTable(const std::vector<CalendarPart>& parts, FileProblems& problems,
+            std::size_t& changeBudget);
   ZoneTable(const ZoneTable&) = delete;
   ZoneTable& operator=(const ZoneTable&) = delete;
   ~ZoneTable();
