@@ -54,6 +54,8 @@ bool ContentLines::Next(std::string& line, int& number) {
   number = physical_;
   line.clear();
   AppendWithoutNul(line, first);
+  // libical folds nothing into an empty line.
+  if (first.empty()) return true;
   std::string_view more;
   while (NextPhysical(more)) {
     if (more.empty() || (more[0] != ' ' && more[0] != '\t')) {
