@@ -189,7 +189,7 @@ class Expander {
         lastDay = DayOfSeconds(c_.clock.LocalOfUtc(utc + length) - 1);
       }
     }
-    lastDay = std::max(std::min(lastDay, c_.last), firstDay);
+    lastDay = std::min(std::max(lastDay, firstDay), c_.last);
     for (sys_days d = std::max(firstDay, c_.first); d <= lastDay; d += days{1}) {
       if (!emit_(d, key, text)) return false;
     }
