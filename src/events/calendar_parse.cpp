@@ -100,6 +100,10 @@ EventProperty EventPropertyOf(std::string_view name) {
   return kNotRead;
 }
 
+// Components nest no deeper in real files (VCALENDAR, VTIMEZONE, STANDARD;
+// VCALENDAR, VEVENT, VALARM); libical frees and copies them recursively.
+constexpr std::size_t kMaxDepth = 8;
+
 // Enough of a line to find it in the file, without copying a huge one.
 std::string Excerpt(const std::string& line) { return line.substr(0, 400); }
 
@@ -166,6 +170,8 @@ class Feeder {
   int zones_ = 0;  // VTIMEZONEs among the open components
   std::size_t components_ = 0;
   std::size_t values_ = 0;
+  // Open components nested too deep, whose lines are skipped.
+  std::size_t skipped_ = 0;
 };
 
 bool Feeder::TakesEventProperty(const LineParts& parts, std::string_view name, int number,
@@ -228,6 +234,16 @@ Feeder::Outcome Feeder::Line(std::string& line, int number) {
   const bool end = parts.hasName && EqualsIgnoringCase(name, "END");
   const std::string what = begin || end ? std::string(Trimmed(parts.value)) : std::string();
   if (begin && ++components_ > limits_.maxComponents) return Outcome::TooManyComponents;
+  if (skipped_ > 0) {
+    if (begin) ++skipped_;
+    if (end) --skipped_;
+    return Outcome::Read;
+  }
+  if (begin && open_.size() >= kMaxDepth) {
+    problems_.add(Kind::Malformed, number, Excerpt(line));
+    skipped_ = 1;
+    return Outcome::Read;
+  }
   if (!begin && !end) {
     if (part_ && zones_ == 0 && parts.hasName && !TakesEventProperty(parts, name, number, line)) {
       return Outcome::Read;

@@ -14,9 +14,10 @@ namespace {
 
 using Kind = ImportProblem::Kind;
 using std::chrono::days;
-
-constexpr std::size_t kNoText = static_cast<std::size_t>(-1);
 using std::chrono::sys_days;
+
+// The text index of an event without text.
+constexpr std::size_t kNoText = static_cast<std::size_t>(-1);
 
 Seconds CeilDays(Seconds seconds) { return (seconds + kSecondsPerDay - 1) / kSecondsPerDay; }
 

@@ -10,16 +10,9 @@ namespace orsalimbra::events {
 
 namespace {
 
-template <std::size_t N>
-std::size_t Count(const short (&values)[N]) {
-  std::size_t n = 0;
-  while (n < N && values[n] != ICAL_RECURRENCE_ARRAY_MAX) ++n;
-  return n;
-}
-
 template <std::size_t N, typename Valid>
 bool AllValid(const short (&values)[N], Valid valid) {
-  for (std::size_t i = 0; i < Count(values); ++i) {
+  for (std::size_t i = 0; i < ValueCount(values); ++i) {
     if (!valid(values[i])) return false;
   }
   return true;
@@ -62,11 +55,11 @@ bool Expandable(const icalrecurrencetype& r) {
       });
   if (!ok) return false;
   const bool yearly = f == ICAL_YEARLY_RECURRENCE;
-  if (Count(r.by_week_no) > 0 && !yearly) return false;
-  if (Count(r.by_year_day) > 0 && !yearly) return false;
-  if (Count(r.by_month_day) > 0 && f == ICAL_WEEKLY_RECURRENCE) return false;
+  if (ValueCount(r.by_week_no) > 0 && !yearly) return false;
+  if (ValueCount(r.by_year_day) > 0 && !yearly) return false;
+  if (ValueCount(r.by_month_day) > 0 && f == ICAL_WEEKLY_RECURRENCE) return false;
   if (f == ICAL_DAILY_RECURRENCE || f == ICAL_WEEKLY_RECURRENCE ||
-      (yearly && Count(r.by_week_no) > 0)) {
+      (yearly && ValueCount(r.by_week_no) > 0)) {
     if (!AllValid(r.by_day, [](short v) { return icalrecurrencetype_day_position(v) == 0; })) {
       return false;
     }
@@ -77,9 +70,10 @@ bool Expandable(const icalrecurrencetype& r) {
 // Whether some month of the rule has some month day of the rule. Without
 // one, libical would search to its last year for a date that never comes.
 bool MonthDaysCanMeet(const icalrecurrencetype& r) {
-  if (r.rscale != nullptr || Count(r.by_month) == 0 || Count(r.by_month_day) == 0) return true;
-  for (std::size_t m = 0; m < Count(r.by_month); ++m) {
-    for (std::size_t d = 0; d < Count(r.by_month_day); ++d) {
+  if (r.rscale != nullptr || ValueCount(r.by_month) == 0 || ValueCount(r.by_month_day) == 0)
+    return true;
+  for (std::size_t m = 0; m < ValueCount(r.by_month); ++m) {
+    for (std::size_t d = 0; d < ValueCount(r.by_month_day); ++d) {
       if (std::abs(r.by_month_day[d]) <= LongestMonth(MonthOf(r.by_month[m]))) return true;
     }
   }
@@ -88,16 +82,22 @@ bool MonthDaysCanMeet(const icalrecurrencetype& r) {
 
 // A yearly rule on 29 February that names no other day: in common years it
 // falls on 28 February, as the common calendar programs do (RFC 7529's
-// SKIP=BACKWARD), where RFC 5545 alone would skip those years.
+// SKIP=BACKWARD), where RFC 5545 alone would skip those years. The simple
+// ones (simple_rule.h) make the same choice by arithmetic; this is for those
+// left to libical, with times of day of their own.
 void KeepLeapDayYearly(icalrecurrencetype& r, const icaltimetype& dtstart) {
   static char gregorian[] = "GREGORIAN";
   if (r.freq != ICAL_YEARLY_RECURRENCE || r.rscale != nullptr || dtstart.month != 2 ||
-      dtstart.day != 29 || Count(r.by_day) || Count(r.by_year_day) || Count(r.by_week_no) ||
-      Count(r.by_set_pos) || Count(r.by_month) > 1 || Count(r.by_month_day) > 1) {
+      dtstart.day != 29 || ValueCount(r.by_day) || ValueCount(r.by_year_day) ||
+      ValueCount(r.by_week_no) || ValueCount(r.by_set_pos) || ValueCount(r.by_month) > 1 ||
+      ValueCount(r.by_month_day) > 1) {
     return;
   }
-  if (Count(r.by_month) == 1 && MonthOf(r.by_month[0]) != 2) return;
-  if (Count(r.by_month_day) == 1 && r.by_month_day[0] != 29) return;
+  if (ValueCount(r.by_month) == 1 && MonthOf(r.by_month[0]) != 2) return;
+  // A BYMONTHDAY without BYMONTH names that day of every month.
+  if (ValueCount(r.by_month_day) == 1 && (r.by_month_day[0] != 29 || ValueCount(r.by_month) == 0)) {
+    return;
+  }
   r.rscale = gregorian;
   r.skip = ICAL_SKIP_BACKWARD;
 }

@@ -12,6 +12,15 @@
 
 namespace orsalimbra::events {
 
+// The number of values in one of the BY... lists of a libical rule: they
+// end at ICAL_RECURRENCE_ARRAY_MAX unless full.
+template <std::size_t N>
+std::size_t ValueCount(const short (&values)[N]) {
+  std::size_t n = 0;
+  while (n < N && values[n] != ICAL_RECURRENCE_ARRAY_MAX) ++n;
+  return n;
+}
+
 // The work left for the rules of one file.
 struct ExpansionBudget {
   // Steps of the iterator for one rule.

@@ -12,13 +12,6 @@ namespace {
 
 using namespace std::chrono;
 
-template <std::size_t N>
-std::size_t Count(const short (&values)[N]) {
-  std::size_t n = 0;
-  while (n < N && values[n] != ICAL_RECURRENCE_ARRAY_MAX) ++n;
-  return n;
-}
-
 // libical numbers weekdays 1 = Sunday .. 7 = Saturday.
 weekday WeekdayOf(int libical) { return weekday{static_cast<unsigned>(libical - 1)}; }
 
@@ -59,12 +52,13 @@ NthWeekday NthWeekdayOf(short encoded, const icaltimetype& dtstart) {
 }  // namespace
 
 bool IsSimpleRule(const icalrecurrencetype& r, const icaltimetype& dtstart) {
-  if (r.rscale != nullptr || r.interval < 1 || Count(r.by_second) || Count(r.by_minute) ||
-      Count(r.by_hour) || Count(r.by_year_day) || Count(r.by_week_no) || Count(r.by_set_pos)) {
+  if (r.rscale != nullptr || r.interval < 1 || ValueCount(r.by_second) || ValueCount(r.by_minute) ||
+      ValueCount(r.by_hour) || ValueCount(r.by_year_day) || ValueCount(r.by_week_no) ||
+      ValueCount(r.by_set_pos)) {
     return false;
   }
-  const std::size_t days = Count(r.by_day), monthDays = Count(r.by_month_day),
-                    months = Count(r.by_month);
+  const std::size_t days = ValueCount(r.by_day), monthDays = ValueCount(r.by_month_day),
+                    months = ValueCount(r.by_month);
   switch (r.freq) {
     case ICAL_DAILY_RECURRENCE:
       return days == 0 && monthDays == 0 && months == 0;
@@ -85,7 +79,9 @@ bool IsSimpleRule(const icalrecurrencetype& r, const icaltimetype& dtstart) {
       if (days == 1) return monthDays == 0 && NthWeekdayOf(r.by_day[0], dtstart).n != 0;
       return days == 0 && dtstart.day <= 28 && NamesOnly(r.by_month_day, monthDays, dtstart.day);
     case ICAL_YEARLY_RECURRENCE:
-      return days == 0 && NamesOnly(r.by_month_day, monthDays, dtstart.day) &&
+      // A BYMONTHDAY without BYMONTH names that day of every month.
+      if (days != 0 || (monthDays != 0 && months == 0)) return false;
+      return NamesOnly(r.by_month_day, monthDays, dtstart.day) &&
              (months == 0 ||
               (months == 1 && icalrecurrencetype_month_month(r.by_month[0]) == dtstart.month &&
                !icalrecurrencetype_month_is_leap(r.by_month[0])));
@@ -100,7 +96,7 @@ RuleOutcome ExpandSimpleRule(const icalrecurrencetype& r, const icaltimetype& dt
   const sys_days first = CivilDay(dtstart);
   const Seconds interval = r.interval;
   const year_month_day start{first};
-  const NthWeekday nth = r.freq == ICAL_MONTHLY_RECURRENCE && Count(r.by_day) == 1
+  const NthWeekday nth = r.freq == ICAL_MONTHLY_RECURRENCE && ValueCount(r.by_day) == 1
                              ? NthWeekdayOf(r.by_day[0], dtstart)
                              : NthWeekday{};
 
@@ -113,7 +109,7 @@ RuleOutcome ExpandSimpleRule(const icalrecurrencetype& r, const icaltimetype& dt
         r.week_start == ICAL_NO_WEEKDAY ? Monday : WeekdayOf(static_cast<int>(r.week_start));
     firstPeriod = first - (weekday{first} - weekStart);
     offsets.clear();
-    for (std::size_t i = 0; i < Count(r.by_day); ++i) {
+    for (std::size_t i = 0; i < ValueCount(r.by_day); ++i) {
       const weekday d =
           WeekdayOf(static_cast<int>(icalrecurrencetype_day_day_of_week(r.by_day[i])));
       offsets.push_back((d - weekStart).count());

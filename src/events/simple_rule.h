@@ -21,7 +21,8 @@ namespace orsalimbra::events {
 //   MONTHLY: BYMONTHDAY naming the day of DTSTART, a day up to the 28th, or
 //            BYDAY naming the first to fourth or the last weekday of a month,
 //            that of DTSTART;
-//   YEARLY:  BYMONTH and BYMONTHDAY naming the month and day of DTSTART.
+//   YEARLY:  BYMONTH naming the month of DTSTART, with or without a
+//            BYMONTHDAY naming its day.
 bool IsSimpleRule(const icalrecurrencetype& rule, const icaltimetype& dtstart);
 
 // ExpandRule for a simple rule, with its results. A yearly rule on

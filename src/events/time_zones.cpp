@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <optional>
 
+#include "events/recurrence.h"
+
 namespace orsalimbra::events {
 
 namespace {
@@ -39,13 +41,6 @@ bool IsZoneName(std::string_view name) {
   return true;
 }
 
-template <std::size_t N>
-std::size_t Count(const short (&values)[N]) {
-  std::size_t n = 0;
-  while (n < N && values[n] != ICAL_RECURRENCE_ARRAY_MAX) ++n;
-  return n;
-}
-
 // An upper bound of the changes libical lists when it expands `vtimezone`,
 // or nothing when one of its rules could make that expansion unbounded. The
 // rules real zones use are yearly, in one month, on one weekday or a week of
@@ -75,14 +70,15 @@ std::optional<std::size_t> ExpansionCost(icalcomponent* vtimezone) {
     for (icalproperty* p = icalcomponent_get_first_property(c, ICAL_RRULE_PROPERTY); p;
          p = icalcomponent_get_next_property(c, ICAL_RRULE_PROPERTY)) {
       const icalrecurrencetype r = icalproperty_get_rrule(p);
-      if (r.freq != ICAL_YEARLY_RECURRENCE || r.interval < 1 || Count(r.by_second) ||
-          Count(r.by_minute) || Count(r.by_hour) || Count(r.by_year_day) || Count(r.by_week_no) ||
-          Count(r.by_set_pos) || Count(r.by_month) > 1 || Count(r.by_day) > 1 ||
-          Count(r.by_month_day) > 7) {
+      if (r.freq != ICAL_YEARLY_RECURRENCE || r.interval < 1 || ValueCount(r.by_second) ||
+          ValueCount(r.by_minute) || ValueCount(r.by_hour) || ValueCount(r.by_year_day) ||
+          ValueCount(r.by_week_no) || ValueCount(r.by_set_pos) || ValueCount(r.by_month) > 1 ||
+          ValueCount(r.by_day) > 1 || ValueCount(r.by_month_day) > 7) {
         return std::nullopt;
       }
-      const std::size_t perYear = std::max<std::size_t>(1, Count(r.by_month_day)) *
-                                  (Count(r.by_day) > 0 && Count(r.by_month_day) == 0 ? 5 : 1);
+      const std::size_t perYear =
+          std::max<std::size_t>(1, ValueCount(r.by_month_day)) *
+          (ValueCount(r.by_day) > 0 && ValueCount(r.by_month_day) == 0 ? 5 : 1);
       cost += perYear * static_cast<std::size_t>(std::max(0, kLastExpandedYear - firstYear));
     }
   }

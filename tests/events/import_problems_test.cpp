@@ -176,6 +176,18 @@ TEST(ImportCalendarBytes, BoundsHugeInput) {
         garbage);
   EXPECT_EQ(garbage.problems[0].detail.size(), 79u + 3u);
 
+  std::string nested;
+  for (int i = 0; i < 50'000; ++i) nested += "BEGIN:X-SCATOLA\r\n";
+  for (int i = 0; i < 50'000; ++i) nested += "END:X-SCATOLA\r\n";
+  Check({"components nested 50,000 deep: the deeper ones are skipped",
+         {},
+         {{Kind::Malformed, 13, "BEGIN:X-SCATOLA"}},
+         {"05/01/2026 Scatole", "06/01/2026 Buono"}},
+        ImportCalendarBytes(
+            Calendar(Event("UID:a\r\nDTSTART;VALUE=DATE:20260105\r\nSUMMARY:Scatole\r\n" + nested) +
+                     good),
+            "prova.ics", range));
+
   // Journal entries: components this program does not read.
   const std::string old = "BEGIN:VJOURNAL\r\nEND:VJOURNAL\r\n";
   std::string many;

@@ -123,7 +123,8 @@ TEST(SimpleRule, LeavesTheOthersToLibical) {
       {"FREQ=WEEKLY;BYMONTH=6", "20260601", {}, {}},
       {"FREQ=YEARLY;RSCALE=HEBREW", "20260101", {}, {}},
       {"FREQ=DAILY;BYHOUR=9,18", "20260101T090000", {}, {}},
-      {"FREQ=YEARLY;BYMONTH=3", "20260101", {}, {}},  // every day of March? not DTSTART's
+      {"FREQ=YEARLY;BYMONTH=3", "20260101", {}, {}},      // not the month of DTSTART
+      {"FREQ=YEARLY;BYMONTHDAY=12", "19500312", {}, {}},  // the 12th of every month
       {"FREQ=HOURLY", "20260101T090000", {}, {}},
   };
   for (const RuleCase& c : cases) {
