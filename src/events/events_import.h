@@ -1,6 +1,18 @@
 // Personal dates from iCalendar files (RFC 5545): the days on which the
 // events of the files fall within a range of days, with their texts.
 //
+// What counts: the VEVENTs (VTODOs and VJOURNALs are not read: a task's due
+// date is no date of the family's wall calendar, and it is often done before
+// the page is hung). An event is on every local day from its start to its
+// end, the end excluded: an all-day event until its DTEND day, a timed one
+// ending at midnight not on the next day; without an end an all-day event
+// is on its day and a timed one is an instant. Times of a zone and UTC
+// times are moved to the local zone; floating times and dates are taken as
+// written. Recurrences (RRULE, RDATE, EXDATE) are expanded, RECURRENCE-ID
+// overrides move or cancel their occurrence, cancelled events are left out.
+// A yearly event on 29 February falls on 28 February in common years, as
+// the common calendar programs do. Events without text are left out.
+//
 // libical keeps global state (its zone cache, its error state): call these
 // from one thread at a time.
 #pragma once

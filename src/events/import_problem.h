@@ -1,5 +1,5 @@
-// What went wrong while reading calendar files, as facts the window and the
-// command line each put into words of their own.
+// What went wrong while reading calendar files, as facts, and the words the
+// window (Italian) and the command line (English) use for them.
 #pragma once
 
 #include <cstddef>
