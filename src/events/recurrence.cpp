@@ -1,5 +1,6 @@
 #include "events/recurrence.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "events/civil_time.h"
@@ -29,6 +30,43 @@ int LongestMonth(int month) {
   return month == 4 || month == 6 || month == 9 || month == 11 ? 30 : 31;
 }
 
+// The most occurrences one period of the rule can hold (a day, a week, a
+// month, a year, by its frequency): the sets BYSETPOS picks from.
+std::size_t LargestSet(const icalrecurrencetype& r) {
+  const auto atLeastOne = [](std::size_t n) { return std::max<std::size_t>(1, n); };
+  const std::size_t months = ValueCount(r.by_month);
+  // Weekdays of a period: a place names one, a bare weekday up to five a
+  // month (or 53 a year).
+  std::size_t weekdays = 0;
+  for (std::size_t i = 0; i < ValueCount(r.by_day); ++i) {
+    const bool placed = icalrecurrencetype_day_position(r.by_day[i]) != 0;
+    weekdays += placed                                            ? 1
+                : r.freq == ICAL_WEEKLY_RECURRENCE                ? 1
+                : r.freq == ICAL_YEARLY_RECURRENCE && months == 0 ? 53
+                                                                  : 5 * atLeastOne(months);
+  }
+  std::size_t days = 1;
+  switch (r.freq) {
+    case ICAL_YEARLY_RECURRENCE:
+      days = ValueCount(r.by_year_day)    ? ValueCount(r.by_year_day)
+             : ValueCount(r.by_week_no)   ? 7 * ValueCount(r.by_week_no)
+             : ValueCount(r.by_month_day) ? ValueCount(r.by_month_day) * atLeastOne(months)
+             : weekdays                   ? weekdays
+                                          : atLeastOne(months);
+      break;
+    case ICAL_MONTHLY_RECURRENCE:
+      days = ValueCount(r.by_month_day) ? ValueCount(r.by_month_day) : atLeastOne(weekdays);
+      break;
+    case ICAL_WEEKLY_RECURRENCE:
+      days = atLeastOne(weekdays);
+      break;
+    default:
+      break;
+  }
+  return days * atLeastOne(ValueCount(r.by_hour)) * atLeastOne(ValueCount(r.by_minute)) *
+         atLeastOne(ValueCount(r.by_second));
+}
+
 // Whether the rule's values are within their ranges and its parts allowed for
 // its frequency (RFC 5545, 3.3.10).
 bool Expandable(const icalrecurrencetype& r) {
@@ -55,6 +93,17 @@ bool Expandable(const icalrecurrencetype& r) {
       });
   if (!ok) return false;
   const bool yearly = f == ICAL_YEARLY_RECURRENCE;
+  // A weekday's place in a month goes up to 5, in a year up to 53; a set
+  // position up to the size of the set. Beyond that libical searches to its
+  // last year for a day that never comes.
+  const bool inMonths = !yearly || ValueCount(r.by_month) > 0;
+  if (!AllValid(r.by_day, [&](short v) {
+        return std::abs(icalrecurrencetype_day_position(v)) <= (inMonths ? 5 : 53);
+      })) {
+    return false;
+  }
+  const auto largest = static_cast<int>(std::min<std::size_t>(LargestSet(r), 100'000));
+  if (!AllValid(r.by_set_pos, [&](int v) { return std::abs(v) <= largest; })) return false;
   if (ValueCount(r.by_week_no) > 0 && !yearly) return false;
   if (ValueCount(r.by_year_day) > 0 && !yearly) return false;
   if (ValueCount(r.by_month_day) > 0 && f == ICAL_WEEKLY_RECURRENCE) return false;
