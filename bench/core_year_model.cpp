@@ -100,7 +100,7 @@ double MillisecondsPerBuild(const std::string& bytes, int layout, int rounds, in
   YearInputs inputs;
   inputs.fileBytes = bytes;
   inputs.yearText = "2026";
-  inputs.layoutType = layout;
+  inputs.layoutType = LayoutCode{layout};
   inputs.programFolder = "/tmp";
   inputs.fileExists = [](const std::string&) { return false; };
   YearModel previous;
@@ -133,15 +133,17 @@ int main(int argc, char** argv) {
   }
   bool met = true;
   YearLoad load;
-  const double small = MillisecondsPerBuild(*shipped, kLayoutSemester, 5, 200, load);
+  const double small =
+      MillisecondsPerBuild(*shipped, static_cast<int>(LayoutCode::Semester), 5, 200, load);
   Report(sample ? "built-in sample" : "data file", shipped->size(), small, 1.0, load);
   met = met && small < 1.0;
 
   const std::string big = GeneratedFile(10u << 20);
-  for (const int layout : {kLayoutSemester, kLayoutWeekly}) {
+  for (const int layout :
+       {static_cast<int>(LayoutCode::Semester), static_cast<int>(LayoutCode::Weekly)}) {
     const double ms = MillisecondsPerBuild(big, layout, 3, 1, load);
-    Report(layout == kLayoutSemester ? "generated 10 MB, semester layout"
-                                     : "generated 10 MB, weekly layout",
+    Report(layout == static_cast<int>(LayoutCode::Semester) ? "generated 10 MB, semester layout"
+                                                            : "generated 10 MB, weekly layout",
            big.size(), ms, 200.0, load);
     met = met && ms < 200.0;
   }

@@ -15,11 +15,11 @@
 #include <ctime>
 
 #include "bench_photo.h"
-#include "render/qt_surface.h"
+#include "render_qt/qt_printer_surface.h"
 
 namespace {
 
-using orsalimbra::render::QtSurface;
+using orsalimbra::render::QtPrinterSurface;
 
 constexpr int kRuns = 5;
 
@@ -39,7 +39,7 @@ QRectF HalfPage(double scaleWidth, double scaleHeight) {
 bool ThroughSurface(const QString& picture, const QString& pdf) {
   QPrinter printer(QPrinter::HighResolution);
   SetUpPdf(printer, pdf);
-  QtSurface surface(&printer);
+  QtPrinterSurface surface(&printer);
   const auto loaded = surface.LoadPicture(picture.toStdString());
   if (!loaded) return false;
   const QRectF r = HalfPage(surface.ScaleWidth(), surface.ScaleHeight());

@@ -34,14 +34,13 @@
 #include <string>
 #include <vector>
 
+#include "bench_calendar.h"
 #include "bench_photo.h"
-#include "core/date_rules.h"
-#include "render/cover_page.h"
 #include "render/print_jobs.h"
-#include "render/qt_measure_surface.h"
-#include "render/qt_pdf_export.h"
-#include "render/qt_picture.h"
-#include "render/qt_surface.h"
+#include "render_qt/qt_measure_surface.h"
+#include "render_qt/qt_pdf_export.h"
+#include "render_qt/qt_picture.h"
+#include "render_qt/qt_printer_surface.h"
 
 namespace {
 
@@ -83,38 +82,7 @@ int Generate(const QString& folder) {
 }
 
 render::PrintInputs Inputs(const QString& folder) {
-  render::PrintInputs inputs;
-  core::YearModel& y = inputs.year;
-  y.CalendarYear = 2026;
-  y.MonthStart = std::chrono::year{2026} / 1 / 1;
-  y.MonthDays = core::MonthLengthsOf(2026);
-  y.PageName = {"Copertina", "Gennaio", "Febbraio",  "Marzo",   "Aprile",   "Maggio",  "Giugno",
-                "Luglio",    "Agosto",  "Settembre", "Ottobre", "Novembre", "Dicembre"};
-  y.DayNames = {"Lun", "Mar", "Mer", "Gio", "Ven", "Sab", "Dom"};
-  y.CurrentTitle = "Calendario";
-  for (const auto& [date, name] : {std::pair{"01/01/2026", "Capodanno"},
-                                   {"06/01/2026", "Epifania"},
-                                   {"25/04/2026", "Festa della Liberazione"},
-                                   {"25/12/2026", "Natale"}}) {
-    y.HolidayDates.push_back(date);
-    y.HolidayNames.push_back(name);
-  }
-  y.HolidayCount = static_cast<int>(y.HolidayDates.size());
-  for (int page = 0; page < kPictures; ++page) {
-    y.PhotoPaths[page] = PicturePath(folder, page).toStdString();
-    y.PhotoNotes[page] = page == 0 ? "Buon anno\\dalla famiglia" : "Nota del mese";
-  }
-  y.HasCoverPhoto = true;
-  y.NoMonthPhotos = 0;
-  y.FirstMonthPhoto = 1;
-  inputs.yearText = "2026";
-  inputs.choices.LayoutType = core::kLayoutWeekly;
-  inputs.choices.CoverStyle = render::kCoverTitleMiddle;
-  inputs.choices.titleLook.TitleShadow = true;
-  inputs.choices.titleLook.TitleBold = true;
-  inputs.choices.moonLook = render::MoonLookFor(1);
-  inputs.choices.ProgramFolder = folder.toStdString();
-  return inputs;
+  return bench::WeeklyCalendar(folder, [&](int page) { return PicturePath(folder, page); });
 }
 
 void SetUpPdf(QPrinter& printer, const QString& path) {
@@ -123,27 +91,41 @@ void SetUpPdf(QPrinter& printer, const QString& path) {
   printer.setPageSize(QPageSize(QPageSize::A4));
 }
 
+// Where a picture goes, and which part of it.
+struct PictureRect {
+  QString path;
+  QRectF rect;
+  render::PicturePart part;
+};
+
 // A surface that notes where the pictures go instead of painting them.
-class RectSurface : public render::QtSurface {
+class RectSurface : public render::QtPrinterSurface {
  public:
-  using QtSurface::QtSurface;
-  bool PaintPicture(const render::Picture& picture, double x, double y, double width,
-                    double height) override {
-    rects.emplace_back(QString::fromStdString(picture.path), QRectF(x, y, width, height));
+  using QtPrinterSurface::QtPrinterSurface;
+  using Surface::PaintPicture;
+  bool PaintPicture(const render::Picture& picture, double x, double y, double width, double height,
+                    const render::PicturePart& part) override {
+    rects.push_back({QString::fromStdString(picture.path), QRectF(x, y, width, height), part});
     return true;
   }
-  std::vector<std::pair<QString, QRectF>> rects;
+  std::vector<PictureRect> rects;
 };
 
 // The job's picture rectangles, in twips, from a run that paints none.
-std::vector<std::pair<QString, QRectF>> PictureRects(const QString& folder, const QString& pdf) {
+std::vector<PictureRect> PictureRects(const QString& folder, const QString& pdf) {
   struct Host : render::PrintHost {
     QPrinter printer{QPrinter::HighResolution};
     render::PrintInputs inputs;
+    std::unique_ptr<render::QtMeasureSurface> measure;
     std::unique_ptr<RectSurface> surface;
-    std::vector<std::pair<QString, QRectF>> rects;
+    std::vector<PictureRect> rects;
     bool ChoosePrinter() override { return true; }
     render::PrintInputs Inputs() override { return inputs; }
+    render::Surface& PageMeasure() override {
+      measure = std::make_unique<render::QtMeasureSurface>(
+          render::QtMeasureSurface::PrintableTwips(printer.pageLayout()));
+      return *measure;
+    }
     render::Surface* OpenDocument() override {
       surface = std::make_unique<RectSurface>(&printer);
       return surface.get();
@@ -156,12 +138,11 @@ std::vector<std::pair<QString, QRectF>> PictureRects(const QString& folder, cons
     void SetProgressValue(int) override {}
     void SetProgressVisible(bool) override {}
     void LetEventsRun() override {}
-    void SetBusyPointer(bool) override {}
-    void SetFocus(render::FocusTarget) override {}
   } host;
   SetUpPdf(host.printer, pdf);
   host.inputs = Inputs(folder);
-  render::QtMeasureSurface page(render::QtMeasureSurface::PrintableTwips(host.printer));
+  render::QtMeasureSurface page(
+      render::QtMeasureSurface::PrintableTwips(host.printer.pageLayout()));
   host.inputs.choices.metrics = render::MeasurePage(page);
   render::PrintJobs jobs(host);
   jobs.PrintAll();
@@ -195,7 +176,7 @@ Measured Timed(Work work) {
 Measured PrintAll(const QString& folder, const QString& pdf) {
   render::PrintResult result;
   Measured m = Timed([&] {
-    result = render::ExportPdf({pdf}, Inputs(folder), render::PrintCommand::All);
+    result = render::ExportPdf({pdf}, Inputs(folder), render::PrintRequest::All());
     return result.status == render::PrintStatus::Printed && result.pages == 14;
   });
   if (!m.ok) std::fprintf(stderr, "print-all: %s\n", result.failure.Text().c_str());
@@ -207,8 +188,8 @@ Measured Floor(const QString& folder, const QString& pdf) {
   const auto rects = PictureRects(folder, pdf);
   Measured m = Timed([&] {
     bool ok = true;
-    for (const auto& [path, rect] : rects) {
-      ok = !render::DecodePicture(path, Pixels(rect)).isNull() && ok;
+    for (const PictureRect& r : rects) {
+      ok = !render::DecodePicture(r.path, Pixels(r.rect), r.part).isNull() && ok;
     }
     return ok;
   });
@@ -226,9 +207,12 @@ Measured FullSize(const QString& folder, const QString& pdf) {
     painter.scale(printer.logicalDpiX() / 1440.0, printer.logicalDpiY() / 1440.0);
     for (std::size_t i = 0; i < rects.size() && ok; ++i) {
       if (i > 0) ok = printer.newPage();
-      const QImage image(rects[i].first);
+      const QImage image(rects[i].path);
       ok = !image.isNull() && ok;
-      painter.drawImage(rects[i].second, image);
+      const render::PicturePart& part = rects[i].part;
+      painter.drawImage(rects[i].rect, image,
+                        QRectF(part.left * image.width(), part.top * image.height(),
+                               part.width * image.width(), part.height * image.height()));
     }
     return painter.end() && ok;
   });

@@ -18,10 +18,10 @@
 
 #include "bench_photo.h"
 #include "core/year_model.h"
-#include "render/qt_picture.h"
-#include "ui/program_folder.h"
+#include "render_qt/qt_picture.h"
+#include "session/program_folder.h"
+#include "session/settings_store.h"
 #include "ui/sel_foto_window.h"
-#include "ui/settings_store.h"
 
 namespace {
 
@@ -59,8 +59,8 @@ int main(int argc, char** argv) {
   }
 
   QTemporaryDir programFolder;
-  const ui::ProgramFiles files = ui::ProgramFiles::In(programFolder.path());
-  ui::SettingsStore store(QStringLiteral("BenchSelFoto"));
+  const session::ProgramFiles files = session::ProgramFiles::In(programFolder.path());
+  session::SettingsStore store(QStringLiteral("BenchSelFoto"));
   std::vector<double> totals;
   for (int run = 0; run < kRuns; ++run) {
     ui::SelFoto window(model, store, files);

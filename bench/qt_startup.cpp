@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
   std::printf("Photo file: %lld bytes\n", static_cast<long long>(QFileInfo(first).size()));
 
   orsalimbra::ui::WindowEnvironment env;
-  env.files = orsalimbra::ui::ProgramFiles::In(program);
+  env.files = orsalimbra::session::ProgramFiles::In(program);
   env.settingsSection = QStringLiteral("Benchmark");
   env.today = QDate(2025, 10, 1);
 

@@ -6,8 +6,12 @@
 #                              the program still finds its folder, because
 #                              QCoreApplication::applicationDirPath() resolves
 #                              the link through /proc/self/exe
-#   P/share/applications/orsalimbra.desktop, P/share/icons/hicolor/scalable/apps/orsalimbra.svg
+#   P/share/applications/it.nerb.orsalimbra.desktop, P/share/icons/hicolor/scalable/apps/orsalimbra.svg
 #                              the desktop menu entry and its icon
+#   P/share/metainfo/it.nerb.orsalimbra.metainfo.xml
+#                              what software centres show
+#   P/share/man/man1/orsalimbra.1.gz, P/share/man/man1/orsalimbra-cli.1.gz
+#                              the manual pages
 # The executables' own install rules are in src/app and src/cli and use
 # ORSALIMBRA_INSTALL_PROGRAM_DIR.
 
@@ -35,17 +39,26 @@ install(CODE "
   endforeach()
 ")
 
-# Menu entry, with the launcher's full path (known only at install time).
+# Menu entry, with the launcher's full path (known only at install time). Its
+# file is named after the software-centre id; an entry of an earlier
+# installation under the old name would show the program twice in the menu.
 install(FILES ${CMAKE_SOURCE_DIR}/data/orsalimbra.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(CODE "
   get_filename_component(_prefix \"\${CMAKE_INSTALL_PREFIX}\" ABSOLUTE)
-  set(ORSALIMBRA_EXEC \"\${_prefix}/${CMAKE_INSTALL_BINDIR}/orsalimbra\")
-  if(ORSALIMBRA_EXEC MATCHES \" \")
-    set(ORSALIMBRA_EXEC \"\\\"\${ORSALIMBRA_EXEC}\\\"\")
+  set(EXEC \"\${_prefix}/${CMAKE_INSTALL_BINDIR}/orsalimbra\")
+  set(_applications \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\")
+  set(SOURCE \"${CMAKE_SOURCE_DIR}/data/${ORSALIMBRA_APP_ID}.desktop.in\")
+  set(OUTPUT \"\${_applications}/${ORSALIMBRA_APP_ID}.desktop\")
+  message(STATUS \"Installing: \${OUTPUT}\")
+  include(\"${CMAKE_SOURCE_DIR}/cmake/ConfigureDesktopEntry.cmake\")
+  list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${OUTPUT}\")
+  if(EXISTS \"\${_applications}/orsalimbra.desktop\")
+    message(STATUS \"Removing the menu entry of an earlier installation: \${_applications}/orsalimbra.desktop\")
+    file(REMOVE \"\${_applications}/orsalimbra.desktop\")
   endif()
-  set(_entry \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications/orsalimbra.desktop\")
-  message(STATUS \"Installing: \${_entry}\")
-  configure_file(\"${CMAKE_SOURCE_DIR}/data/orsalimbra.desktop.in\" \"\${_entry}\" @ONLY)
-  list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${_entry}\")
 ")
+
+# Software-centre data and manual pages, made by cmake/DesktopData.cmake.
+install(FILES ${ORSALIMBRA_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${ORSALIMBRA_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

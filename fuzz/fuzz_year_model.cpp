@@ -1,7 +1,7 @@
-// libFuzzer target: arbitrary bytes as the data file, through the tokenizer
-// and the year model with a few choices of entry, layout and year, and
-// through the Windows-1252 conversions. Checks invariants that must hold for
-// any file.
+// libFuzzer target: arbitrary bytes as a holiday key and as the data file,
+// through the key parser, the tokenizer and the year model with a few choices
+// of entry, layout and year, and through the Windows-1252 conversions. Checks
+// invariants that must hold for any key and any file.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/data_reader.h"
+#include "core/holiday_rules.h"
 #include "core/win1252.h"
 #include "core/year_model.h"
 
@@ -33,12 +34,29 @@ void CheckModel(const YearLoad& load) {
   Check(m.HolidayNames.size() == m.HolidayDates.size());
   for (const auto& name : m.DayNames) Check(Characters(name) <= 3);
   Check(m.TitleList.empty() || m.TitleList.size() == static_cast<std::size_t>(m.EntryCount) + 1);
-  Check(m.SelectedEntry >= -1 && m.SelectedEntry < static_cast<int>(m.Entries.size()));
+  Check(m.selectedEntry >= -1 && m.selectedEntry < static_cast<int>(m.entries.size()));
   Check(load.settingsWrites.size() % 2 == 0);
   // Everything the model holds came from decoded text and must encode back.
   for (const auto& s : m.PageName) Check(EncodeWin1252(s).ok());
   Check(EncodeWin1252(m.CurrentTitle).ok());
   for (const auto& s : m.HolidayNames) Check(EncodeWin1252(s).ok());
+}
+
+// The start of the input as a holiday key: an extended key must read, by the
+// three classic rules, as no day's date; a classic one must keep its text.
+void CheckKey(const std::string& bytes) {
+  const std::string text = DecodeWin1252(bytes.substr(0, 24));
+  const HolidayRule rule = ParseHolidayRule(text);
+  Check(rule.key == text);
+  for (const int year : {100, 2026, 9999}) {
+    if (!rule.classic) Check(!DayOfDateText(ClassicHolidayDate(text, year)));
+    (void)BaseDate(rule, year);
+  }
+  if (!rule.classic) {
+    Check(rule.firstYear <= rule.lastYear);
+    Check(rule.target >= 0 && rule.target <= 7);
+    Check(rule.shift == Shift::None || rule.base == RuleBase::FixedDate);
+  }
 }
 
 }  // namespace
@@ -57,6 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   YearModel previous;
   previous.LanguageIndex = static_cast<int>((choice >> 3) & 0x7) - 1;  // -1 .. 6
+  CheckKey(bytes);
   const YearLoad first = LoadYearData(previous, inputs);
   CheckModel(first);
 

@@ -6,10 +6,13 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config
   qt6-base-dev libgl-dev
+  qt6-translations-l10n
   libgtest-dev libbenchmark-dev
   libical-dev
   fonts-liberation2
   poppler-utils
+  groff-base desktop-file-utils appstream
+  dpkg-dev file
 )
 
 missing=()

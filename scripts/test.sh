@@ -6,8 +6,8 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 jobs=$(nproc)
 
-cmake -S . -B build-core -DORSALIMBRA_CORE_ONLY=ON -DORSALIMBRA_WERROR=ON -DORSALIMBRA_BUILD_BENCH=OFF
-cmake --build build-core -j"$jobs" --target orsalimbra_core
+cmake -S . -B build-core -DORSALIMBRA_WITHOUT_QT=ON -DORSALIMBRA_WERROR=ON -DORSALIMBRA_BUILD_BENCH=OFF
+cmake --build build-core -j"$jobs" --target orsalimbra_core orsalimbra_render
 
 cmake -S . -B build -DORSALIMBRA_WERROR=ON
 cmake --build build -j"$jobs"

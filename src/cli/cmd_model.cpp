@@ -11,7 +11,7 @@
 #include "cli/command.h"
 #include "cli/json_writer.h"
 #include "core/year_model.h"
-#include "ui/year_inputs.h"
+#include "session/year_inputs.h"
 
 namespace orsalimbra::cli {
 
@@ -35,8 +35,8 @@ std::string ModelJson(const core::YearLoad& load) {
   json.EndArray();
   Strings(json, "PageName", m.PageName);
   Strings(json, "DayNames", m.DayNames);
-  Strings(json, "Entries", m.Entries);
-  json.Key("LabelLingua").String(m.EntryLabel);
+  Strings(json, "Entries", m.entries);
+  json.Key("LabelLingua").String(m.entryLabel);
   json.Key("EntryCount").Number(m.EntryCount);
   Strings(json, "TitleList", m.TitleList);
   json.Key("CurrentTitle").String(m.CurrentTitle);
@@ -58,9 +58,9 @@ std::string ModelJson(const core::YearLoad& load) {
     json.BeginArray().String(write.key).String(write.value).EndArray();
   }
   json.EndArray();
-  json.Key("NoMonthPhotos").Number(m.NoMonthPhotos);
+  json.Key("NoMonthPhotos").Number(m.NoMonthPhotos ? 1 : 0);
   json.Key("HasCoverPhoto").Bool(m.HasCoverPhoto);
-  json.Key("SelectedEntry").Number(m.SelectedEntry);
+  json.Key("SelectedEntry").Number(m.selectedEntry);
   json.EndObject();
   return json.Text();
 }
@@ -68,7 +68,7 @@ std::string ModelJson(const core::YearLoad& load) {
 int RunModel(const std::vector<std::string>& args) {
   std::optional<std::string> file, year, folder;
   core::YearModel start;  // the state of the program's first run
-  int layout = core::kLayoutWeekly;
+  int layout = static_cast<int>(core::LayoutCode::Weekly);
   bool userPhotosSet = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -102,8 +102,15 @@ int RunModel(const std::vector<std::string>& args) {
   const QString dataFile = QString::fromStdString(*file);
   const QString programFolder = folder ? QDir(QString::fromStdString(*folder)).absolutePath()
                                        : QFileInfo(dataFile).absolutePath();
-  const core::YearInputs inputs = ui::ReadYearInputs(
-      dataFile, programFolder, QString::fromStdString(*year), layout, userPhotosSet);
+  session::DataFileStatus status;
+  const core::YearInputs inputs = session::ReadYearInputs(
+      dataFile, programFolder, QString::fromStdString(*year), static_cast<core::LayoutCode>(layout),
+      userPhotosSet, &status);
+  if (!inputs.fileBytes) {
+    std::fprintf(stderr, "orsalimbra-cli model: %s\n",
+                 session::DataFileProblemText(dataFile, status).c_str());
+    return kExitFailure;
+  }
   const std::string text = ModelJson(core::LoadYearData(start, inputs));
   std::printf("%s\n", text.c_str());
   return kExitOk;

@@ -16,16 +16,15 @@
 #include "core/moon_phases.h"
 #include "core/time_base.h"
 #include "core/year_model.h"
-#include "render/cover_page.h"
-#include "render/cover_preview.h"
-#include "render/qt_pdf_export.h"
-#include "ui/program_folder.h"
-#include "ui/settings_keys.h"
-#include "ui/settings_store.h"
-#include "ui/stored_choices.h"
-#include "ui/system_time_zone.h"
-#include "ui/year_entry.h"
-#include "ui/year_inputs.h"
+#include "render_qt/qt_pdf_export.h"
+#include "session/choices.h"
+#include "session/program_folder.h"
+#include "session/settings_keys.h"
+#include "session/settings_store.h"
+#include "session/stored_choices.h"
+#include "session/system_time_zone.h"
+#include "session/year_entry.h"
+#include "session/year_inputs.h"
 
 namespace orsalimbra::cli {
 
@@ -34,45 +33,59 @@ namespace {
 constexpr const char* kName = "print";
 constexpr const char* kUsage =
     "OUT.pdf (--all | --month N | --half N | --cover) [--year Y] [--entry N] [--layout L] "
-    "[--cover-style C] [--moon-style M] [--reverse | --no-reverse] [--local-time | --gmt] "
-    "[--utc-offset H] [--folder DIR] [--section NAME] [--paper A4|A3|Letter|Legal]";
+    "[--cover-style C] [--cover-fit fill|fit|stretch] [--moon-style M] "
+    "[--reverse | --no-reverse] [--local-time | --gmt] [--utc-offset H] [--folder DIR] "
+    "[--section NAME] [--paper A4|A3|A5|Letter|Legal]";
 
 // The main program's file name: its settings section is the one to read.
 constexpr const char* kMainProgram = "orsalimbra";
 
 struct Options {
   std::string output;
-  std::optional<render::PrintCommand> command;
-  int argument = 0;
+  std::optional<render::PrintRequest> request;
   std::optional<std::string> year;
   std::optional<int> entry, layout, coverStyle, moonStyle, utcOffset;
   std::optional<bool> reverse, localTime;
+  std::optional<render::CoverFit> coverFit;
   std::optional<std::string> folder, section;
   QPageSize paper = QPageSize(QPageSize::A4);
 };
 
-std::optional<QPageSize> Paper(const std::string& name) {
-  // Only papers the pages fit on: the weekly grid alone is about 8 inches wide.
-  static const std::map<std::string, QPageSize::PageSizeId> papers{
-      {"a3", QPageSize::A3},
-      {"a4", QPageSize::A4},
-      {"letter", QPageSize::Letter},
-      {"legal", QPageSize::Legal},
-  };
+std::string Lower(const std::string& text) {
   std::string key;
-  for (char c : name) key += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  const auto it = papers.find(key);
+  for (char c : text) key += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  return key;
+}
+
+std::optional<QPageSize> Paper(const std::string& name) {
+  // A5 takes the daily pages of one month; the job refuses the layouts whose
+  // pages do not fit it.
+  static const std::map<std::string, QPageSize::PageSizeId> papers{
+      {"a3", QPageSize::A3},         {"a4", QPageSize::A4},       {"a5", QPageSize::A5},
+      {"letter", QPageSize::Letter}, {"legal", QPageSize::Legal},
+  };
+  const auto it = papers.find(Lower(name));
   if (it == papers.end()) return std::nullopt;
   return QPageSize(it->second);
 }
 
+std::optional<render::CoverFit> CoverFitNamed(const std::string& name) {
+  static const std::map<std::string, render::CoverFit> fits{
+      {"fill", render::CoverFit::Fill},
+      {"fit", render::CoverFit::Whole},
+      {"stretch", render::CoverFit::Stretch},
+  };
+  const auto it = fits.find(Lower(name));
+  if (it == fits.end()) return std::nullopt;
+  return it->second;
+}
+
 // Parses the arguments; a message for the usage error otherwise.
 std::optional<std::string> Parse(const std::vector<std::string>& args, Options& o) {
-  const auto setCommand = [&](render::PrintCommand command, int argument,
+  const auto setCommand = [&](const render::PrintRequest& request,
                               const std::string& arg) -> std::optional<std::string> {
-    if (o.command) return "give only one of --all, --month, --half and --cover (" + arg + ")";
-    o.command = command;
-    o.argument = argument;
+    if (o.request) return "give only one of --all, --month, --half and --cover (" + arg + ")";
+    o.request = request;
     return std::nullopt;
   };
   const auto setFlag = [](std::optional<bool>& flag, bool value,
@@ -102,18 +115,18 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
     };
     std::optional<std::string> error;
     if (arg == "--all") {
-      error = setCommand(render::PrintCommand::All, 0, arg);
+      error = setCommand(render::PrintRequest::All(), arg);
     } else if (arg == "--cover") {
-      error = setCommand(render::PrintCommand::HalfYear, render::kCoverOnly, arg);
+      error = setCommand(render::PrintRequest::Half(render::HalfYear::CoverOnly), arg);
     } else if (arg == "--month" || arg == "--half") {
       const std::string* v = value();
       const int n = v ? WholeNumberArgument(*v).value_or(0) : 0;
       if (arg == "--month") {
         if (n < 1 || n > 12) return std::string("--month needs a month from 1 to 12");
-        error = setCommand(render::PrintCommand::Month, n - 1, arg);
+        error = setCommand(render::PrintRequest::Month(n - 1), arg);
       } else {
         if (n < 1 || n > 2) return std::string("--half needs 1 or 2");
-        error = setCommand(render::PrintCommand::HalfYear, n, arg);
+        error = setCommand(render::PrintRequest::Half(static_cast<render::HalfYear>(n)), arg);
       }
     } else if (arg == "--reverse" || arg == "--no-reverse") {
       error = setFlag(o.reverse, arg == "--reverse", arg);
@@ -128,6 +141,13 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
                std::to_string(r.high) + (v ? ", not '" + *v + "'" : "");
       }
       *r.field = *n;
+    } else if (arg == "--cover-fit") {
+      const std::string* v = value();
+      const std::optional<render::CoverFit> fit = v ? CoverFitNamed(*v) : std::nullopt;
+      if (!fit) {
+        return "--cover-fit needs fill, fit or stretch" + (v ? ", not '" + *v + "'" : "");
+      }
+      o.coverFit = fit;
     } else if (arg == "--year" || arg == "--folder" || arg == "--section" || arg == "--paper") {
       const std::string* v = value();
       if (v == nullptr) return arg + " needs a value";
@@ -155,7 +175,7 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
     if (error) return error;
   }
   if (!outputSeen || o.output.empty()) return std::string("the output file OUT.pdf is missing");
-  if (!o.command) return std::string("say what to print: --all, --month N, --half N or --cover");
+  if (!o.request) return std::string("say what to print: --all, --month N, --half N or --cover");
   return std::nullopt;
 }
 
@@ -164,12 +184,12 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
 // without being discarded here. `old` tells of a section stamped with an old
 // or unreadable version; a section without a stamp is one the window never
 // ran with.
-ui::StoredChoices ReadChoices(const QString& section, bool& old) {
-  const ui::SettingsStore store(section);
-  const QString stamp = store.read(QString::fromLatin1(ui::keys::Versione), QString());
-  const bool kept = ui::SettingsStore::KeepsVersion(stamp);
+session::StoredChoices ReadChoices(const QString& section, bool& old) {
+  const session::SettingsStore store(section);
+  const QString stamp = store.read(QString::fromLatin1(session::keys::Versione), QString());
+  const bool kept = session::SettingsStore::KeepsVersion(stamp);
   old = !stamp.isEmpty() && !kept;
-  return kept ? ui::ReadStoredChoices(store) : ui::DefaultChoices();
+  return kept ? session::ReadStoredChoices(store) : session::DefaultChoices();
 }
 
 int Fail(const std::string& message) {
@@ -180,12 +200,12 @@ int Fail(const std::string& message) {
 int Export(const Options& o) {
   const QString folder = o.folder ? QDir(QString::fromStdString(*o.folder)).absolutePath()
                                   : QCoreApplication::applicationDirPath();
-  const ui::ProgramFiles files = ui::ProgramFiles::In(folder);
+  const session::ProgramFiles files = session::ProgramFiles::In(folder);
 
   const QString section = o.section ? QString::fromStdString(*o.section)
-                                    : ui::SettingsStore::SectionFromProgramFile(kMainProgram);
+                                    : session::SettingsStore::SectionFromProgramFile(kMainProgram);
   bool old = false;
-  const ui::StoredChoices stored = ReadChoices(section, old);
+  const session::StoredChoices stored = ReadChoices(section, old);
   if (old) {
     std::fprintf(stderr,
                  "orsalimbra-cli %s: the settings in section \"%s\" are from an older "
@@ -193,61 +213,50 @@ int Export(const Options& o) {
                  kName, section.toStdString().c_str());
   }
 
-  core::YearModel start;
-  start.LanguageIndex = o.entry.value_or(stored.LanguageIndex);
-  for (int page = 0; page < ui::keys::kPageCount; ++page) {
-    start.PhotoPaths[page] = stored.PhotoPaths[page].toStdString();
-    start.PhotoNotes[page] = stored.PhotoNotes[page].toStdString();
-  }
-  const int layout = o.layout.value_or(stored.layoutCode());
+  session::Choices choices = session::ChoicesFrom(stored);
+  if (o.entry) choices.LanguageIndex = *o.entry;
+  if (o.layout) choices.LayoutType = static_cast<core::LayoutCode>(*o.layout);
+  if (o.coverStyle) choices.CoverStyle = static_cast<render::CoverCode>(*o.coverStyle);
+  if (o.coverFit) choices.coverFit = *o.coverFit;
+  if (o.moonStyle) choices.MoonStyle = static_cast<render::MoonCode>(*o.moonStyle);
+  if (o.reverse) choices.OrdInv = *o.reverse;
+  if (o.localTime) choices.UseLocalTime = *o.localTime;
+  const core::LayoutCode layout = choices.LayoutType.value_or(core::LayoutCode::Invalid);
+
   const QString yearText = o.year ? QString::fromStdString(*o.year)
-                                  : QString::number(ui::ProposedYear(QDate::currentDate()));
-  const core::YearInputs yearInputs =
-      ui::ReadYearInputs(files.dataFile, files.folder, yearText, layout, stored.UserPhotosSet);
+                                  : QString::number(session::ProposedYear(QDate::currentDate()));
+  session::DataFileStatus dataFile;
+  const core::YearInputs yearInputs = session::ReadYearInputs(
+      files.dataFile, files.folder, yearText, layout, choices.UserPhotosSet, &dataFile);
   // The window opens without its data file; a calendar without names and
   // holidays, though, is no export anybody asked for.
-  if (!yearInputs.fileBytes) {
-    return Fail("cannot read the data file \"" + files.dataFile.toStdString() + "\"");
-  }
+  if (!yearInputs.fileBytes) return Fail(session::DataFileProblemText(files.dataFile, dataFile));
   // The data file's picture rows are taken into the model only: a batch
   // export leaves the user's settings alone.
   render::PrintInputs inputs;
-  inputs.year = core::LoadYearData(start, yearInputs).model;
+  inputs.year = core::LoadYearData(session::StartingYearModel(choices), yearInputs).model;
   inputs.yearText = yearInputs.yearText;
   if (o.entry && *o.entry >= inputs.year.EntryCount) {
     return UsageError(kName, "--entry " + std::to_string(*o.entry) + ": the data file lists " +
                                  std::to_string(inputs.year.EntryCount) + " entries");
   }
-
-  render::PrintChoices& c = inputs.choices;
-  c.LayoutType = layout;
-  c.CoverStyle = o.coverStyle.value_or(stored.coverStyle().value_or(render::kCoverNone));
-  // The window's cover miniature gives up the picture-only style when the
-  // cover picture is gone; the same rule here, not a copy of it.
-  if (render::PlanCoverPreview(c.CoverStyle, layout, inputs.year.HasCoverPhoto).styleBecomesNone) {
-    c.CoverStyle = render::kCoverNone;
-  }
-  c.OrdInv = o.reverse.value_or(stored.OrdInv == 1);
-  c.titleLook = stored.titleLook();
-  if (const std::optional<int> moonStyle = o.moonStyle ? o.moonStyle : stored.moonStyleShown()) {
-    c.moonLook = render::MoonLookFor(*moonStyle);
-  }
-  c.timeBase.UseLocalTime = o.localTime.value_or(stored.UseLocalTime);
-  c.timeBase.UtcOffsetHours = o.utcOffset.value_or(core::UtcOffsetFromBias(ui::TimeZoneBias()));
-  c.ProgramFolder = files.folder.toStdString();
-  c.fileExists = &ui::PictureFileExists;
+  // The metrics are measured on the PDF page by the export.
+  inputs.choices = session::PrintChoicesFor(
+      choices, inputs.year, o.utcOffset.value_or(core::UtcOffsetFromBias(session::TimeZoneBias())),
+      render::PageMetrics{}, files.folder.toStdString());
+  const render::PrintChoices& c = inputs.choices;
 
   render::PdfTarget target;
   target.path = QString::fromStdString(o.output);
   target.pageSize = o.paper;
-  const render::PrintResult result = render::ExportPdf(target, inputs, *o.command, o.argument);
+  const render::PrintResult result = render::ExportPdf(target, inputs, *o.request);
   switch (result.status) {
     case render::PrintStatus::Printed:
       std::printf("%s: %d page%s\n", o.output.c_str(), result.pages, result.pages == 1 ? "" : "s");
       return kExitOk;
     case render::PrintStatus::NothingToPrint:
-      return Fail("nothing to print: layout " + std::to_string(c.LayoutType) + ", cover style " +
-                  std::to_string(c.CoverStyle) +
+      return Fail("nothing to print: layout " + std::to_string(static_cast<int>(c.LayoutType)) +
+                  ", cover style " + std::to_string(static_cast<int>(c.CoverStyle)) +
                   " (the month commands need layout 1 or 2; the cover needs one of them and a "
                   "cover style above 0)");
     default: {

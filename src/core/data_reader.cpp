@@ -1,5 +1,7 @@
 #include "core/data_reader.h"
 
+#include <climits>
+
 #include "core/win1252.h"
 
 namespace orsalimbra::core {
@@ -33,6 +35,18 @@ std::string SectionNameOf(std::string_view token) {
 
 std::string_view KeyOf(std::string_view token) { return token.substr(token.empty() ? 0 : 1); }
 
+DataSection DataSectionOf(std::string_view name) {
+  if (name == "LINGUA" || name == "LINGUE") return DataSection::Languages;
+  if (name == "PAESE" || name == "PAESI") return DataSection::Countries;
+  if (name == "TITOLO" || name == "TITOLI") return DataSection::Titles;
+  if (name == "MESI") return DataSection::Months;
+  if (name == "GIORNI") return DataSection::Weekdays;
+  if (name == "FESTE") return DataSection::Holidays;
+  if (name == "SOSTITUTIVO" || name == "SOSTITUTIVI") return DataSection::SubstituteMarkers;
+  if (name == "FOTO") return DataSection::Pictures;
+  return DataSection::Other;
+}
+
 DataReader::DataReader(std::string_view fileBytes) : text_(DecodeWin1252(fileBytes)) {}
 
 bool DataReader::NextLine(std::string_view& line) {
@@ -42,6 +56,7 @@ bool DataReader::NextLine(std::string_view& line) {
   while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
   line = text.substr(next_, end - next_);
   next_ = end;
+  if (lineNumber_ < INT_MAX) ++lineNumber_;
   if (next_ < text.size()) {
     next_ += (text[next_] == '\r' && next_ + 1 < text.size() && text[next_ + 1] == '\n') ? 2 : 1;
   }

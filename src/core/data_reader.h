@@ -27,6 +27,23 @@ std::string SectionNameOf(std::string_view token);
 // The key of a key header token: without its "[", case preserved.
 std::string_view KeyOf(std::string_view token);
 
+// The sections the calendar reads; each pair of names are synonyms. Any
+// other name is a section of notes, read and ignored.
+enum class DataSection {
+  Other,
+  Languages,          // LINGUA, LINGUE: the list entries are languages
+  Countries,          // PAESE, PAESI: the list entries are countries
+  Titles,             // TITOLO, TITOLI
+  Months,             // MESI
+  Weekdays,           // GIORNI
+  Holidays,           // FESTE
+  SubstituteMarkers,  // SOSTITUTIVO, SOSTITUTIVI
+  Pictures            // FOTO
+};
+
+// The section of an upper-case section name (SectionNameOf).
+DataSection DataSectionOf(std::string_view name);
+
 class DataReader {
  public:
   // `fileBytes` is the whole data file in Windows-1252; the reader works on
@@ -51,12 +68,17 @@ class DataReader {
   // Uses up the rest of the current line.
   void ClearDataLine() { line_ = {}; }
 
+  // The line the last token came from, counted from 1 over every line of
+  // the file, empty ones included.
+  int DataLineNumber() const { return lineNumber_; }
+
  private:
   // Next line of the text, false at its end.
   bool NextLine(std::string_view& line);
 
   std::string text_;
   std::size_t next_ = 0;  // offset of the first unread line in text_
+  int lineNumber_ = 0;    // lines read so far
   std::string_view line_;
   std::string_view token_;
 };

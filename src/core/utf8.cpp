@@ -35,4 +35,33 @@ Utf8Character DecodeUtf8(std::string_view text) {
   return {c, length, false};
 }
 
+namespace {
+bool StartsCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }
+}  // namespace
+
+std::size_t CharacterCount(std::string_view text) {
+  std::size_t n = 0;
+  for (const char byte : text) n += StartsCharacter(byte) ? 1 : 0;
+  return n;
+}
+
+std::size_t CharacterOffset(std::string_view text, std::size_t index) {
+  std::size_t i = 0;
+  for (; i < text.size(); ++i) {
+    if (StartsCharacter(text[i]) && index-- == 0) return i;
+  }
+  return i;
+}
+
+std::string_view Characters(std::string_view text, std::size_t from, std::size_t count) {
+  text = text.substr(CharacterOffset(text, from));
+  return count == std::string_view::npos ? text : text.substr(0, CharacterOffset(text, count));
+}
+
+std::string_view WithoutLastCharacter(std::string_view text) {
+  std::size_t end = text.size();
+  while (end > 0 && !StartsCharacter(text[end - 1])) --end;
+  return text.substr(0, end > 0 ? end - 1 : 0);
+}
+
 }  // namespace orsalimbra::core

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <chrono>
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -15,15 +16,27 @@
 
 namespace orsalimbra::core {
 
-// Layout codes of the calendar (the stored "Tipo").
-inline constexpr int kLayoutSemester = 0;
-inline constexpr int kLayoutWeekly = 1;
-inline constexpr int kLayoutDaily = 2;
-// A stored layout code that is not a number.
-inline constexpr int kLayoutInvalid = -1;
+// The page layout (the stored "Tipo"): half-year pages, or month pages with
+// a weekly grid or a daily list. A stored number that names none of these is
+// kept as it is (it prints nothing); a stored text that is no number is
+// Invalid.
+enum class LayoutCode : int { Invalid = -1, Semester = 0, Weekly = 1, Daily = 2 };
+
+// Weekly or daily: one or two months to a page, a cover possible.
+inline constexpr bool IsMonthLayout(LayoutCode layout) {
+  return layout == LayoutCode::Weekly || layout == LayoutCode::Daily;
+}
 
 // At most this many holiday entries carry a date and a text.
 inline constexpr int kMaxStoredHolidays = 100;
+
+// Data-file items longer than these (in bytes of UTF-8) are no names,
+// titles, notes or paths anybody wrote, and would only make pages slow to
+// lay out: they count as junk. A name or a title becomes empty, a holiday
+// text means no holiday, a picture row is ignored.
+inline constexpr std::size_t kMaxNameBytes = 256;
+inline constexpr std::size_t kMaxNoteBytes = 1000;
+inline constexpr std::size_t kMaxPathBytes = 4096;
 
 struct YearModel {
   // 1 January of the chosen year; the print jobs move it to the month they print.
@@ -48,18 +61,18 @@ struct YearModel {
   // Picture path and note per page, 0 = cover.
   std::array<std::string, 13> PhotoPaths;
   std::array<std::string, 13> PhotoNotes;
-  int NoMonthPhotos = 1;
+  bool NoMonthPhotos = true;  // no month picture: two months to a page
   bool HasCoverPhoto = false;
   // The first month (1..12) whose picture names an existing file, 0 for none:
   // the photo-layout buttons show its picture.
-  int FirstMonthPhoto = 0;
+  int firstMonthPhoto = 0;
 
   // The selection list of the main window: entry names (without the leading
   // blank the list shows), the word of its label ("Lingua" or "Paese") and
   // the selected line (-1: none).
-  std::vector<std::string> Entries;
-  std::string EntryLabel = "Lingua";
-  int SelectedEntry = -1;
+  std::vector<std::string> entries;
+  std::string entryLabel = "Lingua";
+  int selectedEntry = -1;
 };
 
 // What a build reads besides the previous model.
@@ -69,8 +82,7 @@ struct YearInputs {
   // The year box text: a year when, after trimming spaces, it is a whole
   // number from 100 to 9999 written with digits only.
   std::string yearText;
-  // kLayoutSemester, kLayoutWeekly, kLayoutDaily or another stored code.
-  int layoutType = kLayoutWeekly;
+  LayoutCode layoutType = LayoutCode::Weekly;
   // "RegFoto": the data file's picture rows are not applied.
   bool userPhotosSet = false;
   // Folder of the program, without a trailing separator.

@@ -4,26 +4,21 @@
 #include <string>
 #include <utility>
 
-#include "render/page_context.h"
+#include "render/page_inputs.h"
+#include "render/page_state.h"
 
 namespace orsalimbra::render {
 
-// Cover styles: the title near the top, the middle or the bottom, or the
-// picture alone.
-inline constexpr int kCoverNone = 0;
-inline constexpr int kCoverTitleTop = 1;
-inline constexpr int kCoverTitleMiddle = 2;
-inline constexpr int kCoverTitleBottom = 3;
-inline constexpr int kCoverPictureOnly = 4;
-
-// The cover picture stretched over the whole page (when the year model has
-// one) and, for styles below 4, the calendar title fitted into a box an
-// eighth of the page high at the style's position.
-void PrintCover(PageContext& ctx);
+// The cover picture over the whole page as the job's cover fit places it
+// (when the year model has one) and, for styles below 4, the calendar title
+// fitted into a box an eighth of the page high at the style's position.
+void PrintCover(Surface& s, const PageInputs& in, PageState& st);
 
 // The back-cover note at 0.9 of the page height, in one bold line or, split
 // at its first "\", a bold and a regular line, centred; then the credit line.
-void PrintBackCover(PageContext& ctx);
+// A line too wide for the page shrinks and wraps; lines that would not end
+// on the page start higher.
+void PrintBackCover(Surface& s, const PageInputs& in);
 
 // The two lines of a back-cover note: the text before the first "\" and the
 // text after it (empty without one).

@@ -1,20 +1,21 @@
 #include "render/cover_preview.h"
 
-#include "render/cover_page.h"
+#include "render/cover_code.h"
 
 namespace orsalimbra::render {
 
-CoverPreviewPlan PlanCoverPreview(int coverStyle, int layoutType, bool hasCoverPhoto) {
+CoverPreviewPlan PlanCoverPreview(CoverCode coverStyle, core::LayoutCode layoutType,
+                                  bool hasCoverPhoto) {
   CoverPreviewPlan plan;
-  if (!(coverStyle > kCoverNone && layoutType > 0)) {
+  if (!(coverStyle > CoverCode::None && layoutType > core::LayoutCode::Semester)) {
     plan.printing = CoverPrinting::Disable;
     return plan;
   }
   plan.background = hasCoverPhoto ? CoverBackground::Photo : CoverBackground::White;
-  if (coverStyle >= kCoverTitleTop && coverStyle <= kCoverTitleBottom) {
+  if (CoverHasTitle(coverStyle)) {
     plan.drawsTitle = true;
     plan.printing = CoverPrinting::Enable;
-  } else if (coverStyle == kCoverPictureOnly && !hasCoverPhoto) {
+  } else if (coverStyle == CoverCode::PictureOnly && !hasCoverPhoto) {
     // The photo disappeared after this style was chosen.
     plan.background = CoverBackground::NoCover;
     plan.printing = CoverPrinting::Disable;
@@ -23,9 +24,9 @@ CoverPreviewPlan PlanCoverPreview(int coverStyle, int layoutType, bool hasCoverP
   return plan;
 }
 
-void DrawCoverPreviewTitle(Surface& box, int coverStyle, const std::string& title,
+void DrawCoverPreviewTitle(Surface& box, CoverCode coverStyle, const std::string& title,
                            const TitleLook& look) {
-  if (coverStyle < kCoverTitleTop || coverStyle > kCoverTitleBottom) return;
+  if (!CoverHasTitle(coverStyle)) return;
   const double width = box.ScaleWidth();
   const double height = box.ScaleHeight();
   // The miniature has its own fixed font; the title font is not used here.
@@ -37,8 +38,8 @@ void DrawCoverPreviewTitle(Surface& box, int coverStyle, const std::string& titl
   const double depth = box.TextHeight("H") / 8;
   const double x = (width - box.TextWidth(title)) / 2;
   double y = margin;
-  if (coverStyle == kCoverTitleMiddle) y = 0.45 * height;
-  if (coverStyle == kCoverTitleBottom) y = height - 2 * margin;
+  if (coverStyle == CoverCode::TitleMiddle) y = 0.45 * height;
+  if (coverStyle == CoverCode::TitleBottom) y = height - 2 * margin;
 
   if (look.TitleShadow) {
     box.ForeColor = look.TitleShadowColour;

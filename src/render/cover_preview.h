@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "render/page_context.h"
+#include "render/page_inputs.h"
 #include "render/surface.h"
 
 namespace orsalimbra::render {
@@ -27,17 +27,18 @@ struct CoverPreviewPlan {
 };
 
 // The plan for a cover style in a layout. No cover shows for style 0 (or
-// below) and for the semester layout (code 0 or not a number, given as a
-// negative code). Styles above 4 show only the background and leave the
-// cover command as it is.
-CoverPreviewPlan PlanCoverPreview(int coverStyle, int layoutType, bool hasCoverPhoto);
+// below) and for the semester layout or a layout code that is no number.
+// Styles above 4 show only the background and leave the cover command as
+// it is.
+CoverPreviewPlan PlanCoverPreview(CoverCode coverStyle, core::LayoutCode layoutType,
+                                  bool hasCoverPhoto);
 
 // Draws the cover title of style 1, 2 or 3 on the miniature `box`, whose
 // background is already painted: 7-point bold Arial, centred, with the
 // shadow (copies one unit apart, from an eighth of the text height down
 // and right of the title back to it) when the look has one. Other styles
 // draw nothing.
-void DrawCoverPreviewTitle(Surface& box, int coverStyle, const std::string& title,
+void DrawCoverPreviewTitle(Surface& box, CoverCode coverStyle, const std::string& title,
                            const TitleLook& look);
 
 }  // namespace orsalimbra::render

@@ -1,7 +1,11 @@
 #include "render/moon_mark.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <string_view>
+
+#include "render/page_inputs.h"
 
 namespace orsalimbra::render {
 
@@ -18,37 +22,32 @@ bool FallsOn(const std::string& instant, const std::string& dateText) {
 
 }  // namespace
 
-void DrawMoonMark(PageContext& ctx) {
-  const MoonLook& look = ctx.moonLook;
-  if (look.MoonStyle <= 0) return;
-  Surface& s = ctx.surface;
+void DrawMoonMark(Surface& s, const MoonLook& look, const core::MoonPhaseTable& table,
+                  const std::string& dateText, double scale, bool withTime) {
+  if (look.MoonStyle <= MoonCode::None) return;
   s.ForeColor = look.MoonLineColour;
   s.FillColor = look.MoonFillColour;
-  ctx.SavedX = s.CurrentX;
-  ctx.SavedY = s.CurrentY;
-  const double px = ctx.SavedX;
-  const double py = ctx.SavedY;
-  const double scale = ctx.FontScale;
+  const double px = s.CurrentX;
+  const double py = s.CurrentY;
   const int lineWidth = static_cast<int>(std::lround(3 * scale));
   const double radius = 90 * scale;
   const Colour line = look.MoonLineColour;
 
   // Slot by slot, and within a slot in this order of kinds: the first phase
   // that falls on the day is its only symbol.
-  const core::MoonPhaseTable& table = ctx.MoonTable;
   const std::string* instant = nullptr;
   Phase phase = Phase::New;
   for (std::size_t slot = 0; slot < 4 && instant == nullptr; ++slot) {
-    if (FallsOn(table.NewMoons[slot], ctx.DateText)) {
+    if (FallsOn(table.NewMoons[slot], dateText)) {
       instant = &table.NewMoons[slot];
       phase = Phase::New;
-    } else if (FallsOn(table.FullMoons[slot], ctx.DateText)) {
+    } else if (FallsOn(table.FullMoons[slot], dateText)) {
       instant = &table.FullMoons[slot];
       phase = Phase::Full;
-    } else if (look.MoonDetail && FallsOn(table.FirstQuarters[slot], ctx.DateText)) {
+    } else if (look.MoonDetail && FallsOn(table.FirstQuarters[slot], dateText)) {
       instant = &table.FirstQuarters[slot];
       phase = Phase::FirstQuarter;
-    } else if (look.MoonDetail && FallsOn(table.LastQuarters[slot], ctx.DateText)) {
+    } else if (look.MoonDetail && FallsOn(table.LastQuarters[slot], dateText)) {
       instant = &table.LastQuarters[slot];
       phase = Phase::LastQuarter;
     }
@@ -82,19 +81,32 @@ void DrawMoonMark(PageContext& ctx) {
         s.Circle(px + 150 * scale, cy, radius, line, -0.4 * kPi, -1.6 * kPi);
         break;
     }
-    if (ctx.LayoutType == core::kLayoutSemester && instant->size() >= 5) {
-      ctx.SavedFontSize = s.FontSize;
-      s.FontSize = IntPart(0.4 * ctx.SavedFontSize);
+    if (withTime && instant->size() >= 5) {
+      const double size = s.FontSize;
+      s.FontSize = IntPart(0.4 * size);
       s.CurrentX = px + 40 * scale;
       s.CurrentY = py - 40 * scale;
-      s.Print(instant->substr(instant->size() - 5), true);  // "hh:nn"
-      s.FontSize = ctx.SavedFontSize;
+      s.Print(std::string_view(*instant).substr(instant->size() - 5), true);  // "hh:nn"
+      s.FontSize = size;
     }
   }
 
   s.FillStyle = kFillTransparent;
   s.CurrentX = px;
   s.CurrentY = py;
+}
+
+double MoonMarkReach(Surface& s, const MoonLook& look, double scale, bool withTime) {
+  if (look.MoonStyle <= MoonCode::None) return 0;
+  // The widest symbol, a last-quarter pie, and the circles end 150 + 90 in.
+  double reach = 240 * scale;
+  if (withTime) {
+    const double size = s.FontSize;
+    s.FontSize = IntPart(0.4 * size);
+    reach = std::max(reach, 40 * scale + s.TextWidth("00:00"));
+    s.FontSize = size;
+  }
+  return reach;
 }
 
 }  // namespace orsalimbra::render

@@ -5,7 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "render/page_context.h"
+#include "render/page_inputs.h"
+#include "render/page_state.h"
 
 namespace orsalimbra::render {
 
@@ -16,12 +17,12 @@ inline constexpr int kSmallestTitleSize = 1;
 // title begins with "#" (which is dropped).
 std::string ComposeCalendarTitle(std::string_view currentTitle, std::string_view yearText);
 
-// Draws ctx.CoverTitle in the title look, as large as fits into the box of
-// height ctx.TitleHeight starting at ctx.TitleTop and into ctx.PageWidth80,
-// centred on the page width. Sets TitleFontSize, TitleTextWidth,
-// TitleTextHeight, BoxLeft and BoxTop, and leaves the current position on
-// the line below the title and the base font name selected. An empty title
-// draws nothing and leaves the surface alone.
-void DrawPageTitle(PageContext& ctx);
+// Draws st.CoverTitle in the title look, as large as fits into the box of
+// height st.TitleHeight starting at st.TitleTop and into the page's
+// PageWidth80, centred on the page width. Sets TitleFontSize,
+// TitleTextWidth, TitleTextHeight, BoxLeft and BoxTop, and leaves the
+// current position on the line below the title and the base font name
+// selected. An empty title draws nothing and leaves the surface alone.
+void DrawPageTitle(Surface& s, const TitleLook& look, const PageMetrics& metrics, PageState& st);
 
 }  // namespace orsalimbra::render

@@ -6,6 +6,8 @@
 
 #include "render/cover_page.h"
 #include "render/month_page.h"
+#include "render/page_fit.h"
+#include "render/page_state.h"
 #include "render/semester_page.h"
 
 namespace orsalimbra::render {
@@ -17,9 +19,15 @@ std::chrono::year_month_day FirstOfMonth(int year, int month) {
          std::chrono::day{1};
 }
 
-bool MonthLayout(int layout) {
-  return layout == core::kLayoutWeekly || layout == core::kLayoutDaily;
-}
+// The progress the jobs count: the days of a year, and the steps a cover,
+// a back cover, a half-year page or the cover alone count for.
+constexpr int kPrintAllDays = 365;
+constexpr int kPrintAllWithCover = 395;
+constexpr int kProgressAfterCover = 20;
+constexpr int kProgressAfterBackCover = 30;
+constexpr int kSemesterPageDays = 240;
+constexpr int kHalfYearDays = 183;
+constexpr int kCoverOnlySteps = 100;
 
 // A back-cover note beginning with "-" asks for no back cover.
 bool BackCoverWanted(const core::YearModel& year) {
@@ -29,8 +37,9 @@ bool BackCoverWanted(const core::YearModel& year) {
 
 }  // namespace
 
-int BlockOffset(int month, int noMonthPhotos, double scaleHeight) {
-  return static_cast<int>(std::lround(((month + 1) % 2) * noMonthPhotos * scaleHeight * 0.45));
+int BlockOffset(int month, bool noMonthPhotos, double scaleHeight) {
+  return static_cast<int>(
+      std::lround(((month + 1) % 2) * (noMonthPhotos ? 1 : 0) * scaleHeight * 0.45));
 }
 
 // Hands the renderers' day steps and yields to the progress bar and the host.
@@ -45,26 +54,14 @@ class PrintJobs::BarProgress : public RenderProgress {
 };
 
 // One document on the device: the inputs fixed at the start, the surface and
-// the renderers' context, shared by the sub-jobs of print-all.
+// the renderers' state, shared by the sub-jobs of print-all.
 struct PrintJobs::Document {
   Document(PrintJobs& jobs, PrintInputs in, Surface& s)
-      : inputs(std::move(in)), surface(s), ctx(s, inputs.year), progress(jobs) {
-    const PrintChoices& c = inputs.choices;
-    ctx.titleLook = c.titleLook;
-    ctx.moonLook = c.moonLook;
-    ctx.timeBase = c.timeBase;
-    ctx.LayoutType = c.LayoutType;
-    ctx.CoverStyle = c.CoverStyle;
-    ctx.metrics = c.metrics;
-    ctx.colours = c.colours;
-    ctx.ProgramFolder = c.ProgramFolder;
-    if (c.fileExists) ctx.fileExists = c.fileExists;
-    if (c.moonPhases) ctx.moonPhases = c.moonPhases;
-    ctx.progress = &progress;
-    // Every job draws its day cells with the same inset, whichever job ran
-    // first since the program started.
-    ctx.ColumnInset = 120;
-  }
+      : inputs(std::move(in)),
+        surface(s),
+        progress(jobs),
+        page(inputs.year, inputs.choices, &progress),
+        state(page) {}
 
   // The current page is complete; the next drawing goes on a fresh one.
   void PageBreak() { breakPending = true; }
@@ -79,15 +76,22 @@ struct PrintJobs::Document {
       if (!surface.NewPage()) return false;
       ++pages;
     }
-    draw(ctx);
+    draw();
     return !surface.Failed();
   }
 
   bool DrawMonth(int month) {
-    return DrawPage([&](PageContext& c) {
-      c.MonthStart = FirstOfMonth(c.CalendarYear, month);
-      PrintMonthPage(c, BlockOffset(month, c.NoMonthPhotos, surface.ScaleHeight()));
+    return DrawPage([&] {
+      state.MonthStart = FirstOfMonth(state.CalendarYear, month);
+      PrintMonthPage(surface, page, state,
+                     BlockOffset(month, inputs.year.NoMonthPhotos, surface.ScaleHeight()));
     });
+  }
+  bool DrawCover() {
+    return DrawPage([&] { PrintCover(surface, page, state); });
+  }
+  bool DrawBackCover() {
+    return DrawPage([&] { PrintBackCover(surface, page); });
   }
 
   // Ends the document; a break still pending is dropped.
@@ -98,31 +102,34 @@ struct PrintJobs::Document {
 
   PrintInputs inputs;
   Surface& surface;
-  PageContext ctx;
   BarProgress progress;
+  PageInputs page;
+  PageState state;
   bool breakPending = false;
   int pages = 1;
 };
 
-bool PrintJobs::Printable(Job job, int month, const PrintInputs& inputs) const {
-  const int layout = inputs.choices.LayoutType;
-  if (layout != core::kLayoutSemester && !MonthLayout(layout)) return false;
-  switch (job) {
-    case Job::Month:
+bool PrintJobs::Printable(PrintCommand command, int month, const PrintInputs& inputs) const {
+  const core::LayoutCode layout = inputs.choices.LayoutType;
+  const bool monthLayout = core::IsMonthLayout(layout);
+  if (layout != core::LayoutCode::Semester && !monthLayout) return false;
+  switch (command) {
+    case PrintCommand::Month:
       // The month buttons are for the month layouts only.
-      return MonthLayout(layout) && month >= 0 && month <= 11 && inputs.year.MonthStart.has_value();
-    case Job::All:
-      if (layout == core::kLayoutSemester) return core::YearOfText(inputs.yearText).has_value();
+      return monthLayout && month >= 0 && month <= 11 && inputs.year.MonthStart.has_value();
+    case PrintCommand::All:
+      if (!monthLayout) return core::YearOfText(inputs.yearText).has_value();
       return inputs.year.MonthStart.has_value();
-    case Job::HalfYear:
+    case PrintCommand::HalfYear:
       if (!core::YearOfText(inputs.yearText)) return false;
-      if (halfYear_ == kFirstHalf || halfYear_ == kSecondHalf) return true;
-      return halfYear_ == kCoverOnly && MonthLayout(layout) && inputs.choices.CoverStyle > 0;
+      if (halfYear_ == HalfYear::First || halfYear_ == HalfYear::Second) return true;
+      return halfYear_ == HalfYear::CoverOnly && monthLayout &&
+             inputs.choices.CoverStyle > CoverCode::None;
   }
   return false;
 }
 
-PrintResult PrintJobs::Run(Job job, int month) {
+PrintResult PrintJobs::Run(PrintCommand command, int month) {
   PrintResult result;
   if (running_) {
     result.status = PrintStatus::Ignored;
@@ -136,13 +143,21 @@ PrintResult PrintJobs::Run(Job job, int month) {
 
   // Nothing to print asks for no printer; the inputs are taken again after
   // the dialog, which may have changed the page.
-  if (!Printable(job, month, host_.Inputs())) return result;
+  if (!Printable(command, month, host_.Inputs())) return result;
   if (!host_.ChoosePrinter()) {
     result.status = PrintStatus::NoPrinter;
     return result;
   }
   PrintInputs inputs = host_.Inputs();
-  if (!Printable(job, month, inputs)) return result;
+  if (!Printable(command, month, inputs)) return result;
+  // The cover always fits; every other page is a month or half-year page.
+  const bool coverOnly = command == PrintCommand::HalfYear && halfYear_ == HalfYear::CoverOnly;
+  if (!coverOnly &&
+      CheckPageFit(host_.PageMeasure(), PageInputs(inputs.year, inputs.choices)) != PageFit::Fits) {
+    result.status = PrintStatus::PageTooSmall;
+    result.failure = {DeviceFailure::Kind::PageTooSmall, PrintableSizeText(inputs.choices.metrics)};
+    return result;
+  }
 
   Surface* surface = host_.OpenDocument();
   if (surface == nullptr) {
@@ -153,14 +168,14 @@ PrintResult PrintJobs::Run(Job job, int month) {
   Document doc(*this, std::move(inputs), *surface);
   bool ok = !surface->Failed();
   if (ok) {
-    switch (job) {
-      case Job::All:
+    switch (command) {
+      case PrintCommand::All:
         ok = AllJob(doc);
         break;
-      case Job::Month:
+      case PrintCommand::Month:
         ok = MonthJob(doc, month);
         break;
-      case Job::HalfYear:
+      case PrintCommand::HalfYear:
         ok = HalfYearJob(doc);
         break;
     }
@@ -175,50 +190,62 @@ PrintResult PrintJobs::Run(Job job, int month) {
     result.status = PrintStatus::Failed;
     result.failure = surface->failure();
     if (!surface->Failed()) result.failure = {DeviceFailure::Kind::Stopped};
-    printAllActive_ = 0;
+    printAllActive_ = false;
     ShowBar(false);
     SetValue(0);
-    host_.SetBusyPointer(false);
   }
   host_.CloseDocument();
   return result;
 }
 
-PrintResult PrintJobs::PrintAll() { return Run(Job::All, 0); }
+PrintResult PrintJobs::Print(const PrintRequest& request) {
+  switch (request.command) {
+    case PrintCommand::All:
+      return PrintAll();
+    case PrintCommand::Month:
+      return PrintMonth(request.month);
+    case PrintCommand::HalfYear:
+      return PrintHalfYear(request.half);
+  }
+  return {};
+}
 
-PrintResult PrintJobs::PrintMonth(int index) { return Run(Job::Month, index); }
+PrintResult PrintJobs::PrintAll() { return Run(PrintCommand::All, 0); }
 
-PrintResult PrintJobs::PrintHalfYear(int half) {
+PrintResult PrintJobs::PrintMonth(int index) { return Run(PrintCommand::Month, index); }
+
+PrintResult PrintJobs::PrintHalfYear(HalfYear half) {
   // A click while a job runs changes nothing, not even the part.
   if (running_) return {PrintStatus::Ignored, {}, 0};
   halfYear_ = half;
   return PrintHalfYear();
 }
 
-PrintResult PrintJobs::PrintHalfYear() { return Run(Job::HalfYear, 0); }
+PrintResult PrintJobs::PrintHalfYear() { return Run(PrintCommand::HalfYear, 0); }
 
 bool PrintJobs::AllJob(Document& doc) {
   const PrintChoices& c = doc.inputs.choices;
   const core::YearModel& year = doc.inputs.year;
-  printAllActive_ = 1;
+  printAllActive_ = true;
   SetValue(0);
   SetMaximum(kPrintAllDays);
   ShowBar(true);
 
-  if (year.HasCoverPhoto && c.LayoutType > 0 && c.CoverStyle > 0) {
+  const bool monthLayout = core::IsMonthLayout(c.LayoutType);
+  if (year.HasCoverPhoto && monthLayout && c.CoverStyle > CoverCode::None) {
     SetMaximum(kPrintAllWithCover);
-    if (!doc.DrawPage(PrintCover)) return false;
+    if (!doc.DrawCover()) return false;
     SetValue(kProgressAfterCover);
     if (BackCoverWanted(year)) {
       doc.PageBreak();
-      if (!doc.DrawPage(PrintBackCover)) return false;
+      if (!doc.DrawBackCover()) return false;
     }
     doc.PageBreak();
     SetValue(kProgressAfterBackCover);
   }
 
-  if (MonthLayout(c.LayoutType)) {
-    const int pairs = doc.ctx.NoMonthPhotos;
+  if (monthLayout) {
+    const int pairs = year.NoMonthPhotos ? 1 : 0;
     const int step = pairs + 1;
     if (c.OrdInv) {
       // Front and back of the sheets when the pages are folded in half.
@@ -230,28 +257,28 @@ bool PrintJobs::AllJob(Document& doc) {
         if (!MonthJob(doc, m)) return false;
       }
     }
-  } else if (c.LayoutType == core::kLayoutSemester) {
-    halfYear_ = kFirstHalf;
+  } else if (c.LayoutType == core::LayoutCode::Semester) {
+    halfYear_ = HalfYear::First;
     if (!HalfYearJob(doc)) return false;
     doc.PageBreak();
-    halfYear_ = kSecondHalf;
+    halfYear_ = HalfYear::Second;
     if (!HalfYearJob(doc)) return false;
   }
 
   if (!doc.End()) return false;
   ShowBar(false);
   SetValue(0);
-  printAllActive_ = 0;
+  printAllActive_ = false;
   return true;
 }
 
 bool PrintJobs::MonthJob(Document& doc, int index) {
-  const bool inPrintAll = printAllActive_ > 0;
+  const bool inPrintAll = printAllActive_;
   const auto& days = doc.inputs.year.MonthDays;
   int m = index + 1;
   if (!inPrintAll) SetValue(0);
   ShowBar(true);
-  if (doc.ctx.NoMonthPhotos == 0) {
+  if (!doc.inputs.year.NoMonthPhotos) {
     if (!inPrintAll) SetMaximum(days[m]);
     if (!doc.DrawMonth(m)) return false;
   } else {
@@ -270,11 +297,12 @@ bool PrintJobs::MonthJob(Document& doc, int index) {
 }
 
 bool PrintJobs::HalfYearJob(Document& doc) {
-  const bool inPrintAll = printAllActive_ > 0;
-  PageContext& ctx = doc.ctx;
+  const bool inPrintAll = printAllActive_;
+  PageState& st = doc.state;
   Surface& s = doc.surface;
   const PrintChoices& c = doc.inputs.choices;
-  host_.SetBusyPointer(true);
+  const HalfYear part = halfYear_;
+  host_.PartStarted(part);
   if (!inPrintAll) SetValue(0);
   ShowBar(true);
   host_.LetEventsRun();
@@ -283,48 +311,48 @@ bool PrintJobs::HalfYearJob(Document& doc) {
   s.FontSize = 8;
   s.FontBold = false;
   s.FontItalic = false;
-  s.ForeColor = ctx.colours.WeekdayColour;
+  s.ForeColor = c.colours.WeekdayColour;
 
   // The year as the year box shows it now (checked before the job started).
-  const int year = core::YearOfText(doc.inputs.yearText).value_or(ctx.CalendarYear);
-  ctx.MonthStart = FirstOfMonth(year, 1);
-  ctx.CalendarYear = year;
+  const int year = core::YearOfText(doc.inputs.yearText).value_or(st.CalendarYear);
+  st.MonthStart = FirstOfMonth(year, 1);
+  st.CalendarYear = year;
 
-  if (c.LayoutType == core::kLayoutSemester) {
-    SelectBackgrounds(ctx);
-    if (halfYear_ == kFirstHalf || halfYear_ == kSecondHalf) {
+  if (c.LayoutType == core::LayoutCode::Semester) {
+    SelectBackgrounds(doc.page, st);
+    if (part == HalfYear::First || part == HalfYear::Second) {
       if (!inPrintAll) SetMaximum(kSemesterPageDays);
       // Each page is framed by the month before and the month after its half.
-      if (halfYear_ == kFirstHalf) {
-        ctx.MonthStart = FirstOfMonth(year - 1, 12);
-        ctx.CurrentBackground = ctx.FirstHalfBackground;
+      if (part == HalfYear::First) {
+        st.MonthStart = FirstOfMonth(year - 1, 12);
+        st.CurrentBackground = st.FirstHalfBackground;
       } else {
-        ctx.MonthStart = FirstOfMonth(year, 6);
-        ctx.CurrentBackground = ctx.SecondHalfBackground;
+        st.MonthStart = FirstOfMonth(year, 6);
+        st.CurrentBackground = st.SecondHalfBackground;
       }
-      if (!doc.DrawPage(PrintSemesterPage)) return false;
+      if (!doc.DrawPage([&] { PrintSemesterPage(s, doc.page, st); })) return false;
     }
-  } else if (MonthLayout(c.LayoutType)) {
-    const int pairs = ctx.NoMonthPhotos;
+  } else if (core::IsMonthLayout(c.LayoutType)) {
+    const bool pairs = doc.inputs.year.NoMonthPhotos;
     // With two months a sheet the break follows the second month drawn on
     // it: the even month going forwards, the odd one going backwards.
     const auto month = [&](int m, bool breakAfter, bool backwards) {
       const bool lower = BlockOffset(m, pairs, s.ScaleHeight()) > 0;
       if (!doc.DrawMonth(m)) return false;
-      if (breakAfter && (pairs == 0 || lower != backwards)) doc.PageBreak();
+      if (breakAfter && (!pairs || lower != backwards)) doc.PageBreak();
       return true;
     };
-    switch (halfYear_) {
-      case kCoverOnly:
-        if (c.CoverStyle > 0 && !CoverPages(doc)) return false;
+    switch (part) {
+      case HalfYear::CoverOnly:
+        if (c.CoverStyle > CoverCode::None && !CoverPages(doc)) return false;
         break;
-      case kFirstHalf:
+      case HalfYear::First:
         if (!inPrintAll) SetMaximum(kHalfYearDays);
         for (int m = 1; m <= 6; ++m) {
           if (!month(m, m < 6, false)) return false;
         }
         break;
-      case kSecondHalf:
+      case HalfYear::Second:
         if (!inPrintAll) SetMaximum(kHalfYearDays);
         if (c.OrdInv) {
           for (int m = 12; m >= 7; --m) {
@@ -342,21 +370,20 @@ bool PrintJobs::HalfYearJob(Document& doc) {
   }
 
   if (!inPrintAll && !doc.End()) return false;
-  host_.SetFocus(halfYear_ == kFirstHalf ? FocusTarget::SecondHalfButton : FocusTarget::ExitButton);
   if (!inPrintAll) ShowBar(false);
   host_.LetEventsRun();
-  host_.SetBusyPointer(false);
+  host_.PartFinished(part);
   return true;
 }
 
 bool PrintJobs::CoverPages(Document& doc) {
-  const bool inPrintAll = printAllActive_ > 0;
+  const bool inPrintAll = printAllActive_;
   if (!inPrintAll) SetMaximum(kCoverOnlySteps);
-  if (!doc.DrawPage(PrintCover)) return false;
+  if (!doc.DrawCover()) return false;
   if (!inPrintAll) SetValue(kCoverOnlySteps / 2);
   if (BackCoverWanted(doc.inputs.year)) {
     doc.PageBreak();
-    if (!doc.DrawPage(PrintBackCover)) return false;
+    if (!doc.DrawBackCover()) return false;
   }
   if (!inPrintAll) SetValue(kCoverOnlySteps);
   return true;

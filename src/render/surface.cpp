@@ -44,11 +44,21 @@ std::string DeviceFailure::Text() const {
     case Kind::FileNotWritten:
       text = "The file " + Quoted(subject) + " was not written";
       break;
+    case Kind::OutputNotAFile:
+      text = Quoted(subject) + " is not a regular file and was left as it is";
+      break;
+    case Kind::FileWriteFailed:
+      text = "The file " + Quoted(subject) + " could not be written in full and was left as it was";
+      break;
     case Kind::NoPrinter:
       text = "No printer is available";
       break;
     case Kind::Stopped:
       text = "The printer stopped the document";
+      break;
+    case Kind::PageTooSmall:
+      text = "The pages of this layout do not fit the printable area of the paper (" + subject +
+             "): nothing was printed; choose a larger paper";
       break;
   }
   if (!detail.empty()) text += ": " + detail;

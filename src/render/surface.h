@@ -38,8 +38,11 @@ struct DeviceFailure {
     DocumentAbandoned,   // the document was given up after a failure
     PrinterError,        // the printer reported an error at the end
     FileNotWritten,      // the output file (subject) is missing or empty at the end
+    OutputNotAFile,      // the output name (subject) is a folder, device, FIFO or socket
+    FileWriteFailed,     // writing the output file (subject) failed, a full disk say
     NoPrinter,           // there was no device at all
     Stopped,             // the job stopped without the device saying why
+    PageTooSmall,        // the pages do not fit the printable area (subject, "190 x 277 mm")
   };
 
   DeviceFailure() = default;
@@ -62,6 +65,18 @@ struct Picture {
   std::string path;
   double width = 0;   // twips
   double height = 0;  // twips
+};
+
+// A part of a picture, in fractions of its width and height as shown (EXIF
+// orientation applied), from its top-left corner.
+struct PicturePart {
+  double left = 0;
+  double top = 0;
+  double width = 1;
+  double height = 1;
+
+  bool Whole() const { return left == 0 && top == 0 && width == 1 && height == 1; }
+  bool operator==(const PicturePart&) const = default;
 };
 
 class Surface {
@@ -107,8 +122,12 @@ class Surface {
   virtual std::optional<Picture> LoadPicture(const std::string& path) = 0;
   // The picture scaled into the rectangle. A picture whose pixels cannot be
   // decoded (a file cut short, say) paints nothing and gives false.
-  virtual bool PaintPicture(const Picture& picture, double x, double y, double width,
-                            double height) = 0;
+  bool PaintPicture(const Picture& picture, double x, double y, double width, double height) {
+    return PaintPicture(picture, x, y, width, height, PicturePart{});
+  }
+  // Only `part` of the picture, scaled into the rectangle.
+  virtual bool PaintPicture(const Picture& picture, double x, double y, double width, double height,
+                            const PicturePart& part) = 0;
 
   // Ends the page; drawing continues at (0, 0) of a fresh page. False when
   // the device refused the page.

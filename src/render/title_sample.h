@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "render/page_context.h"
+#include "render/page_inputs.h"
 #include "render/surface.h"
 
 namespace orsalimbra::render {

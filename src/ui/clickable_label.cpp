@@ -1,6 +1,10 @@
 #include "ui/clickable_label.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace orsalimbra::ui {
 
@@ -23,6 +27,28 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     return;
   }
   QLabel::mouseReleaseEvent(event);
+}
+
+void ClickableLabel::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  const bool activates = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+  if (!activates || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+    QLabel::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  // A held key clicks once, as a button does.
+  if (!event->isAutoRepeat()) emit clicked();
+}
+
+void ClickableLabel::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QPainter painter(this);
+  QStyleOptionFocusRect focus;
+  focus.initFrom(this);
+  focus.rect = contentsRect().adjusted(1, 1, -1, -1);
+  style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
 }
 
 }  // namespace orsalimbra::ui

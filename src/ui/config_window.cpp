@@ -1,72 +1,102 @@
 #include "ui/config_window.h"
 
-#include <QDesktopServices>
 #include <QFile>
+#include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBlock>
-#include <QUrl>
 #include <QVBoxLayout>
 #include <optional>
 #include <vector>
 
+#include "core/row_widths.h"
+#include "session/settings_keys.h"
+#include "session/settings_store.h"
+#include "session/stored_choices.h"
+#include "session/year_inputs.h"
 #include "ui/data_file_text.h"
-#include "ui/settings_keys.h"
-#include "ui/settings_store.h"
-#include "ui/stored_choices.h"
+#include "ui/find_bar.h"
+#include "ui/help_opener.h"
 
 namespace orsalimbra::ui {
 
 namespace {
 
 // Contents of a file: empty for a missing file, nothing when a file that
-// exists cannot be read whole.
+// exists cannot be read whole, is no regular file or is far too large.
 std::optional<QByteArray> ReadAll(const QString& path) {
-  QFile file(path);
-  if (!file.exists()) return QByteArray();
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) return std::nullopt;
-  return bytes;
+  session::DataFileStatus status;
+  const std::optional<std::string> bytes = session::ReadDataFile(path, &status);
+  if (status.problem == session::DataFileProblem::Missing) return QByteArray();
+  if (!bytes) return std::nullopt;
+  return QByteArray::fromStdString(*bytes);
 }
 
 void DefaultWarn(QWidget* parent, const QString& text) {
   QMessageBox::warning(parent, Config::kCaption, text);
 }
 
-void DefaultOpenHelp(const QString& helpFile) {
-  // Like the shell's "open": a missing page or viewer shows nothing.
-  QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
+void DefaultOpenHelp(QWidget* parent, const QString& helpFile) { OpenHelp(parent, helpFile); }
+
+DiscardAnswer DefaultAskDiscard(QWidget* parent) {
+  QMessageBox box(QMessageBox::Question, Config::kCaption,
+                  QStringLiteral("Il testo del file dei dati è stato modificato. Salvare le "
+                                 "modifiche?"),
+                  QMessageBox::NoButton, parent);
+  QPushButton* save = box.addButton(QStringLiteral("&Salva"), QMessageBox::AcceptRole);
+  QPushButton* discard =
+      box.addButton(QStringLiteral("&Non salvare"), QMessageBox::DestructiveRole);
+  QPushButton* cancel = box.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
+  box.setDefaultButton(save);
+  box.setEscapeButton(cancel);
+  box.exec();
+  if (box.clickedButton() == save) return DiscardAnswer::Save;
+  if (box.clickedButton() == discard) return DiscardAnswer::Discard;
+  return DiscardAnswer::Cancel;
+}
+
+bool DefaultConfirmUnevenRows(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::Warning, Config::kCaption, text, QMessageBox::NoButton, parent);
+  QPushButton* back = box.addButton(QStringLiteral("&Torna al testo"), QMessageBox::RejectRole);
+  QPushButton* save = box.addButton(QStringLiteral("Salva &comunque"), QMessageBox::AcceptRole);
+  box.setDefaultButton(back);
+  box.setEscapeButton(back);
+  box.exec();
+  return box.clickedButton() == save;
 }
 
 }  // namespace
 
-Config::Config(const ProgramFiles& files, int entryCount, SettingsStore& settings, QWidget* parent,
-               ConfigHooks hooks)
+Config::Config(const session::ProgramFiles& files, int entryCount, session::SettingsStore& settings,
+               QWidget* parent, ConfigHooks hooks)
     : QDialog(parent),
       files_(files),
       settings_(settings),
       hooks_(std::move(hooks)),
-      fontSize_(EditorFontSize::Bounded(ReadEditorFontSize(settings))) {
+      fontSize_(EditorFontSize::Bounded(session::ReadEditorFontSize(settings))) {
   if (!hooks_.warn) hooks_.warn = DefaultWarn;
   if (!hooks_.openHelp) hooks_.openHelp = DefaultOpenHelp;
+  if (!hooks_.askDiscard) hooks_.askDiscard = DefaultAskDiscard;
+  if (!hooks_.confirmUnevenRows) hooks_.confirmUnevenRows = DefaultConfirmUnevenRows;
   if (!hooks_.fileSystem) hooks_.fileSystem = std::make_shared<SaveFileSystem>();
   setObjectName(QStringLiteral("Config"));
   setWindowTitle(kCaption);
   setModal(true);
 
   auto* buttons = new QHBoxLayout;
-  QPushButton* reduce = AddButton("Riduci", QStringLiteral("Riduci carattere"), {});
-  QPushButton* enlarge = AddButton("Aumenta", QStringLiteral("Ingrandisci carattere"), {});
-  QPushButton* rollBack = AddButton("RollBack", QStringLiteral("Versione precedente"), {});
-  QPushButton* save = AddButton("SalvaKey", QStringLiteral("Salva"),
+  // Alt and the underlined letter press a button.
+  QPushButton* reduce = AddButton("Riduci", QStringLiteral("&Riduci carattere"), {});
+  QPushButton* enlarge = AddButton("Aumenta", QStringLiteral("&Ingrandisci carattere"), {});
+  QPushButton* rollBack = AddButton("RollBack", QStringLiteral("&Versione precedente"), {});
+  QPushButton* save = AddButton("SalvaKey", QStringLiteral("&Salva"),
                                 QStringLiteral(" Salva le modifiche apportate al file "));
-  QPushButton* cancel = AddButton("AnnullaKey", QStringLiteral("Annulla"),
+  QPushButton* cancel = AddButton("AnnullaKey", QStringLiteral("&Annulla"),
                                   QStringLiteral(" Ritorna senza apportare modifiche "));
-  QPushButton* help = AddButton("Aiuto", QStringLiteral("Aiuto"), {});
+  QPushButton* help = AddButton("Aiuto", QStringLiteral("Ai&uto"), {});
   buttons->addWidget(reduce);
   buttons->addWidget(enlarge);
   buttons->addSpacing(12);
@@ -89,20 +119,29 @@ Config::Config(const ProgramFiles& files, int entryCount, SettingsStore& setting
   text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   text_->installEventFilter(this);
-  // Help is on F1 wherever the focus is.
-  for (QPushButton* button : {reduce, enlarge, rollBack, save, cancel, help}) {
-    button->installEventFilter(this);
-  }
+  findBar_ = new FindBar(text_, this);
+
+  // Wherever the focus is in the window.
+  const auto shortcut = [this](QKeySequence keys, auto action) {
+    connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
+  };
+  shortcut(QKeySequence(Qt::Key_F1), &Config::Help);
+  shortcut(QKeySequence(Qt::CTRL | Qt::Key_S), &Config::Save);
+  shortcut(QKeySequence(Qt::CTRL | Qt::Key_F), [this] { findBar_->Open(); });
+  shortcut(QKeySequence(Qt::Key_F3), [this] { findBar_->FindNext(); });
+  shortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3), [this] { findBar_->FindPrevious(); });
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(buttons);
   layout->addWidget(text_, 1);
+  layout->addWidget(findBar_);
   resize(860, 600);
 
   ApplyFont();
   const std::optional<QByteArray> bytes = ReadAll(files_.dataFile);
   text_->setPlainText(
       FillColumns(SplitFileLines(DecodeDataFile(bytes.value_or(QByteArray()))), entryCount));
+  openedText_ = EditedText();
   text_->moveCursor(QTextCursor::Start);
   text_->setFocus();
   if (!bytes) {
@@ -132,10 +171,6 @@ void Config::ApplyFont() {
 bool Config::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
   const int key = static_cast<QKeyEvent*>(event)->key();
-  if (key == Qt::Key_F1) {
-    Help();
-    return true;
-  }
   if (watched != text_) return false;
   switch (key) {
     case Qt::Key_Tab:
@@ -187,7 +222,7 @@ void Config::Reduce() {
 void Config::Enlarge() {
   if (fontSize_.Enlarge()) {
     ApplyFont();
-    settings_.write(keys::FontSize, fontSize_.SettingText());
+    settings_.write(session::keys::FontSize, fontSize_.SettingText());
   }
   text_->setFocus();
 }
@@ -207,11 +242,27 @@ void Config::RollBack() {
   text_->setFocus();
 }
 
+void Config::GoToLine(int line) {
+  const QTextBlock block = text_->document()->findBlockByNumber(line - 1);
+  if (block.isValid()) {
+    QTextCursor cursor(block);
+    text_->setTextCursor(cursor);
+    text_->centerCursor();
+  }
+  text_->setFocus();
+}
+
 void Config::Save() {
   const EncodedDataFile encoded = EncodeDataFile(ToFileText(EditedText()));
   if (!encoded.problems.isEmpty()) {
     hooks_.warn(this, encoded.problems);
     text_->setFocus();
+    return;
+  }
+  const core::RowWidthCheck rows = core::CheckRowWidths(
+      std::string_view(encoded.bytes.constData(), static_cast<std::size_t>(encoded.bytes.size())));
+  if (!rows.uneven.empty() && !hooks_.confirmUnevenRows(this, UnevenRowsText(rows))) {
+    GoToLine(rows.uneven.front().line);
     return;
   }
   const SaveOutcome outcome = SaveDataFile(files_, encoded.bytes, *hooks_.fileSystem);
@@ -220,12 +271,31 @@ void Config::Save() {
     text_->setFocus();
     return;
   }
-  settings_.write(keys::FontSize, fontSize_.SettingText());
+  settings_.write(session::keys::FontSize, fontSize_.SettingText());
   accept();
 }
 
+void Config::reject() {
+  if (EditedText() == openedText_) {
+    QDialog::reject();
+    return;
+  }
+  switch (hooks_.askDiscard(this)) {
+    case DiscardAnswer::Save:
+      // A save that fails or is taken back keeps the window open.
+      Save();
+      return;
+    case DiscardAnswer::Discard:
+      QDialog::reject();
+      return;
+    case DiscardAnswer::Cancel:
+      text_->setFocus();
+      return;
+  }
+}
+
 void Config::Help() {
-  hooks_.openHelp(files_.helpFile);
+  hooks_.openHelp(this, files_.helpFile);
   text_->setFocus();
 }
 

@@ -1,14 +1,17 @@
 #include "ui/data_file_saver.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
-#include <QTemporaryFile>
+#include <QRegularExpression>
+#include <cerrno>
+#include <cstring>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
+#include "render_qt/qt_scratch_files.h"
 
 namespace orsalimbra::ui {
 
@@ -16,15 +19,52 @@ namespace {
 
 QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
 
-// A name in the program folder that no file has, for the old backup while
-// the save is under way.
-QString UnusedAsideName(const ProgramFiles& files, SaveFileSystem& fs) {
-  for (;;) {
-    const QString name = QStringLiteral("%1/Orsalimbra-%2.bak")
-                             .arg(files.folder)
-                             .arg(QRandomGenerator::global()->generate(), 8, 16, QChar(u'0'));
-    if (!fs.Exists(name)) return name;
+QString SystemWords(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+QByteArray Encoded(const QString& path) { return QFile::encodeName(path); }
+
+// Syncs the file or folder `path` to the disk.
+bool Sync(const QString& path, int flags) {
+  const int fd = ::open(Encoded(path).constData(), O_RDONLY | O_CLOEXEC | flags);
+  if (fd < 0) return false;
+  const bool synced = ::fsync(fd) == 0;
+  ::close(fd);
+  return synced;
+}
+
+// File systems without hard links say so with one of these.
+bool NoHardLinks(int error) {
+  return error == EPERM || error == ENOTSUP || error == EOPNOTSUPP || error == EMLINK ||
+         error == ENOSYS;
+}
+
+// Writes all of `bytes` to `fd`.
+bool WriteAll(int fd, const QByteArray& bytes) {
+  qsizetype done = 0;
+  while (done < bytes.size()) {
+    const ssize_t written = ::write(fd, bytes.constData() + done, bytes.size() - done);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    done += written;
   }
+  return true;
+}
+
+// Gives the file open as `fd` the owner (where this process may) and the
+// permission bits of the file `like`.
+bool TakeOwnerAndMode(int fd, const QString& like) {
+  struct stat old {};
+  if (::stat(Encoded(like).constData(), &old) != 0) return true;  // a first save
+  // The owner first: a change of owner clears set-id bits, the mode restores
+  // them. Only root may give a file away; anyone may pass it to a group of
+  // theirs. Where neither is allowed the file is the saver's own.
+  if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0 &&
+        ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
+      // Kept as the saver's; its permission bits still follow the old file.
+    }
+  }
+  return ::fchmod(fd, old.st_mode & 07777) == 0;
 }
 
 const QString kUnchanged =
@@ -37,113 +77,157 @@ QString Failure(const QString& what, const QString& reason, const QString& state
 
 }  // namespace
 
-bool SaveFileSystem::Exists(const QString& path) { return QFileInfo::exists(path); }
+bool SaveFileSystem::Exists(const QString& path) {
+  struct stat info {};
+  return ::lstat(Encoded(path).constData(), &info) == 0;
+}
 
-bool SaveFileSystem::WriteNewFile(const QString& folder, const QByteArray& bytes, QString* path,
+void SaveFileSystem::RemoveLeftovers(const QString& folder) {
+  render::RemoveStaleScratchFiles(folder);
+  // The temporary file and the old backup set aside by versions before
+  // this one, which stayed when a save was interrupted.
+  static const QRegularExpression earlier(
+      QStringLiteral(R"(^Orsalimbra-([0-9a-f]{8}\.bak|[A-Za-z0-9]{6}\.tmp)$)"));
+  const QDir dir(folder);
+  for (const QString& name : dir.entryList({QStringLiteral("Orsalimbra-*")}, QDir::Files)) {
+    if (earlier.match(name).hasMatch()) QFile::remove(dir.filePath(name));
+  }
+}
+
+QString SaveFileSystem::ScratchName(const QString& folder, const QString& suffix) {
+  return render::ScratchFileName(folder, suffix);
+}
+
+bool SaveFileSystem::WriteNewFile(const QString& path, const QByteArray& bytes, const QString& like,
                                   QString* error) {
-  QTemporaryFile file(folder + QStringLiteral("/Orsalimbra-XXXXXX.tmp"));
-  if (!file.open()) {
-    *error = file.errorString();
+  const int fd = ::open(Encoded(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    *error = SystemWords(errno);
     return false;
   }
-  if (file.write(bytes) != bytes.size() || !file.flush()) {
-    *error = file.errorString();
+  // A full disk may only show when the data reach the disk, or at close.
+  bool written = TakeOwnerAndMode(fd, like) && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  int failure = written ? 0 : errno;
+  if (::close(fd) != 0 && written) {
+    written = false;
+    failure = errno;
+  }
+  if (written) return true;
+  *error = SystemWords(failure);
+  ::unlink(Encoded(path).constData());
+  return false;
+}
+
+bool SaveFileSystem::Link(const QString& from, const QString& to, QString* error) {
+  if (::link(Encoded(from).constData(), Encoded(to).constData()) == 0) return true;
+  const int failure = errno;
+  if (!NoHardLinks(failure)) {
+    *error = SystemWords(failure);
     return false;
   }
-#ifdef Q_OS_UNIX
-  // A full disk may only show when the data reach the disk.
-  if (::fsync(file.handle()) != 0) {
-    *error = QStringLiteral("scrittura su disco non riuscita");
+  QFile source(from);
+  if (!source.copy(to)) {
+    *error = source.errorString();
     return false;
   }
-#endif
-  file.close();
-  if (file.error() != QFileDevice::NoError) {
-    *error = file.errorString();
+  if (!Sync(to, 0)) {
+    *error = SystemWords(errno);
+    QFile::remove(to);
     return false;
   }
-  file.setAutoRemove(false);
-  *path = file.fileName();
   return true;
 }
 
-bool SaveFileSystem::Rename(const QString& from, const QString& to, QString* error) {
-  QFile file(from);
-  if (QFileInfo::exists(to)) {
-    *error = QStringLiteral("esiste già un file di nome %1").arg(Native(to));
+bool SaveFileSystem::Replace(const QString& from, const QString& to, QString* error) {
+  const QByteArray source = Encoded(from);
+  if (::rename(source.constData(), Encoded(to).constData()) != 0) {
+    *error = SystemWords(errno);
     return false;
   }
-  if (file.rename(to)) return true;
-  *error = file.errorString();
-  return false;
+  // Two names of one file (the data file and a backup linked to it by a
+  // save that was interrupted) are left as they are by rename: the first
+  // name must go all the same.
+  struct stat info {};
+  if (::lstat(source.constData(), &info) == 0) ::unlink(source.constData());
+  return true;
 }
 
 bool SaveFileSystem::Remove(const QString& path, QString* error) {
-  QFile file(path);
-  if (file.remove()) return true;
-  *error = file.errorString();
+  if (::unlink(Encoded(path).constData()) == 0) return true;
+  *error = SystemWords(errno);
   return false;
 }
 
-SaveOutcome SaveDataFile(const ProgramFiles& files, const QByteArray& bytes, SaveFileSystem& fs) {
+void SaveFileSystem::SyncFolder(const QString& folder) {
+  // A file system that cannot sync a folder keeps the renames its own way.
+  Sync(folder, O_DIRECTORY);
+}
+
+SaveOutcome SaveDataFile(const session::ProgramFiles& files, const QByteArray& bytes,
+                         SaveFileSystem& fs) {
+  fs.RemoveLeftovers(files.folder);
   QString error;
-  QString fresh;
-  if (!fs.WriteNewFile(files.folder, bytes, &fresh, &error)) {
+  QString ignored;
+  const auto drop = [&](const QString& path) {
+    if (!path.isEmpty() && fs.Exists(path)) fs.Remove(path, &ignored);
+  };
+
+  const QString fresh = fs.ScratchName(files.folder, QStringLiteral("ini"));
+  if (!fs.WriteNewFile(fresh, bytes, files.dataFile, &error)) {
     return {false, Failure(QStringLiteral("Non è stato possibile scrivere il nuovo file nella "
                                           "cartella del programma %1.")
                                .arg(Native(files.folder)),
                            error, kUnchanged)};
   }
-  QString ignored;
+
   const bool hadData = fs.Exists(files.dataFile);
+  // A second name for the old backup, to put it back if the save fails.
   QString aside;
-  if (hadData && fs.Exists(files.backupFile)) {
-    aside = UnusedAsideName(files, fs);
-    if (!fs.Rename(files.backupFile, aside, &error)) {
-      fs.Remove(fresh, &ignored);
-      return {false, Failure(QStringLiteral("Non è stato possibile spostare la copia di "
-                                            "sicurezza %1.")
-                                 .arg(Native(files.backupFile)),
+  if (hadData) {
+    if (fs.Exists(files.backupFile)) {
+      aside = fs.ScratchName(files.folder, QStringLiteral("old"));
+      if (!fs.Link(files.backupFile, aside, &error)) {
+        drop(fresh);
+        return {false, Failure(QStringLiteral("Non è stato possibile mettere da parte la copia di "
+                                              "sicurezza %1.")
+                                   .arg(Native(files.backupFile)),
+                               error, kUnchanged)};
+      }
+    }
+    const QString backup = fs.ScratchName(files.folder, QStringLiteral("bak"));
+    if (!fs.Link(files.dataFile, backup, &error) || !fs.Replace(backup, files.backupFile, &error)) {
+      drop(backup);
+      drop(fresh);
+      drop(aside);
+      return {false, Failure(QStringLiteral("Non è stato possibile trasformare il file dei dati "
+                                            "%1 nella copia di sicurezza.")
+                                 .arg(Native(files.dataFile)),
                              error, kUnchanged)};
     }
   }
-  // Puts the old backup back; on failure tells the user where it is.
-  auto restoreBackup = [&]() -> QString {
-    if (aside.isEmpty() || fs.Rename(aside, files.backupFile, &ignored)) return {};
-    return QStringLiteral(" La copia di sicurezza precedente si trova in %1.").arg(Native(aside));
-  };
-  if (hadData && !fs.Rename(files.dataFile, files.backupFile, &error)) {
-    fs.Remove(fresh, &ignored);
-    const QString lost = restoreBackup();
-    return {false, Failure(QStringLiteral("Non è stato possibile trasformare il file dei dati %1 "
-                                          "nella copia di sicurezza.")
-                               .arg(Native(files.dataFile)),
-                           error, lost.isEmpty() ? kUnchanged : lost.trimmed())};
-  }
-  if (!fs.Rename(fresh, files.dataFile, &error)) {
-    QString state;
-    if (hadData && !fs.Rename(files.backupFile, files.dataFile, &ignored)) {
-      // The previous data file is intact under the backup name; the new text
-      // stays in the window and in the temporary file.
-      state = QStringLiteral("Il file dei dati precedente si trova in %1; il nuovo testo in %2.")
-                  .arg(Native(files.backupFile), Native(fresh));
-      if (!aside.isEmpty()) {
-        state +=
-            QStringLiteral(" La copia di sicurezza precedente si trova in %1.").arg(Native(aside));
-      }
-    } else {
-      fs.Remove(fresh, &ignored);
-      state = restoreBackup();
-      state = state.isEmpty() ? kUnchanged
-                              : QStringLiteral("Il file dei dati è rimasto come prima.") + state;
+
+  if (!fs.Replace(fresh, files.dataFile, &error)) {
+    drop(fresh);
+    // The backup holds the data file now: the old one goes back, or none.
+    QString state = kUnchanged;
+    if (hadData && aside.isEmpty() && !fs.Remove(files.backupFile, &ignored)) {
+      state = QStringLiteral(
+          "Il file dei dati è rimasto come prima; la copia di sicurezza ne è "
+          "ora una copia.");
+    } else if (!aside.isEmpty() && !fs.Replace(aside, files.backupFile, &ignored)) {
+      state = QStringLiteral(
+                  "Il file dei dati è rimasto come prima. La copia di sicurezza "
+                  "precedente si trova in %1.")
+                  .arg(Native(aside));
     }
     return {false, Failure(QStringLiteral("Non è stato possibile dare al nuovo file il nome %1.")
                                .arg(Native(files.dataFile)),
                            error, state)};
   }
-  // The save is complete; an old backup that cannot be removed only costs
-  // a stray file.
-  if (!aside.isEmpty()) fs.Remove(aside, &ignored);
+  fs.SyncFolder(files.folder);
+  // The save is complete; an old backup that cannot be removed is a scratch
+  // file that the next save removes.
+  drop(aside);
   return {true, {}};
 }
 

@@ -58,4 +58,31 @@ EncodedDataFile EncodeDataFile(const QString& text) {
   return encoded;
 }
 
+QString UnevenRowsText(const core::RowWidthCheck& check) {
+  QStringList lines;
+  for (std::size_t i = 0; i < check.uneven.size() && i < kListedProblems; ++i) {
+    const core::RowWidth& row = check.uneven[i];
+    const QString where =
+        row.key.empty()
+            ? QStringLiteral("<%1>").arg(QString::fromStdString(row.section))
+            : QStringLiteral("<%1> [%2]")
+                  .arg(QString::fromStdString(row.section), QString::fromStdString(row.key));
+    // One arg() call: a key the user typed may itself hold "%2".
+    lines.append(QStringLiteral("  riga %1, %2: %3 %4")
+                     .arg(QString::number(row.line), where, QString::number(row.items),
+                          row.items == 1 ? QStringLiteral("voce") : QStringLiteral("voci")));
+  }
+  if (check.uneven.size() > kListedProblems) {
+    lines.append(QStringLiteral("  e altre %1 righe").arg(check.uneven.size() - kListedProblems));
+  }
+  return QStringLiteral(
+             "L'elenco ha %1 voci, ma queste righe ne hanno un numero diverso:\n\n%2\n\n"
+             "Ogni voce va alla colonna del suo paese o della sua lingua, nell'ordine "
+             "dell'elenco: una parola in più o in meno sposta tutte le voci seguenti della "
+             "riga. Un testo con spazi va scritto fra virgolette, per esempio \"Festa della "
+             "Repubblica\"; una voce vuota è \"\" e una festa che un paese non ha è -.\n\n"
+             "Torna al testo per correggere, oppure salva comunque.")
+      .arg(QString::number(check.entries), lines.join(u'\n'));
+}
+
 }  // namespace orsalimbra::ui

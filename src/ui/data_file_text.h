@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "core/row_widths.h"
+
 namespace orsalimbra::ui {
 
 QString DecodeDataFile(const QByteArray& bytes);
@@ -18,5 +20,10 @@ struct EncodedDataFile {
 };
 
 EncodedDataFile EncodeDataFile(const QString& text);
+
+// For the user, in Italian: the rows whose number of items differs from the
+// list's, each named by its line and section (and key), and what that does.
+// `check` must list at least one row.
+QString UnevenRowsText(const core::RowWidthCheck& check);
 
 }  // namespace orsalimbra::ui

@@ -6,31 +6,41 @@
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
+#include <QTimer>
+#include <QToolTip>
 
+#include <optional>
 #include <utility>
 #include <vector>
 
+#include "render/cover_fit.h"
 #include "render/credits.h"
+#include "render_qt/qt_picture.h"
+#include "session/settings_codec.h"
+#include "session/settings_keys.h"
+#include "session/stored_choices.h"
+#include "session/year_entry.h"
+#include "session/year_inputs.h"
 #include "ui/clickable_label.h"
+#include "ui/eliding_combo_box.h"
+#include "ui/data_file_problem_text.h"
 #include "ui/enter_moves_focus.h"
 #include "ui/layout_button.h"
 #include "ui/layout_choice.h"
 #include "ui/page_sketches.h"
-#include "ui/settings_codec.h"
-#include "ui/settings_keys.h"
 #include "ui/spin_buttons.h"
-#include "ui/stored_choices.h"
 #include "ui/twips.h"
 #include "ui/window_print_host.h"
 #include "ui/wrap_button.h"
-#include "ui/year_entry.h"
-#include "ui/year_inputs.h"
+#include "ui/year_check.h"
 
 namespace orsalimbra::ui {
 
@@ -38,6 +48,21 @@ namespace {
 
 constexpr int kClientWidth = 8184;
 constexpr int kClientHeight = 5484;
+
+// Page Up and Page Down step the year by this much, as in a spin box.
+constexpr int kYearPageStep = 10;
+
+// What a click (or Space) on the clickable pictures and labels does.
+const QString kTimeBaseTip = QStringLiteral(
+    "Ora delle fasi lunari: LOC ora locale (solare), GMT ora di Greenwich.\n"
+    "Clic o Spazio: cambia.");
+const QString kTitleSampleTip =
+    QStringLiteral("Esempio del titolo.\nClic o Spazio: ombra sì o no.");
+const QString kCoverTip = QStringLiteral(
+    "Copertina.\nClic o Spazio: stile seguente (nessuna copertina, titolo in alto, al centro,\n"
+    "in basso, solo la foto).");
+const QString kMoonSampleTip =
+    QStringLiteral("Simbolo delle fasi lunari; il pulsante «Lune» cambia lo stile.");
 
 }  // namespace
 
@@ -51,7 +76,7 @@ Form1::Form1(WindowEnvironment environment, WindowServices services, QWidget* pa
       [this](const std::string& caption) { Fuso->setText(QString::fromStdString(caption)); },
       [this] { LetEventsRun(); },
       [this](const std::string& value) {
-        store_.write(keys::LocalTime, QString::fromStdString(value));
+        store_.write(session::keys::LocalTime, QString::fromStdString(value));
       }});
   CreateControls();
   ConnectControls();
@@ -102,24 +127,38 @@ void Form1::CreateControls() {
 
   Text1 = new QLineEdit(QStringLiteral("2002"), this);
   name(Text1, "Text1", Twips(480, 645, 855, 420));
+  Text1->setToolTip(YearBoxToolTip());
   UpDown1 = new SpinButtons(this);
   name(UpDown1, "UpDown1", Twips(1320, 660, 240, 396));
-  Label1 = label("Label1", QStringLiteral("Anno"), Twips(1680, 720, 696, 312), this);
-  LabelLingua = label("LabelLingua", QStringLiteral("Lingua"), Twips(2400, 720, 732, 288), this);
+  Label1 = label("Label1", QStringLiteral("&Anno"), Twips(1680, 720, 696, 312), this);
+  Label1->setBuddy(Text1);
+  LabelLingua = label("LabelLingua", QStringLiteral("&Lingua"), Twips(2400, 720, 732, 288), this);
   LabelLingua->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  Lingue = new QComboBox(this);
+  Lingue = new ElidingComboBox(this);
+  LabelLingua->setBuddy(Lingue);
   name(Lingue, "Lingue", Twips(3180, 690, 2175, 288));
   Lingue->setPlaceholderText(QStringLiteral(" seleziona"));
   Fuso = new ClickableLabel(this);
   Fuso->setText(QStringLiteral("GMT"));
-  name(Fuso, "Fuso", Twips(5520, 780, 576, 252));
+  // The moon sample beside it is widened to the left (below); the label,
+  // narrowed to match, still holds "LOC" and "GMT" whole.
+  name(Fuso, "Fuso", Twips(5520, 780, 500, 252));
   Fuso->setAlignment(Qt::AlignCenter);
   Fuso->setCursor(Qt::PointingHandCursor);
-  EsempioLun = pictureBox("EsempioLun", Twips(6060, 690, 740, 400));
-  OpzioneLuna = button("OpzioneLuna", QStringLiteral("Lune"), Twips(6840, 690, 855, 400));
-  FontKey = button("FontKey", QStringLiteral("Font titoli"), Twips(480, 1280, 855, 660));
+  Fuso->setFocusPolicy(Qt::StrongFocus);
+  Fuso->setToolTip(kTimeBaseTip);
+  // 740 twips would cut the last-quarter symbol drawn beside the face, which
+  // reaches 1.5 box heights + 160 twips (some 770) from the left: the box
+  // takes the room up to the moon button.
+  EsempioLun = pictureBox("EsempioLun", Twips(6020, 690, 820, 400));
+  EsempioLun->setToolTip(kMoonSampleTip);
+  OpzioneLuna = button("OpzioneLuna", QStringLiteral("Lu&ne"), Twips(6840, 690, 855, 400));
+  FontKey = button("FontKey", QStringLiteral("&Font titoli"), Twips(480, 1280, 855, 660));
   EsempioTit = pictureBox("EsempioTit", Twips(1320, 1110, 5535, 885));
-  ColTitKey = button("ColTitKey", QStringLiteral("Colore titoli"), Twips(6840, 1275, 855, 660));
+  EsempioTit->setCursor(Qt::PointingHandCursor);
+  EsempioTit->setFocusPolicy(Qt::StrongFocus);
+  EsempioTit->setToolTip(kTitleSampleTip);
+  ColTitKey = button("ColTitKey", QStringLiteral("&Colore titoli"), Twips(6840, 1275, 855, 660));
 
   // The no-cover picture lies under the miniature and shows when it is hidden.
   CoverOFF = new QLabel(this);
@@ -129,6 +168,8 @@ void Form1::CreateControls() {
   CoverOFF->setPixmap(coverOffPicture_);
   Cover = pictureBox("Cover", CoverOFF->geometry());
   Cover->setCursor(Qt::PointingHandCursor);
+  Cover->setFocusPolicy(Qt::StrongFocus);
+  Cover->setToolTip(kCoverTip);
 
   Tipo1 = new LayoutButton(PageSketch::Weekly, this);
   name(Tipo1, "Tipo1", Twips(2470, 2160, 1215, 1575));
@@ -136,9 +177,9 @@ void Form1::CreateControls() {
   name(Tipo2, "Tipo2", Twips(4490, 2160, 1215, 1545));
   Tipo0 = new LayoutButton(PageSketch::Semester, this);
   name(Tipo0, "Tipo0", Twips(6480, 2160, 1215, 1545));
-  Tipo0->setToolTip(LayoutToolTip(core::kLayoutSemester));
-  Tipo1->setToolTip(LayoutToolTip(core::kLayoutWeekly));
-  Tipo2->setToolTip(LayoutToolTip(core::kLayoutDaily));
+  Tipo0->setToolTip(LayoutToolTip(core::LayoutCode::Semester));
+  Tipo1->setToolTip(LayoutToolTip(core::LayoutCode::Weekly));
+  Tipo2->setToolTip(LayoutToolTip(core::LayoutCode::Daily));
   // The thumbnails lie on the weekly and daily buttons.
   Miniat1 = pictureBox("Miniat1", Twips(2676, 2310, 900, 660));
   Miniat2 = pictureBox("Miniat2", Twips(4596, 2310, 900, 660));
@@ -154,17 +195,20 @@ void Form1::CreateControls() {
   name(Progress, "Progress", Twips(600, 3840, 6972, 252));
   Progress->setTextVisible(false);
   Progress->hide();
-  OrdInv = new QCheckBox(QStringLiteral("Ord-Inv"), this);
+  OrdInv = new QCheckBox(QStringLiteral("&Ord-Inv"), this);
   name(OrdInv, "OrdInv", Twips(4920, 4215, 1092, 240));
 
-  Aiuto = button("Aiuto", QStringLiteral("Help"), Twips(120, 4485, 852, 780));
+  // Alt and the underlined letter press a button; no letter is used twice.
+  Aiuto = button("Aiuto", QStringLiteral("&Help"), Twips(120, 4485, 852, 780));
   Modifica =
-      button("Modifica", QStringLiteral("Imposta immagini e note"), Twips(1080, 4485, 852, 780));
-  StampaAll = button("StampaAll", QStringLiteral("Stampa tutto"), Twips(2040, 4485, 852, 780));
-  Stampa0 = button("Stampa0", QStringLiteral("Stampa solo copertina"), Twips(3000, 4485, 852, 780));
-  Stampa1 = button("Stampa1", QStringLiteral("Stampa primo semestre"), Twips(3960, 4485, 852, 780));
+      button("Modifica", QStringLiteral("&Imposta immagini e note"), Twips(1080, 4485, 852, 780));
+  StampaAll = button("StampaAll", QStringLiteral("Stampa &tutto"), Twips(2040, 4485, 852, 780));
+  Stampa0 =
+      button("Stampa0", QStringLiteral("Stampa &solo copertina"), Twips(3000, 4485, 852, 780));
+  Stampa1 =
+      button("Stampa1", QStringLiteral("Stampa p&rimo semestre"), Twips(3960, 4485, 852, 780));
   Stampa2 =
-      button("Stampa2", QStringLiteral("Stampa secondo semestre"), Twips(4920, 4485, 852, 780));
+      button("Stampa2", QStringLiteral("Stampa secon&do semestre"), Twips(4920, 4485, 852, 780));
 
   FrameM = new QFrame(this);
   name(FrameM, "FrameM", Twips(5880, 4125, 1290, 1150));
@@ -178,7 +222,7 @@ void Form1::CreateControls() {
     month->setGeometry(Twips(45 + (i % 4) * 300, 300 + (i / 4) * 270, 300, 255));
     StampaM[i] = month;
   }
-  Esci = button("Esci", QStringLiteral("Fine"), Twips(7236, 4485, 852, 780));
+  Esci = button("Esci", QStringLiteral("Fin&e"), Twips(7236, 4485, 852, 780));
 
   setWindowTitle(QString::fromUtf8(render::kCreditLine));
   setWindowIcon(QIcon(DrawPageSketch(PageSketch::Weekly, QSize(32, 32), 2)));
@@ -194,24 +238,32 @@ void Form1::ConnectControls() {
   connect(EsempioTit, &ClickableLabel::clicked, this, &Form1::TitleSampleClicked);
   connect(ColTitKey, &QPushButton::clicked, this, &Form1::TitleColourClicked);
   connect(Cover, &ClickableLabel::clicked, this, &Form1::CoverClicked);
-  connect(Tipo0, &QAbstractButton::clicked, this, [this] { LayoutClicked(core::kLayoutSemester); });
-  connect(Tipo1, &QAbstractButton::clicked, this, [this] { LayoutClicked(core::kLayoutWeekly); });
-  connect(Tipo2, &QAbstractButton::clicked, this, [this] { LayoutClicked(core::kLayoutDaily); });
-  connect(Miniat1, &ClickableLabel::clicked, this, [this] { LayoutClicked(core::kLayoutWeekly); });
-  connect(Miniat2, &ClickableLabel::clicked, this, [this] { LayoutClicked(core::kLayoutDaily); });
+  connect(Tipo0, &QAbstractButton::clicked, this,
+          [this] { LayoutClicked(core::LayoutCode::Semester); });
+  connect(Tipo1, &QAbstractButton::clicked, this,
+          [this] { LayoutClicked(core::LayoutCode::Weekly); });
+  connect(Tipo2, &QAbstractButton::clicked, this,
+          [this] { LayoutClicked(core::LayoutCode::Daily); });
+  connect(Miniat1, &ClickableLabel::clicked, this,
+          [this] { LayoutClicked(core::LayoutCode::Weekly); });
+  connect(Miniat2, &ClickableLabel::clicked, this,
+          [this] { LayoutClicked(core::LayoutCode::Daily); });
   connect(Aiuto, &QPushButton::clicked, this, &Form1::HelpClicked);
   connect(Modifica, &QPushButton::clicked, this, &Form1::ImagesClicked);
   connect(Esci, &QPushButton::clicked, this, &Form1::ExitClicked);
+  connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+          &Form1::HelpClicked);
 
   connect(StampaAll, &QPushButton::clicked, this, [this] {
     if (Ready) PrintAll();
   });
-  const auto halfYear = [this](int half) {
+  const auto halfYear = [this](render::HalfYear half) {
     if (Ready) PrintHalfYear(half);
   };
-  connect(Stampa0, &QPushButton::clicked, this, [halfYear] { halfYear(0); });
-  connect(Stampa1, &QPushButton::clicked, this, [halfYear] { halfYear(1); });
-  connect(Stampa2, &QPushButton::clicked, this, [halfYear] { halfYear(2); });
+  connect(Stampa0, &QPushButton::clicked, this,
+          [halfYear] { halfYear(render::HalfYear::CoverOnly); });
+  connect(Stampa1, &QPushButton::clicked, this, [halfYear] { halfYear(render::HalfYear::First); });
+  connect(Stampa2, &QPushButton::clicked, this, [halfYear] { halfYear(render::HalfYear::Second); });
   for (int i = 0; i < 12; ++i) {
     // Not guarded: a month prints whenever its button is pressed.
     connect(StampaM[i], &QPushButton::clicked, this, [this, i] { PrintMonth(i); });
@@ -225,28 +277,20 @@ void Form1::Start() {
 
   timeBase_.SetUtcOffsetHours(core::UtcOffsetFromBias(env_.timeZoneBias));
   // The year is never stored: every start proposes it afresh.
-  lastSpinYear_ = ProposedYear(env_.today);
-  Text1->setText(QString::number(lastSpinYear_));
+  yearInForce_ = session::ProposedYear(env_.today);
+  ShowYearInForce();
   year_.PageName[0] = "Copertina";
 
   store_.applyVersion();
-  const StoredChoices choices = ReadStoredChoices(store_);
+  choices_ = session::ChoicesFrom(session::ReadStoredChoices(store_));
   // The list is still empty; the build below fills it and selects the entry.
-  year_.LanguageIndex = choices.LanguageIndex;
-  const int layout = choices.layoutCode();
-  LayoutType = layout == core::kLayoutInvalid ? std::nullopt : std::optional<int>(layout);
-  titleLook_ = choices.titleLook();
-  MoonStyle = choices.moonStyleShown();
-  CoverStyle = choices.coverStyle().value_or(0);
-  if (choices.OrdInv == 0 || choices.OrdInv == 1) OrdInv->setChecked(choices.OrdInv == 1);
-  UserPhotosSet = choices.UserPhotosSet;
-  timeBase_.SetUseLocalTime(choices.UseLocalTime);
+  const core::YearModel start = session::StartingYearModel(choices_);
+  year_.LanguageIndex = start.LanguageIndex;
+  year_.PhotoPaths = start.PhotoPaths;
+  year_.PhotoNotes = start.PhotoNotes;
+  if (choices_.OrdInv) OrdInv->setChecked(*choices_.OrdInv);
+  timeBase_.SetUseLocalTime(choices_.UseLocalTime);
   timeBase_.ShowTimeBase();
-  for (int page = 0; page < keys::kPageCount; ++page) {
-    year_.PhotoPaths[page] = choices.PhotoPaths[page].toStdString();
-    year_.PhotoNotes[page] = choices.PhotoNotes[page].toStdString();
-  }
-  colours_ = render::PageColours{};
   moonLook_.MoonLineColour = render::kRed;
   moonLook_.MoonFillColour = render::kWhite;
 
@@ -276,13 +320,14 @@ void Form1::LoadYearData() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   ++builds_;
 
-  const core::YearInputs inputs =
-      ReadYearInputs(env_.files.dataFile, env_.files.folder, Text1->text(),
-                     LayoutType.value_or(core::kLayoutInvalid), UserPhotosSet);
+  session::DataFileStatus dataFile;
+  const core::YearInputs inputs = session::ReadYearInputs(
+      env_.files.dataFile, env_.files.folder, QString::number(yearInForce_),
+      choices_.LayoutType.value_or(core::LayoutCode::Invalid), choices_.UserPhotosSet, &dataFile);
   core::YearLoad load = core::LoadYearData(year_, inputs);
   if (duringYearModelBuild) duringYearModelBuild();
 
-  std::vector<SettingsWrite> writes;
+  std::vector<session::SettingsWrite> writes;
   for (const core::SettingsWrite& write : load.settingsWrites) {
     writes.push_back({QString::fromStdString(write.key), QString::fromStdString(write.value)});
   }
@@ -299,38 +344,52 @@ void Form1::LoadYearData() {
   DrawTitleSample();
   ShowLayout();
   QApplication::restoreOverrideCursor();
+  ReportDataFile(dataFile);
   Aiuto->setFocus();
+}
+
+void Form1::ReportDataFile(const session::DataFileStatus& status) {
+  // A missing data file is how the program may start: nothing is said.
+  const session::DataFileProblem problem = status.problem == session::DataFileProblem::Missing
+                                               ? session::DataFileProblem::None
+                                               : status.problem;
+  if (problem == dataFileProblemTold_) return;
+  dataFileProblemTold_ = problem;
+  if (problem == session::DataFileProblem::None || !services_.showDataFileProblem) return;
+  services_.showDataFileProblem(this, QString::fromUtf8(kDataFileProblemTitle),
+                                ui::DataFileProblemText(env_.files.dataFile, status));
 }
 
 void Form1::ShowEntries() {
   // Filling the list selects lines; that is no choice of the user's.
   const QSignalBlocker quiet(Lingue);
-  bool same = Lingue->count() == static_cast<int>(year_.Entries.size());
+  bool same = Lingue->count() == static_cast<int>(year_.entries.size());
   for (int i = 0; same && i < Lingue->count(); ++i) {
     same = Lingue->itemText(i) ==
-           QLatin1Char(' ') + QString::fromStdString(year_.Entries[static_cast<std::size_t>(i)]);
+           QLatin1Char(' ') + QString::fromStdString(year_.entries[static_cast<std::size_t>(i)]);
   }
   if (!same) {
     Lingue->clear();
-    for (const std::string& entry : year_.Entries) {
+    for (const std::string& entry : year_.entries) {
       Lingue->addItem(QLatin1Char(' ') + QString::fromStdString(entry));
     }
   }
-  if (year_.SelectedEntry >= 0 && year_.SelectedEntry < Lingue->count()) {
-    Lingue->setCurrentIndex(year_.SelectedEntry);
+  if (year_.selectedEntry >= 0 && year_.selectedEntry < Lingue->count()) {
+    Lingue->setCurrentIndex(year_.selectedEntry);
   }
-  LabelLingua->setText(QString::fromStdString(year_.EntryLabel));
+  // "Lingua" or "Paese", reached with Alt and its first letter.
+  LabelLingua->setText(QLatin1Char('&') + QString::fromStdString(year_.entryLabel));
 }
 
 void Form1::ShowMonthThumbnails() {
-  if (year_.NoMonthPhotos != 0 || year_.FirstMonthPhoto < 1) {
+  if (year_.NoMonthPhotos || year_.firstMonthPhoto < 1) {
     Miniat1->hide();
     Miniat2->hide();
     return;
   }
   // A picture that cannot be decoded leaves the one loaded before.
   ImgTemp.Load(
-      QString::fromStdString(year_.PhotoPaths[static_cast<std::size_t>(year_.FirstMonthPhoto)]),
+      QString::fromStdString(year_.PhotoPaths[static_cast<std::size_t>(year_.firstMonthPhoto)]),
       PixelsInside(Miniat1));
   QPixmap thumbnail = QPixmap::fromImage(ImgTemp.image());
   thumbnail.setDevicePixelRatio(devicePixelRatioF());
@@ -342,36 +401,77 @@ void Form1::ShowMonthThumbnails() {
 
 void Form1::LoadCoverPicture() {
   if (!year_.HasCoverPhoto) return;
-  // A cover picture that cannot be decoded leaves the one held before.
-  Immagine.Load(QString::fromStdString(year_.PhotoPaths[0]), PixelsInside(Cover));
+  // Placed on the miniature as the cover page places it on paper. A cover
+  // picture that cannot be decoded leaves the one held before.
+  const QString path = QString::fromStdString(year_.PhotoPaths[0]);
+  const std::optional<QSize> natural = render::PicturePixelSize(path);
+  if (!natural) return;
+  const QSizeF box = Cover->contentsRect().size();
+  const render::PicturePlacement place = render::PlaceCoverPicture(
+      natural->width(), natural->height(), box.width(), box.height(), choices_.coverFit);
+  const QRectF rect(place.x, place.y, place.width, place.height);
+  const qreal ratio = Cover->devicePixelRatioF();
+  const QSize pixels = (rect.size() * ratio).toSize().expandedTo(QSize(1, 1));
+  if (Immagine.Load(path, pixels, place.part)) coverPictureRect_ = rect;
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Text1) {
-    // Focus moves inside this window count; leaving the window and coming
-    // back (another program, a dialog) does not.
-    if (event->type() == QEvent::FocusIn) {
+    if (event->type() == QEvent::FocusOut) {
+      // Focus moves inside this window count; leaving the window and coming
+      // back (another program, a dialog) does not.
       const auto reason = static_cast<QFocusEvent*>(event)->reason();
       if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-        YearBoxFocusIn();
+        ApplyYearBox();
       }
-    } else if (event->type() == QEvent::FocusOut) {
-      const auto reason = static_cast<QFocusEvent*>(event)->reason();
-      if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-        YearBoxFocusOut();
+    } else if (event->type() == QEvent::KeyPress) {
+      // The keys of a spin box step the year as the arrows beside it do.
+      const auto* key = static_cast<QKeyEvent*>(event);
+      const int delta = key->key() == Qt::Key_Up         ? 1
+                        : key->key() == Qt::Key_Down     ? -1
+                        : key->key() == Qt::Key_PageUp   ? kYearPageStep
+                        : key->key() == Qt::Key_PageDown ? -kYearPageStep
+                                                         : 0;
+      if (delta != 0) {
+        SpinStepped(delta);
+        return true;
       }
     }
   }
   return QWidget::eventFilter(watched, event);
 }
 
-void Form1::YearBoxFocusIn() {
-  if (!Ready) return;
-  YearTextOnFocus = Text1->text();
+void Form1::ShowYearInForce() {
+  Text1->setText(QString::number(yearInForce_));
+  Text1->setToolTip(YearBoxToolTip());
 }
 
-void Form1::YearBoxFocusOut() {
-  if (!Ready || Text1->text() == YearTextOnFocus) return;
+void Form1::SayYearRefused(const QString& reason) {
+  // Kept as the box's tool tip until a year is applied, so that it can be
+  // read again after the pop-up has gone.
+  Text1->setToolTip(reason);
+  // Shown once the focus has moved on: a tip shown in the middle of the
+  // move would be hidden by its end.
+  QTimer::singleShot(0, this, [this, reason] {
+    if (Text1->toolTip() != reason) return;
+    QToolTip::showText(Text1->mapToGlobal(QPoint(0, Text1->height())), reason, Text1, QRect(),
+                       8000);
+  });
+}
+
+void Form1::ApplyYearBox() {
+  if (!Ready) return;
+  const YearVerdict verdict = CheckTypedYear(Text1->text(), yearInForce_);
+  if (!verdict.year) {
+    // Nothing shows or prints a year that is not one.
+    Text1->setText(QString::number(yearInForce_));
+    SayYearRefused(verdict.reason);
+    return;
+  }
+  const bool changed = *verdict.year != yearInForce_;
+  yearInForce_ = *verdict.year;
+  ShowYearInForce();
+  if (!changed) return;
   // The new year shows in the title while the model is rebuilt.
   DrawTitleSample();
   LetEventsRun();
@@ -380,13 +480,12 @@ void Form1::YearBoxFocusOut() {
 
 void Form1::SpinStepped(int delta) {
   if (!Ready) return;
-  const std::optional<int> year = SpinStep(Text1->text(), lastSpinYear_, delta);
+  const std::optional<int> year = session::SpinStep(Text1->text(), yearInForce_, delta);
   if (!year) return;
-  lastSpinYear_ = *year;
-  Text1->setText(QString::number(*year));
   // The step applies the year at once; the year box, if it has the focus,
-  // must not apply it a second time when the rebuild moves the focus away.
-  if (Text1->hasFocus()) YearTextOnFocus = Text1->text();
+  // finds it in force when the rebuild moves the focus away.
+  yearInForce_ = *year;
+  ShowYearInForce();
   DrawTitleSample();
   LetEventsRun();
   LoadYearData();
@@ -395,7 +494,7 @@ void Form1::SpinStepped(int delta) {
 void Form1::LanguageChosen(int index) {
   if (!Ready || index < 0) return;
   year_.LanguageIndex = index;
-  store_.write(keys::Lingua, FormatInt(index));
+  store_.write(session::keys::Lingua, session::FormatInt(index));
   if (index < static_cast<int>(year_.TitleList.size())) {
     year_.CurrentTitle = year_.TitleList[static_cast<std::size_t>(index)];
   }
@@ -407,12 +506,14 @@ void Form1::HelpClicked() {
   // A missing help page shows nothing.
   const QFileInfo page(env_.files.helpFile);
   if (!page.isFile()) return;
-  if (services_.openHelpPage) services_.openHelpPage(page.absoluteFilePath());
+  if (services_.openHelpPage) services_.openHelpPage(this, page.absoluteFilePath());
 }
 
 void Form1::ImagesClicked() {
   if (!Ready) return;
   if (services_.showImageWindow) services_.showImageWindow(this, year_, store_, env_.files);
+  // The window may have changed how the cover picture meets the page.
+  choices_.coverFit = session::ReadCoverFit(store_);
   LetEventsRun();
   LoadYearData();
 }
@@ -420,7 +521,7 @@ void Form1::ImagesClicked() {
 void Form1::ExitClicked() {
   // Only this button stores the reversed-order choice; closing the window
   // from its title bar stores nothing.
-  store_.write(keys::OrdInv, FormatInt(OrdInv->isChecked() ? 1 : 0));
+  store_.write(session::keys::OrdInv, session::FormatInt(OrdInv->isChecked() ? 1 : 0));
   close();
 }
 

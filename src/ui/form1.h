@@ -19,10 +19,12 @@
 #include "core/time_base.h"
 #include "core/year_model.h"
 #include "render/moon_look.h"
-#include "render/page_context.h"
+#include "render/page_inputs.h"
 #include "render/print_jobs.h"
+#include "session/choices.h"
+#include "session/settings_store.h"
+#include "session/year_inputs.h"
 #include "ui/picture_slot.h"
-#include "ui/settings_store.h"
 #include "ui/window_environment.h"
 #include "ui/window_services.h"
 
@@ -63,13 +65,13 @@ class Form1 : public QWidget {
   // State, for the tests.
   bool ready() const { return Ready; }
   const core::YearModel& yearModel() const { return year_; }
-  const render::TitleLook& titleLook() const { return titleLook_; }
+  const render::TitleLook& titleLook() const { return choices_.titleLook; }
   const render::MoonLook& moonLook() const { return moonLook_; }
   // Empty when the stored moon style is empty.
-  std::optional<int> moonStyle() const { return MoonStyle; }
+  std::optional<render::MoonCode> moonStyle() const { return choices_.MoonStyle; }
   // Empty when the stored layout code is not a number.
-  std::optional<int> layoutType() const { return LayoutType; }
-  int coverStyle() const { return CoverStyle; }
+  std::optional<core::LayoutCode> layoutType() const { return choices_.LayoutType; }
+  render::CoverCode coverStyle() const { return choices_.CoverStyle; }
   const std::string& coverTitle() const { return CoverTitle; }
   const render::PageMetrics& pageMetrics() const { return metrics_; }
   const core::TimeBaseState& timeBase() const { return timeBase_; }
@@ -92,8 +94,11 @@ class Form1 : public QWidget {
   void LetEventsRun();
 
   // Year box, language, help, pictures, exit.
-  void YearBoxFocusIn();
-  void YearBoxFocusOut();
+  // The year box's text becomes the year in force (and the model is rebuilt
+  // for it), or, when it is no year, gives way to it with a word of why.
+  void ApplyYearBox();
+  void ShowYearInForce();
+  void SayYearRefused(const QString& reason);
   void SpinStepped(int delta);
   void LanguageChosen(int index);
   void HelpClicked();
@@ -102,7 +107,7 @@ class Form1 : public QWidget {
 
   // Layout and cover miniature.
   void ShowLayout();
-  void LayoutClicked(int layoutType);
+  void LayoutClicked(core::LayoutCode layoutType);
   void CoverClicked();
   void DrawCoverPreview();
 
@@ -117,13 +122,15 @@ class Form1 : public QWidget {
   // Print commands.
   void PrintAll();
   void PrintMonth(int index);
-  // HalfYear = half, then the half-year job (0 the cover alone).
-  void PrintHalfYear(int half);
+  // HalfYear = half, then the half-year job.
+  void PrintHalfYear(render::HalfYear half);
   bool ChoosePrinter();
   // The year model and the choices a job prints with.
   render::PrintInputs PrintInputs() const;
   // Tells the user of a job the device stopped.
   void ReportPrint(const render::PrintResult& result);
+  // Tells the user of a data file that exists but could not be read.
+  void ReportDataFile(const session::DataFileStatus& status);
 
   // The pixel size of a picture drawn over `label`'s inside.
   QSize PixelsInside(const QLabel* label) const;
@@ -132,30 +139,30 @@ class Form1 : public QWidget {
 
   WindowEnvironment env_;
   WindowServices services_;
-  SettingsStore store_;
+  session::SettingsStore store_;
 
   // Re-entrancy guard, false during start-up and every year-model build.
   bool Ready = false;
 
-  // The year model and the choices read from the settings.
+  // The year model and the user's choices. The reversed order and the time
+  // base live in their controls: the check box and the time-base label.
   core::YearModel year_;
-  QString YearTextOnFocus;
-  int lastSpinYear_ = 0;
-  std::optional<int> LayoutType;
-  int CoverStyle = 0;
-  std::optional<int> MoonStyle;
-  bool UserPhotosSet = false;
-  render::TitleLook titleLook_;
+  session::Choices choices_;
+  // The year of the model, the samples and the prints: the last year the
+  // year box or its spin buttons applied. The box may hold other text only
+  // while the user types.
+  int yearInForce_ = 0;
   std::string CoverTitle;
   render::MoonLook moonLook_;
   core::TimeBaseState timeBase_;
   render::PageMetrics metrics_;
-  render::PageColours colours_;
 
   // Pictures held at the size they are shown (the month thumbnail and the
   // cover photo), and the no-cover picture.
   PictureSlot ImgTemp;
   PictureSlot Immagine;
+  // Where the cover photo goes on the miniature, in its logical pixels.
+  QRectF coverPictureRect_;
   QPixmap coverOffPicture_;
 
   // Print state.
@@ -166,6 +173,8 @@ class Form1 : public QWidget {
   std::unique_ptr<render::PrintJobs> jobs_;
 
   int builds_ = 0;
+  // The data-file problem last told, so that each build does not tell it again.
+  session::DataFileProblem dataFileProblemTold_ = session::DataFileProblem::None;
 
   // Controls, named as the user interface names them.
   QLabel* Label4 = nullptr;

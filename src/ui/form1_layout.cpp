@@ -5,13 +5,13 @@
 #include <QPainter>
 
 #include "render/cover_preview.h"
-#include "render/qt_surface.h"
+#include "render_qt/qt_surface.h"
+#include "session/settings_codec.h"
+#include "session/settings_keys.h"
 #include "ui/clickable_label.h"
 #include "ui/form1.h"
 #include "ui/layout_button.h"
 #include "ui/layout_choice.h"
-#include "ui/settings_codec.h"
-#include "ui/settings_keys.h"
 #include "ui/wrap_button.h"
 
 namespace orsalimbra::ui {
@@ -22,8 +22,9 @@ QColor FromRgb(const int (&rgb)[3]) { return QColor(rgb[0], rgb[1], rgb[2]); }
 
 void Form1::ShowLayout() {
   // A stored layout code that is no number leaves the window as it is.
-  if (!LayoutType) return;
-  if (const std::optional<LayoutView> view = LayoutViewFor(*LayoutType, year_.NoMonthPhotos)) {
+  if (!choices_.LayoutType) return;
+  const core::LayoutCode layout = *choices_.LayoutType;
+  if (const std::optional<LayoutView> view = LayoutViewFor(layout, year_.NoMonthPhotos)) {
     LayoutButton* const buttons[3] = {Tipo0, Tipo1, Tipo2};
     for (int i = 0; i < 3; ++i) {
       buttons[i]->setBackground(
@@ -39,14 +40,14 @@ void Form1::ShowLayout() {
     OrdInv->setEnabled(view->monthPages);
     LetEventsRun();
   }
-  store_.write(keys::Tipo, FormatInt(*LayoutType));
+  store_.write(session::keys::Tipo, session::FormatCode(layout));
   DrawCoverPreview();
   Stampa1->setFocus();
 }
 
-void Form1::LayoutClicked(int layoutType) {
+void Form1::LayoutClicked(core::LayoutCode layoutType) {
   if (!Ready) return;
-  LayoutType = layoutType;
+  choices_.LayoutType = layoutType;
   ShowLayout();
   // Even the same layout again makes the next print ask for the printer.
   PrinterChosen = false;
@@ -54,14 +55,15 @@ void Form1::LayoutClicked(int layoutType) {
 
 void Form1::CoverClicked() {
   if (!Ready) return;
-  CoverStyle = NextCoverStyle(CoverStyle, year_.HasCoverPhoto);
+  choices_.CoverStyle = NextCoverStyle(choices_.CoverStyle, year_.HasCoverPhoto);
   DrawCoverPreview();
-  store_.write(keys::Copertina, FormatInt(CoverStyle));
+  store_.write(session::keys::Copertina, session::FormatCode(choices_.CoverStyle));
 }
 
 void Form1::DrawCoverPreview() {
   const render::CoverPreviewPlan plan = render::PlanCoverPreview(
-      CoverStyle, LayoutType.value_or(core::kLayoutInvalid), year_.HasCoverPhoto);
+      choices_.CoverStyle, choices_.LayoutType.value_or(core::LayoutCode::Invalid),
+      year_.HasCoverPhoto);
 
   const qreal ratio = devicePixelRatioF();
   const QSize size = Cover->contentsRect().size();
@@ -74,20 +76,22 @@ void Form1::DrawCoverPreview() {
     if (plan.background == render::CoverBackground::NoCover) {
       painter.drawPixmap(whole, coverOffPicture_);
     } else if (plan.background == render::CoverBackground::Photo && !Immagine.isNull()) {
-      painter.drawImage(whole, Immagine.image());
+      // A whole photo leaves white around it.
+      painter.fillRect(whole, Qt::white);
+      painter.drawImage(coverPictureRect_, Immagine.image());
     } else {
       painter.fillRect(whole, Qt::white);
     }
   }
   if (plan.drawsTitle) {
     render::QtSurface surface(&miniature);
-    render::DrawCoverPreviewTitle(surface, CoverStyle, CoverTitle, titleLook_);
+    render::DrawCoverPreviewTitle(surface, choices_.CoverStyle, CoverTitle, choices_.titleLook);
   }
   Cover->setPixmap(miniature);
 
   if (plan.styleBecomesNone) {
-    CoverStyle = 0;
-    store_.write(keys::Copertina, QStringLiteral("0"));
+    choices_.CoverStyle = render::CoverCode::None;
+    store_.write(session::keys::Copertina, QStringLiteral("0"));
   }
   if (plan.printing == render::CoverPrinting::Enable) Stampa0->setEnabled(true);
   if (plan.printing == render::CoverPrinting::Disable) Stampa0->setEnabled(false);

@@ -1,16 +1,15 @@
 // The main window's print commands: the printer dialog, and the print jobs
 // run over the window's progress bar, pointer and focus.
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QPrinter>
 #include <QProgressBar>
 
+#include "session/year_inputs.h"
 #include "ui/form1.h"
 #include "ui/print_failure_text.h"
 #include "ui/printer_metrics.h"
 #include "ui/window_print_host.h"
 #include "ui/wrap_button.h"
-#include "ui/year_inputs.h"
 
 namespace orsalimbra::ui {
 
@@ -29,11 +28,22 @@ void Form1::CreatePrintJobs() {
   jobs_ = std::make_unique<render::PrintJobs>(*printHost_);
 }
 
-void Form1::PrintAll() { ReportPrint(jobs_->PrintAll()); }
+// A print reached with Alt and a letter leaves the focus where it was: a year
+// still being typed is applied (or refused) first, as leaving the box would.
+void Form1::PrintAll() {
+  ApplyYearBox();
+  ReportPrint(jobs_->PrintAll());
+}
 
-void Form1::PrintMonth(int index) { ReportPrint(jobs_->PrintMonth(index)); }
+void Form1::PrintMonth(int index) {
+  ApplyYearBox();
+  ReportPrint(jobs_->PrintMonth(index));
+}
 
-void Form1::PrintHalfYear(int half) { ReportPrint(jobs_->PrintHalfYear(half)); }
+void Form1::PrintHalfYear(render::HalfYear half) {
+  ApplyYearBox();
+  ReportPrint(jobs_->PrintHalfYear(half));
+}
 
 bool Form1::ChoosePrinter() {
   if (PrinterChosen) return true;
@@ -50,24 +60,19 @@ bool Form1::ChoosePrinter() {
 render::PrintInputs Form1::PrintInputs() const {
   render::PrintInputs inputs;
   inputs.year = year_;
-  inputs.yearText = Text1->text().toStdString();
-  render::PrintChoices& c = inputs.choices;
-  c.LayoutType = LayoutType.value_or(core::kLayoutInvalid);
-  c.CoverStyle = CoverStyle;
-  c.OrdInv = OrdInv->checkState() == Qt::Checked;
-  c.titleLook = titleLook_;
-  c.moonLook = moonLook_;
-  c.timeBase.UseLocalTime = timeBase_.UseLocalTime();
-  c.timeBase.UtcOffsetHours = timeBase_.UtcOffsetHours();
-  c.metrics = metrics_;
-  c.colours = colours_;
-  c.ProgramFolder = env_.files.folder.toStdString();
-  c.fileExists = &PictureFileExists;
+  inputs.yearText = std::to_string(yearInForce_);
+  session::Choices now = choices_;
+  now.OrdInv = OrdInv->checkState() == Qt::Checked;
+  now.UseLocalTime = timeBase_.UseLocalTime();
+  inputs.choices = session::PrintChoicesFor(now, year_, timeBase_.UtcOffsetHours(), metrics_,
+                                            env_.files.folder.toStdString());
   return inputs;
 }
 
 void Form1::ReportPrint(const render::PrintResult& result) {
-  if (result.status != render::PrintStatus::Failed || !services_.showPrintFailure) return;
+  const bool failed = result.status == render::PrintStatus::Failed ||
+                      result.status == render::PrintStatus::PageTooSmall;
+  if (!failed || !services_.showPrintFailure) return;
   services_.showPrintFailure(this, QString::fromUtf8(kPrintFailureTitle),
                              PrintFailureText(result.failure));
 }

@@ -3,10 +3,15 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
+#include "session/settings_codec.h"
+
 namespace orsalimbra::ui {
 
 NoteEdit::NoteEdit(QString placeholder, QWidget* parent)
-    : QLineEdit(parent), placeholder_(std::move(placeholder)) {}
+    : QLineEdit(parent), placeholder_(std::move(placeholder)) {
+  // A longer note would not be read back from the settings.
+  setMaxLength(static_cast<int>(session::kMaxNoteLength));
+}
 
 void NoteEdit::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);

@@ -1,6 +1,6 @@
 #include "ui/photo_selection.h"
 
-#include "ui/settings_keys.h"
+#include "session/settings_keys.h"
 
 namespace orsalimbra::ui {
 
@@ -27,17 +27,17 @@ void PhotoSelection::Reset() {
   }
 }
 
-std::vector<SettingsWrite> PhotoSelection::Confirm(
+std::vector<session::SettingsWrite> PhotoSelection::Confirm(
     std::array<std::string, kSlots>& photoPaths,
     std::array<std::string, kSlots>& photoNotes) const {
-  std::vector<SettingsWrite> writes;
+  std::vector<session::SettingsWrite> writes;
   writes.reserve(2 * kSlots);
   for (int slot = 0; slot < kSlots; ++slot) {
     const QString note = NoteOf(pendingNotes_[slot]);
     photoNotes[slot] = note.toStdString();
     photoPaths[slot] = pendingPhotos_[slot].toStdString();
-    writes.push_back({keys::PhotoKey(slot), pendingPhotos_[slot]});
-    writes.push_back({keys::NoteKey(slot), note});
+    writes.push_back({session::keys::PhotoKey(slot), pendingPhotos_[slot]});
+    writes.push_back({session::keys::NoteKey(slot), note});
   }
   return writes;
 }

@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "ui/settings_keys.h"
-#include "ui/settings_store.h"
+#include "session/settings_keys.h"
+#include "session/settings_store.h"
 
 namespace orsalimbra::ui {
 
 class PhotoSelection {
  public:
-  static constexpr int kSlots = keys::kPageCount;
+  static constexpr int kSlots = session::keys::kPageCount;
   // Shown in a note box for an empty note; typing replaces it.
   static inline const QString kNoNote = QStringLiteral("(nessuna nota)");
 
@@ -38,8 +38,8 @@ class PhotoSelection {
 
   // Hands the choices back: fills the shared arrays and returns the 26
   // settings writes, pictures and notes of slots 0..12, every one of them.
-  std::vector<SettingsWrite> Confirm(std::array<std::string, kSlots>& photoPaths,
-                                     std::array<std::string, kSlots>& photoNotes) const;
+  std::vector<session::SettingsWrite> Confirm(std::array<std::string, kSlots>& photoPaths,
+                                              std::array<std::string, kSlots>& photoNotes) const;
 
  private:
   // Notes keep the placeholder for an empty note, as the boxes show them.

@@ -9,15 +9,17 @@
 #include <QSize>
 #include <QString>
 
+#include "render/surface.h"
+
 namespace orsalimbra::ui {
 
 class PictureSlot {
  public:
-  // Holds the picture of `path` stretched to `pixels`. Decodes only when
-  // the slot holds another file, another size, or the file changed since.
-  // False when the file cannot be decoded: the slot then keeps the picture
-  // it held before (none at first).
-  bool Load(const QString& path, QSize pixels);
+  // Holds `part` of the picture of `path` stretched to `pixels`. Decodes
+  // only when the slot holds another file, size or part, or the file changed
+  // since. False when the file cannot be decoded: the slot then keeps the
+  // picture it held before (none at first).
+  bool Load(const QString& path, QSize pixels, const render::PicturePart& part = {});
 
   const QImage& image() const { return image_; }
   bool isNull() const { return image_.isNull(); }
@@ -27,6 +29,7 @@ class PictureSlot {
  private:
   QString path_;
   QSize pixels_;
+  render::PicturePart part_;
   QDateTime modified_;
   qint64 bytes_ = -1;
   QImage image_;

@@ -10,8 +10,9 @@ namespace orsalimbra::ui {
 // Title of the message box.
 inline constexpr char kPrintFailureTitle[] = "Stampa non riuscita";
 
-// The message for a job the device stopped: what failed, in Italian, naming
-// the file or printer concerned.
+// The message for a job the device stopped, or that did not start because
+// its pages do not fit the paper: what failed, in Italian, naming the file,
+// printer or printable area concerned.
 QString PrintFailureText(const render::DeviceFailure& failure);
 
 }  // namespace orsalimbra::ui

@@ -4,12 +4,12 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "render/qt_measure_surface.h"
+#include "render_qt/qt_measure_surface.h"
 
 namespace orsalimbra::ui {
 
 render::PageMetrics MeasurePrinter(const QPrinter& printer) {
-  render::QtMeasureSurface page(render::QtMeasureSurface::PrintableTwips(printer));
+  render::QtMeasureSurface page(render::QtMeasureSurface::PrintableTwips(printer.pageLayout()));
   return render::MeasurePage(page);
 }
 

@@ -1,7 +1,7 @@
 // The page metrics the renderers start from, taken once at start-up.
 #pragma once
 
-#include "render/page_context.h"
+#include "render/page_inputs.h"
 
 class QPrinter;
 

@@ -1,19 +1,27 @@
 #include "ui/sel_foto_window.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
 #include <thread>
 
-#include "render/qt_picture.h"
+#include "render_qt/qt_picture.h"
+#include "session/settings_codec.h"
+#include "session/settings_keys.h"
+#include "session/settings_store.h"
+#include "session/stored_choices.h"
 #include "ui/config_window.h"
 #include "ui/note_edit.h"
 #include "ui/picture_area.h"
-#include "ui/settings_store.h"
+#include "ui/picture_filters.h"
 #include "ui/thumbnail_prefetch.h"
 #include "ui/twips.h"
 #include "ui/wrap_button.h"
@@ -33,23 +41,23 @@ constexpr int kJanuaryNoteTop = 3360;
 // How long the load waits for a picture before letting events run again.
 constexpr std::chrono::milliseconds kPollInterval{15};
 
-const QString kDesignName = QStringLiteral("-----------");
-const QString kFilterPairs = QStringLiteral(
-    "Immagini JPEG (*.jpg)|*.jpg|Immagini BMP (*.bmp)|*.bmp|Immagini GIF (*.gif)|*.gif|"
-    "Tutte le Immagini|*.jpg;*.bmp;*.gif|Tutti i file|*.*");
-
 QString DefaultChoosePicture(QWidget* parent, const PictureRequest& request) {
   QString selected = request.selectedFilter;
   return QFileDialog::getOpenFileName(parent, request.title, request.initialPath,
                                       request.filters.join(QStringLiteral(";;")), &selected);
 }
 
+void DefaultWarn(QWidget* parent, const QString& text) {
+  QMessageBox::warning(parent, SelFoto::kCaption, text);
+}
+
 }  // namespace
 
-SelFoto::SelFoto(core::YearModel& model, SettingsStore& settings, const ProgramFiles& files,
-                 QWidget* parent, SelFotoHooks hooks)
+SelFoto::SelFoto(core::YearModel& model, session::SettingsStore& settings,
+                 const session::ProgramFiles& files, QWidget* parent, SelFotoHooks hooks)
     : QDialog(parent), model_(model), settings_(settings), files_(files), hooks_(std::move(hooks)) {
   if (!hooks_.choosePicture) hooks_.choosePicture = DefaultChoosePicture;
+  if (!hooks_.warn) hooks_.warn = DefaultWarn;
   if (!hooks_.openEditor) {
     hooks_.openEditor = [this](QWidget* owner) {
       Config editor(files_, model_.EntryCount, settings_, owner);
@@ -59,7 +67,8 @@ SelFoto::SelFoto(core::YearModel& model, SettingsStore& settings, const ProgramF
   setObjectName(QStringLiteral("SelFoto"));
   setWindowTitle(kCaption);
   setModal(true);
-  setFixedSize(Px(7845), Px(7170));
+  // A row below the months holds the cover fit.
+  setFixedSize(Px(7845), Px(7620));
   // Captions and notes must fit boxes laid out for a small sans-serif face.
   QFont small(QStringLiteral("Arial"));
   small.setPointSize(8);
@@ -73,15 +82,16 @@ SelFoto::SelFoto(core::YearModel& model, SettingsStore& settings, const ProgramF
     b->setGeometry(place);
     return b;
   };
-  fine_ = button("Fine", QStringLiteral("Fine"), QStringLiteral(" Conferma selezione immagini "),
+  // Alt and the underlined letter press a button.
+  fine_ = button("Fine", QStringLiteral("&Fine"), QStringLiteral(" Conferma selezione immagini "),
                  Twips(1920, 120, 975, 495));
   QPushButton* cancel =
-      button("Annulla", QStringLiteral("Annulla"),
+      button("Annulla", QStringLiteral("&Annulla"),
              QStringLiteral(" Annulla modifiche alla selezione "), Twips(3120, 120, 975, 495));
   QPushButton* reset =
-      button("Reset", QStringLiteral("Reset"),
+      button("Reset", QStringLiteral("&Reset"),
              QStringLiteral(" Rimuovi impostazioni immagini e note "), Twips(4320, 120, 975, 495));
-  avanzata_ = button("Avanzata", QStringLiteral("Configurazione Avanzata"),
+  avanzata_ = button("Avanzata", QStringLiteral("&Configurazione Avanzata"),
                      QStringLiteral(" Vai al pannello di configurazione avanzata "),
                      Twips(5520, 120, 1215, 495));
   connect(fine_, &QPushButton::clicked, this, &SelFoto::Confirm);
@@ -121,8 +131,15 @@ SelFoto::SelFoto(core::YearModel& model, SettingsStore& settings, const ProgramF
     pictures_[slot]->setObjectName(QStringLiteral("FotoMese") + index);
     pictures_[slot]->setGeometry(picture);
     connect(pictures_[slot], &PictureArea::clicked, this, [this, slot] { ChoosePicture(slot); });
+    connect(pictures_[slot], &PictureArea::removeRequested, this,
+            [this, slot] { RemovePicture(slot); });
+    connect(pictures_[slot], &PictureArea::fileDropped, this, [this, slot](const QString& path) {
+      if (slotsLoaded_) SetPicture(slot, path);
+    });
+    SetPictureTip(slot);
 
-    names_[slot] = new QLabel(slot == 0 ? QStringLiteral("Copertina") : kDesignName, this);
+    // The names are known now; the pictures follow with the deferred load.
+    names_[slot] = new QLabel(QString::fromStdString(model_.PageName[slot]), this);
     names_[slot]->setObjectName(QStringLiteral("NomeMese") + index);
     names_[slot]->setGeometry(name);
 
@@ -133,6 +150,19 @@ SelFoto::SelFoto(core::YearModel& model, SettingsStore& settings, const ProgramF
             [this] { fine_->setFocus(Qt::TabFocusReason); });
     connect(notes_[slot], &NoteEdit::left, this, [this, slot] { NoteLeft(slot); });
   }
+
+  auto* fitLabel = new QLabel(QStringLiteral("Copertina:"), this);
+  fitLabel->setObjectName(QStringLiteral("LabelCopertina"));
+  fitLabel->setGeometry(Twips(240, 7125, 900, 255));
+  coverFit_ = new QComboBox(this);
+  coverFit_->setObjectName(QStringLiteral("AdattaCopertina"));
+  coverFit_->setToolTip(QStringLiteral(" Come la foto di copertina riempie la pagina "));
+  coverFit_->addItems(kCoverFits);
+  coverFit_->setGeometry(Twips(1140, 7065, 2820, 375));
+  fitLabel->setBuddy(coverFit_);
+  const auto stored = static_cast<int>(session::ReadCoverFit(settings_));
+  shownCoverFit_ = stored >= 0 && stored < kCoverFits.size() ? stored : 0;
+  coverFit_->setCurrentIndex(shownCoverFit_);
 
   avanzata_->setEnabled(false);
   timer_ = new QTimer(this);
@@ -180,6 +210,10 @@ void SelFoto::LoadSlots() {
       if (!alive || closing_ || !isVisible()) return;
     }
     pictures_[slot]->ShowPicture(thumbnail);
+    if (thumbnail.isNull() && !selection_.PendingPhoto(slot).isEmpty()) {
+      // Kept, as the user chose it; the tool tip says why nothing shows.
+      SetPictureTip(slot, selection_.PendingPhoto(slot));
+    }
     notes_[slot]->setText(selection_.PendingNote(slot));
     notes_[slot]->setCursorPosition(0);
     emit slotFilled(slot);
@@ -199,18 +233,54 @@ QImage SelFoto::Thumbnail(int slot, const QString& path) const {
 
 void SelFoto::ChoosePicture(int slot) {
   if (!slotsLoaded_) return;
-  const QStringList filters = ToQtFileFilters(kFilterPairs);
+  const QStringList filters = ToQtFileFilters(PictureFilterPairs());
   const PictureRequest request{
       QStringLiteral("Seleziona l'immagine di ") + QString::fromStdString(model_.PageName[slot]),
       selection_.PendingPhoto(slot), filters, filters.value(0)};
   const QPointer<SelFoto> alive(this);
   const QString chosen = hooks_.choosePicture(this, request);
   if (!alive || chosen.isEmpty()) return;
-  const QImage thumbnail = Thumbnail(slot, chosen);
-  // A file that is no picture keeps the slot as it was.
-  if (thumbnail.isNull()) return;
+  SetPicture(slot, chosen);
+}
+
+void SelFoto::SetPicture(int slot, const QString& path) {
+  const QImage thumbnail = Thumbnail(slot, path);
+  if (thumbnail.isNull()) {
+    const QString page = QString::fromStdString(model_.PageName[slot]);
+    const QString why = QFileInfo(path).isFile()
+                            ? QStringLiteral(
+                                  "non è un'immagine che il programma sa leggere (o è "
+                                  "danneggiato)")
+                            : QStringLiteral("non esiste o non è un file");
+    hooks_.warn(this, QStringLiteral("Il file «%1» %2.\n\nL'immagine di %3 resta com'era.")
+                          .arg(QDir::toNativeSeparators(path), why, page));
+    return;
+  }
   pictures_[slot]->ShowPicture(thumbnail);
-  selection_.SetPhoto(slot, chosen);
+  selection_.SetPhoto(slot, path);
+  SetPictureTip(slot);
+}
+
+void SelFoto::RemovePicture(int slot) {
+  if (!slotsLoaded_) return;
+  selection_.SetPhoto(slot, QString());
+  pictures_[slot]->ShowPicture(QImage());
+  SetPictureTip(slot);
+}
+
+void SelFoto::SetPictureTip(int slot, const QString& unreadable) {
+  QString tip = QStringLiteral(
+                    "Clic, Spazio o Invio: scegli l'immagine di %1.\nCanc o menu del tasto "
+                    "destro: rimuovila.\nSi può anche trascinarvi sopra un file.")
+                    .arg(QString::fromStdString(model_.PageName[slot]));
+  if (!unreadable.isEmpty()) {
+    tip = QStringLiteral(
+              "Il file «%1»\nnon si può mostrare (non c'è o non è "
+              "un'immagine);\nresta scelto finché non lo cambi o lo rimuovi.\n\n")
+              .arg(QDir::toNativeSeparators(unreadable)) +
+          tip;
+  }
+  pictures_[slot]->setToolTip(tip);
 }
 
 void SelFoto::NoteLeft(int slot) {
@@ -222,6 +292,7 @@ void SelFoto::Reset() {
   selection_.Reset();
   for (int slot = 0; slot < PhotoSelection::kSlots; ++slot) {
     pictures_[slot]->ShowPicture(QImage());
+    SetPictureTip(slot);
     notes_[slot]->setText(PhotoSelection::kNoNote);
   }
 }
@@ -232,7 +303,14 @@ void SelFoto::Confirm() {
     for (int slot = 0; slot < PhotoSelection::kSlots; ++slot) {
       if (notes_[slot]->hasFocus()) NoteLeft(slot);
     }
-    settings_.write(selection_.Confirm(model_.PhotoPaths, model_.PhotoNotes));
+    std::vector<session::SettingsWrite> writes =
+        selection_.Confirm(model_.PhotoPaths, model_.PhotoNotes);
+    if (coverFit_->currentIndex() != shownCoverFit_) {
+      writes.push_back(
+          {QString::fromLatin1(session::keys::AdattaCopertina),
+           session::FormatCode(static_cast<render::CoverFit>(coverFit_->currentIndex()))});
+    }
+    settings_.write(writes);
   }
   accept();
 }

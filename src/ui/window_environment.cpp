@@ -1,16 +1,16 @@
 #include "ui/window_environment.h"
 
-#include "ui/settings_store.h"
-#include "ui/system_time_zone.h"
+#include "session/settings_store.h"
+#include "session/system_time_zone.h"
 
 namespace orsalimbra::ui {
 
 WindowEnvironment WindowEnvironment::ForRunningProgram() {
   WindowEnvironment env;
-  env.files = ProgramFiles::OfApplication();
-  env.settingsSection = SettingsStore::ForRunningProgram().section();
+  env.files = session::ProgramFiles::OfApplication();
+  env.settingsSection = session::SettingsStore::ForRunningProgram().section();
   env.today = QDate::currentDate();
-  env.timeZoneBias = TimeZoneBias();
+  env.timeZoneBias = session::TimeZoneBias();
   return env;
 }
 

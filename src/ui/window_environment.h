@@ -5,15 +5,15 @@
 #include <QDate>
 #include <QString>
 
-#include "ui/program_folder.h"
+#include "session/program_folder.h"
 
 namespace orsalimbra::ui {
 
 struct WindowEnvironment {
-  ProgramFiles files;       // the program folder and the files kept in it
-  QString settingsSection;  // the section of the settings store
-  QDate today;              // the date of the start
-  int timeZoneBias = 0;     // minutes, GMT = local standard time + bias
+  session::ProgramFiles files;  // the program folder and the files kept in it
+  QString settingsSection;      // the section of the settings store
+  QDate today;                  // the date of the start
+  int timeZoneBias = 0;         // minutes, GMT = local standard time + bias
 
   // The running program: the folder of its executable, the section named
   // after it, today's date and the computer's standard time-zone bias.

@@ -4,7 +4,9 @@
 #include <QProgressBar>
 #include <QWidget>
 
-#include "render/qt_surface.h"
+#include "render_qt/qt_pdf_surface.h"
+#include "render_qt/qt_measure_surface.h"
+#include "render_qt/qt_printer_surface.h"
 
 namespace orsalimbra::ui {
 
@@ -18,13 +20,37 @@ render::PrintInputs WindowPrintHost::Inputs() {
   return parts_.inputs ? parts_.inputs() : render::PrintInputs{};
 }
 
+render::Surface& WindowPrintHost::PageMeasure() {
+  const QSizeF page = parts_.printer != nullptr
+                          ? render::QtMeasureSurface::PrintableTwips(parts_.printer->pageLayout())
+                          : QSizeF();
+  measure_ = std::make_unique<render::QtMeasureSurface>(page);
+  return *measure_;
+}
+
 render::Surface* WindowPrintHost::OpenDocument() {
-  if (parts_.printer == nullptr) return nullptr;
-  surface_ = std::make_unique<render::QtSurface>(parts_.printer);
+  QPrinter* printer = parts_.printer;
+  if (printer == nullptr) return nullptr;
+  if (printer->outputFormat() == QPrinter::PdfFormat) {
+    // Printing into a file: drawn through the program's PDF writer, which
+    // sees a full disk, instead of the printer's, which does not.
+    render::PdfPage page;
+    page.layout = printer->pageLayout();
+    page.resolution = printer->resolution();
+    page.creator = printer->creator();
+    page.title = printer->docName();
+    surface_ = std::make_unique<render::QtPdfSurface>(printer->outputFileName(), page);
+  } else {
+    surface_ = std::make_unique<render::QtPrinterSurface>(printer);
+  }
   return surface_.get();
 }
 
-void WindowPrintHost::CloseDocument() { surface_.reset(); }
+void WindowPrintHost::CloseDocument() {
+  surface_.reset();
+  // A job that stopped in the middle of a part leaves no busy pointer.
+  SetBusyPointer(false);
+}
 
 void WindowPrintHost::SetProgressMaximum(int maximum) {
   if (parts_.progress) parts_.progress->setMaximum(maximum);
@@ -51,10 +77,12 @@ void WindowPrintHost::SetBusyPointer(bool busy) {
   }
 }
 
-void WindowPrintHost::SetFocus(render::FocusTarget target) {
-  QWidget* widget =
-      target == render::FocusTarget::SecondHalfButton ? parts_.secondHalfButton : parts_.exitButton;
+void WindowPrintHost::PartStarted(render::HalfYear) { SetBusyPointer(true); }
+
+void WindowPrintHost::PartFinished(render::HalfYear part) {
+  QWidget* widget = part == render::HalfYear::First ? parts_.secondHalfButton : parts_.exitButton;
   if (widget) widget->setFocus(Qt::OtherFocusReason);
+  SetBusyPointer(false);
 }
 
 }  // namespace orsalimbra::ui

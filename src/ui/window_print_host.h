@@ -1,5 +1,7 @@
 // The main window's part in the print jobs: its progress bar, its mouse
-// pointer, the focus after a job and the printer it keeps.
+// pointer, the focus after a job and the printer it keeps. A half-year part
+// shows the busy pointer while it draws; after the first half the focus
+// goes to the second half's button, after the other parts to the exit.
 #pragma once
 
 #include <functional>
@@ -12,8 +14,9 @@ class QProgressBar;
 class QWidget;
 
 namespace orsalimbra::render {
+class QtMeasureSurface;
 class QtSurface;
-}
+}  // namespace orsalimbra::render
 
 namespace orsalimbra::ui {
 
@@ -24,7 +27,7 @@ class WindowPrintHost : public render::PrintHost {
     QProgressBar* progress = nullptr;
     QWidget* secondHalfButton = nullptr;  // the focus after the first half
     QWidget* exitButton = nullptr;        // the focus after the other half-year jobs
-    QPrinter* printer = nullptr;          // where the documents go
+    QPrinter* printer = nullptr;          // where the documents go; a file for PdfFormat
     std::function<bool()> choosePrinter;
     std::function<render::PrintInputs()> inputs;
     std::function<void()> letEventsRun;
@@ -35,18 +38,23 @@ class WindowPrintHost : public render::PrintHost {
 
   bool ChoosePrinter() override;
   render::PrintInputs Inputs() override;
+  // Measures on the printer's page as it is now.
+  render::Surface& PageMeasure() override;
   render::Surface* OpenDocument() override;
   void CloseDocument() override;
   void SetProgressMaximum(int maximum) override;
   void SetProgressValue(int value) override;
   void SetProgressVisible(bool visible) override;
   void LetEventsRun() override;
-  void SetBusyPointer(bool busy) override;
-  void SetFocus(render::FocusTarget target) override;
+  void PartStarted(render::HalfYear part) override;
+  void PartFinished(render::HalfYear part) override;
 
  private:
+  void SetBusyPointer(bool busy);
+
   Parts parts_;
   std::unique_ptr<render::QtSurface> surface_;
+  std::unique_ptr<render::QtMeasureSurface> measure_;
 };
 
 }  // namespace orsalimbra::ui

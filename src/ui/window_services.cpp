@@ -1,13 +1,12 @@
 #include "ui/window_services.h"
 
 #include <QColorDialog>
-#include <QDesktopServices>
-#include <QFontDialog>
 #include <QMessageBox>
-#include <QUrl>
 
+#include "ui/help_opener.h"
 #include "ui/printer_metrics.h"
 #include "ui/sel_foto_window.h"
+#include "ui/title_font_dialog.h"
 
 namespace orsalimbra::ui {
 
@@ -20,26 +19,20 @@ std::optional<QColor> ChooseColour(QWidget* parent, const QColor& initial) {
 }
 
 std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) {
-  bool ok = false;
-  const QFont font = QFontDialog::getFont(&ok, initial, parent);
-  if (!ok) return std::nullopt;
-  return font;
+  return TitleFontDialog::Ask(parent, initial);
 }
 
-void ShowImageWindow(QWidget* owner, core::YearModel& year, SettingsStore& store,
-                     const ProgramFiles& files) {
+void ShowImageWindow(QWidget* owner, core::YearModel& year, session::SettingsStore& store,
+                     const session::ProgramFiles& files) {
   SelFoto window(year, store, files, owner);
   window.exec();
 }
 
-void ShowPrintFailure(QWidget* parent, const QString& title, const QString& text) {
+void ShowWarning(QWidget* parent, const QString& title, const QString& text) {
   QMessageBox::warning(parent, title, text);
 }
 
-void OpenHelpPage(const QString& path) {
-  // The result is not examined: a page that cannot be shown shows nothing.
-  QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
+void OpenHelpPage(QWidget* parent, const QString& path) { OpenHelp(parent, path); }
 
 }  // namespace
 
@@ -51,7 +44,8 @@ WindowServices WindowServices::Standard() {
   services.openHelpPage = &OpenHelpPage;
   services.measurePrinter = &MeasureDefaultPrinter;
   services.choosePrinter = &StandardPrintDialog;
-  services.showPrintFailure = &ShowPrintFailure;
+  services.showPrintFailure = &ShowWarning;
+  services.showDataFileProblem = &ShowWarning;
   return services;
 }
 

@@ -10,10 +10,10 @@
 #include <optional>
 
 #include "core/year_model.h"
-#include "render/page_context.h"
+#include "render/page_inputs.h"
+#include "session/program_folder.h"
+#include "session/settings_store.h"
 #include "ui/print_dialog.h"
-#include "ui/program_folder.h"
-#include "ui/settings_store.h"
 
 class QWidget;
 
@@ -22,15 +22,17 @@ namespace orsalimbra::ui {
 struct WindowServices {
   // The colour chooser, titled "Colore Titoli"; nothing when cancelled.
   std::function<std::optional<QColor>(QWidget* parent, const QColor& initial)> chooseColour;
-  // The font chooser; nothing when cancelled. Face, bold and italic count.
+  // The title font chooser, opened on `initial`'s face, bold and italic;
+  // nothing when cancelled. Face, bold and italic count.
   std::function<std::optional<QFont>(QWidget* parent, const QFont& initial)> chooseFont;
   // The image and note window, shown modally; it may change the pictures
   // and notes of `year` and their settings.
-  std::function<void(QWidget* owner, core::YearModel& year, SettingsStore& store,
-                     const ProgramFiles& files)>
+  std::function<void(QWidget* owner, core::YearModel& year, session::SettingsStore& store,
+                     const session::ProgramFiles& files)>
       showImageWindow;
-  // Opens a help page that exists.
-  std::function<void(const QString& path)> openHelpPage;
+  // Opens a help page that exists for the user of `parent`'s window: in the
+  // desktop's browser, or in the program's help window when none answers.
+  std::function<void(QWidget* parent, const QString& path)> openHelpPage;
   // The page metrics of the printer the calendar will go to.
   std::function<render::PageMetrics()> measurePrinter;
   // The print dialog: sets up the printer (or a PDF file); false when
@@ -38,6 +40,9 @@ struct WindowServices {
   PrintDialog choosePrinter;
   // Tells the user that a print job failed and why.
   std::function<void(QWidget* parent, const QString& title, const QString& text)> showPrintFailure;
+  // Tells the user that the data file exists but cannot be read.
+  std::function<void(QWidget* parent, const QString& title, const QString& text)>
+      showDataFileProblem;
 
   static WindowServices Standard();
 };

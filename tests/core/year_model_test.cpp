@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -49,7 +50,7 @@ struct Build {
     return *this;
   }
   Build& Layout(int layout) {
-    inputs.layoutType = layout;
+    inputs.layoutType = LayoutCode{layout};
     return *this;
   }
   YearLoad Run() const { return LoadYearData(previous, inputs); }
@@ -66,9 +67,9 @@ std::string Holidays(const YearModel& m) {
 TEST(YearModel, ReadsTheChosenEntryOfTheExample) {
   const YearLoad load = Build(kExample).Entry(1).Run();
   const YearModel& m = load.model;
-  EXPECT_EQ(m.Entries, (Strings{"Italiano", "English"}));
-  EXPECT_EQ(m.EntryLabel, "Lingua");
-  EXPECT_EQ(m.SelectedEntry, 1);
+  EXPECT_EQ(m.entries, (Strings{"Italiano", "English"}));
+  EXPECT_EQ(m.entryLabel, "Lingua");
+  EXPECT_EQ(m.selectedEntry, 1);
   EXPECT_EQ(m.EntryCount, 2);
   EXPECT_EQ(m.TitleList, (Strings{"Buon anno", "Happy new year", ""}));
   EXPECT_EQ(m.CurrentTitle, "Happy new year");
@@ -147,14 +148,15 @@ TEST(YearModel, SemesterLayoutAddsTheNeighbouringJanuaryAndDecember) {
       "1/01] \"Primo lunedi\"\r\n[5\xb0"
       "7/12] \"Ultima domenica\"\r\n"
       "[+0] Pasqua\r\n";
-  EXPECT_EQ(Holidays(Build(file).Layout(kLayoutSemester).Run().model),
+  EXPECT_EQ(Holidays(Build(file).Layout(static_cast<int>(LayoutCode::Semester)).Run().model),
             "01/01/2026=Capodanno;01/01/2027=Capodanno;"
             "25/12/2026=Natale;25/12/2025=Natale;"
             "15/08/2026=Ferragosto;"
             "05/01/2026=Primo lunedi;04/01/2027=Primo lunedi;"
             "27/12/2026=Ultima domenica;28/12/2025=Ultima domenica;"
             "05/04/2026=Pasqua;");
-  for (const int layout : {kLayoutWeekly, kLayoutDaily, 3, 4}) {
+  for (const int layout :
+       {static_cast<int>(LayoutCode::Weekly), static_cast<int>(LayoutCode::Daily), 3, 4}) {
     const YearModel m = Build(file).Layout(layout).Run().model;
     EXPECT_EQ(Holidays(m),
               "01/01/2026=Capodanno;25/12/2026=Natale;15/08/2026=Ferragosto;"
@@ -183,7 +185,7 @@ TEST(YearModel, HolidayKeysOfEveryForm) {
       "[25/04] \"\"\r\n"           // an empty holiday text
       "[24/12] \"(Vigilia)\"\r\n"  // a remark is stored like a holiday
       "[06/01] -- none\r\n";       // suppressed: "none" is the next entry's item
-  const YearModel m = Build(file).Layout(kLayoutWeekly).Run().model;
+  const YearModel m = Build(file).Layout(static_cast<int>(LayoutCode::Weekly)).Run().model;
   EXPECT_EQ(
       Holidays(m),
       "03/04/2026=Venerdi;24/05/2026=Pentecoste;xx/2026=Strano;=Nessuno;=Nessuno2;"
@@ -237,12 +239,12 @@ TEST(YearModel, StoredIndexBeyondTheListChoosesTheFirstEntry) {
   for (const int stored : {5, 3, -1}) {
     const YearModel m = Build(file).Entry(stored).Run().model;
     EXPECT_EQ(m.LanguageIndex, 0) << stored;
-    EXPECT_EQ(m.SelectedEntry, 0) << stored;
+    EXPECT_EQ(m.selectedEntry, 0) << stored;
     EXPECT_EQ(m.CurrentTitle, "Ta") << stored;
     EXPECT_EQ(m.PageName[1], "Ma") << stored;
   }
   const YearModel m = Build(file).Entry(2).Run().model;
-  EXPECT_EQ(m.SelectedEntry, 2);
+  EXPECT_EQ(m.selectedEntry, 2);
   EXPECT_EQ(m.PageName[1], "Mc");
 }
 
@@ -251,8 +253,8 @@ TEST(YearModel, TheLaterListSectionWins) {
       "<LINGUE>\r\nItaliano English Deutsch\r\n<PAESI>\r\nItalia Svizzera\r\n"
       "<TITOLI>\r\nA B\r\n";
   const YearModel m = Build(file).Run().model;
-  EXPECT_EQ(m.Entries, (Strings{"Italia", "Svizzera"}));
-  EXPECT_EQ(m.EntryLabel, "Paese");
+  EXPECT_EQ(m.entries, (Strings{"Italia", "Svizzera"}));
+  EXPECT_EQ(m.entryLabel, "Paese");
   EXPECT_EQ(m.EntryCount, 2);
 
   // A list without a later title section: the list is replaced and nothing
@@ -261,9 +263,9 @@ TEST(YearModel, TheLaterListSectionWins) {
   Build again(std::string("<LINGUA>\r\nX Y Z W\r\n"));
   again.previous = previous;
   const YearModel n = again.Run().model;
-  EXPECT_EQ(n.Entries, (Strings{"X", "Y", "Z", "W"}));
-  EXPECT_EQ(n.EntryLabel, "Lingua");
-  EXPECT_EQ(n.SelectedEntry, -1);
+  EXPECT_EQ(n.entries, (Strings{"X", "Y", "Z", "W"}));
+  EXPECT_EQ(n.entryLabel, "Lingua");
+  EXPECT_EQ(n.selectedEntry, -1);
   EXPECT_EQ(n.EntryCount, 2);
   EXPECT_EQ(n.TitleList, (Strings{"A", "B", ""}));
 }
@@ -272,7 +274,7 @@ TEST(YearModel, TitlesBeforeAnyListAndRestartedTitles) {
   const YearModel early = Build(std::string("<TITOLI>\r\nSolo Altro\r\n")).Entry(2).Run().model;
   EXPECT_EQ(early.EntryCount, 0);
   EXPECT_EQ(early.LanguageIndex, 0);
-  EXPECT_EQ(early.SelectedEntry, -1);
+  EXPECT_EQ(early.selectedEntry, -1);
   EXPECT_EQ(early.TitleList, (Strings{"Solo"}));
   EXPECT_EQ(early.CurrentTitle, "Solo");
 
@@ -287,7 +289,7 @@ TEST(YearModel, OnlyTheFirstHundredHolidaysAreStored) {
   std::string file = "<LINGUA>\r\nIt\r\n<TITOLO>\r\nT\r\n<FESTE>\r\n";
   for (int i = 1; i <= 105; ++i)
     file += "[+" + std::to_string(i) + "] F" + std::to_string(i) + "\r\n";
-  const YearModel m = Build(file).Layout(kLayoutWeekly).Run().model;
+  const YearModel m = Build(file).Layout(static_cast<int>(LayoutCode::Weekly)).Run().model;
   EXPECT_EQ(m.HolidayCount, 105);
   ASSERT_EQ(m.HolidayDates.size(), 100u);
   ASSERT_EQ(m.HolidayNames.size(), 100u);
@@ -299,7 +301,7 @@ TEST(YearModel, OnlyTheFirstHundredHolidaysAreStored) {
   std::string copies = "<FESTE>\r\n";
   for (int i = 1; i <= 99; ++i) copies += "[+1] P\r\n";
   copies += "[31/12] Fine\r\n";
-  const YearModel c = Build(copies).Layout(kLayoutSemester).Run().model;
+  const YearModel c = Build(copies).Layout(static_cast<int>(LayoutCode::Semester)).Run().model;
   EXPECT_EQ(c.HolidayCount, 101);
   EXPECT_EQ(c.HolidayDates[99], "31/12/2026");
   EXPECT_EQ(c.HolidayNames[99], "Fine");
@@ -343,9 +345,9 @@ TEST(YearModel, KeepsWhatTheFileDoesNotSupply) {
   EXPECT_EQ(gone.CalendarYear, 2027);
   EXPECT_EQ(gone.HolidayDates, first.HolidayDates);
   EXPECT_EQ(gone.HolidayCount, first.HolidayCount);
-  EXPECT_EQ(gone.Entries, first.Entries);
+  EXPECT_EQ(gone.entries, first.entries);
   EXPECT_EQ(gone.PageName, first.PageName);
-  EXPECT_EQ(gone.SelectedEntry, first.SelectedEntry);
+  EXPECT_EQ(gone.selectedEntry, first.selectedEntry);
 }
 
 TEST(YearModel, PictureRows) {
@@ -400,19 +402,19 @@ TEST(YearModel, PictureFlagsFollowTheFilesThatExist) {
     return build.Run().model;
   };
   const YearModel none = run({});
-  EXPECT_EQ(none.NoMonthPhotos, 1);
-  EXPECT_EQ(none.FirstMonthPhoto, 0);
+  EXPECT_TRUE(none.NoMonthPhotos);
+  EXPECT_EQ(none.firstMonthPhoto, 0);
   EXPECT_FALSE(none.HasCoverPhoto);
   const YearModel april = run({"/p/4", "/p/9"});
-  EXPECT_EQ(april.NoMonthPhotos, 0);
-  EXPECT_EQ(april.FirstMonthPhoto, 4);
+  EXPECT_FALSE(april.NoMonthPhotos);
+  EXPECT_EQ(april.firstMonthPhoto, 4);
   EXPECT_FALSE(april.HasCoverPhoto);
   const YearModel cover = run({"/p/0"});
   EXPECT_TRUE(cover.HasCoverPhoto);
-  EXPECT_EQ(cover.NoMonthPhotos, 1);
+  EXPECT_TRUE(cover.NoMonthPhotos);
   // Without a predicate nothing exists; an empty path is never asked about.
   build.inputs.fileExists = nullptr;
-  EXPECT_EQ(build.Run().model.NoMonthPhotos, 1);
+  EXPECT_TRUE(build.Run().model.NoMonthPhotos);
   build.previous.PhotoPaths[0] = "";
   EXPECT_FALSE(run({""}).HasCoverPhoto);
 }
@@ -427,3 +429,56 @@ TEST(YearModel, ItemsBeforeAnyKeyBelongToTheEmptyKey) {
 }
 
 }  // namespace
+
+// Items over their caps are junk: an empty name or title (the list keeps its
+// length, so later entries stay in place), no holiday, no picture row.
+// Items at the cap are taken.
+TEST(YearModel, ItemsOverTheirCapsCountAsJunk) {
+  const std::string atCap(kMaxNameBytes, 'n');
+  const std::string overCap(kMaxNameBytes + 1, 'x');
+  const std::string longPath(kMaxPathBytes + 1, 'p');
+  const std::string longNote(kMaxNoteBytes + 1, 'z');
+  struct Row {
+    const char* name;
+    std::string file;
+    int entry;
+    std::function<void(const YearLoad&)> check;
+  };
+  const std::string list = "<LINGUE>\r\n" + overCap + " Italiano\r\n";
+  const Row rows[] = {
+      {"list entry", list + "<TITOLI>\r\nA B\r\n", 1,
+       [&](const YearLoad& l) {
+         EXPECT_EQ(l.model.entries, Strings({"", "Italiano"}));
+         EXPECT_EQ(l.model.CurrentTitle, "B");
+       }},
+      {"title", list + "<TITOLI>\r\nA " + overCap + "\r\n", 1,
+       [&](const YearLoad& l) {
+         EXPECT_EQ(l.model.TitleList, Strings({"A", "", ""}));
+         EXPECT_EQ(l.model.CurrentTitle, "");
+       }},
+      {"title at the cap", list + "<TITOLI>\r\nA " + atCap + "\r\n", 1,
+       [&](const YearLoad& l) { EXPECT_EQ(l.model.CurrentTitle, atCap); }},
+      {"month name", "<MESI>\r\n[3] " + overCap + "\r\n[4] Aprile\r\n", 0,
+       [&](const YearLoad& l) {
+         EXPECT_EQ(l.model.PageName[3], "");
+         EXPECT_EQ(l.model.PageName[4], "Aprile");
+       }},
+      {"holiday", "<FESTE>\r\n[01/01] " + overCap + "\r\n[25/12] Natale\r\n", 0,
+       [&](const YearLoad& l) { EXPECT_EQ(Holidays(l.model), "25/12/2026=Natale;"); }},
+      {"picture name", "<FOTO>\r\n[1] " + longPath + " nota\r\n[2] b.jpg ok\r\n", 0,
+       [&](const YearLoad& l) {
+         EXPECT_EQ(l.model.PhotoPaths[1], "");
+         EXPECT_EQ(l.model.PhotoPaths[2], "/opt/orsalimbra/b.jpg");
+         EXPECT_EQ(l.settingsWrites.size(), 2u);
+       }},
+      {"picture note", "<FOTO>\r\n[1] a.jpg " + longNote + "\r\n", 0,
+       [&](const YearLoad& l) {
+         EXPECT_EQ(l.model.PhotoPaths[1], "");
+         EXPECT_TRUE(l.settingsWrites.empty());
+       }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    row.check(Build(row.file).Entry(row.entry).Run());
+  }
+}

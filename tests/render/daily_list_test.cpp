@@ -8,14 +8,15 @@
 namespace orsalimbra::render::testing {
 namespace {
 
-// A daily month page, two per sheet. With the recording metrics the day font
-// is 19 points (digit 190 x 456): columns start at 95, 3615 and 7135; the day
+// A daily month page, two per sheet, on A4's printable width (11500). With
+// the recording metrics the day font is 19 points (digit 190 x 456): columns
+// start at 95, 3775 and 7455, 0.32 of the width apart; the day
 // number stands 1235 into its column; a line takes 205 + 192 + 82 + 27 = 506.
 struct DailyFixture : PageFixture {
   DailyFixture(int y, unsigned m) {
-    ctx.LayoutType = core::kLayoutDaily;
-    ctx.NoMonthPhotos = 1;
-    ctx.MonthStart = Date(y, m, 1);
+    choices.LayoutType = core::LayoutCode::Daily;
+    year.NoMonthPhotos = 1;
+    st.MonthStart = Date(y, m, 1);
   }
 };
 
@@ -27,7 +28,7 @@ TEST(DailyList, DaysFallIntoColumnsOfTenTenAndTheRest) {
   };
   for (const Row& row : {Row{2024, 3, {10, 10, 11}}, Row{2023, 2, {10, 10, 8}}}) {
     DailyFixture f(row.year, row.month);
-    PrintMonthPage(f.ctx, 0);
+    PrintMonthPage(f.surface, f.in, f.st, 0);
     std::map<double, int> columns;
     for (const Op& op : f.surface.opsOf(Kind::Text)) {
       if (op.fontSize == 19 && op.text.size() == 2 && std::isdigit(op.text[0])) ++columns[op.x];
@@ -36,13 +37,13 @@ TEST(DailyList, DaysFallIntoColumnsOfTenTenAndTheRest) {
     for (const auto& [x, n] : columns) counts.push_back(n);
     EXPECT_EQ(counts, row.perColumn) << row.month;
     EXPECT_EQ(columns.begin()->first, 95 + 1235);
-    EXPECT_EQ(std::next(columns.begin())->first, 95 + 3520 + 1235);
+    EXPECT_EQ(std::next(columns.begin())->first, 95 + 3680 + 1235);
     EXPECT_EQ(f.OnlyText("11").y, f.OnlyText("01").y);
     EXPECT_EQ(f.OnlyText("02").y - f.OnlyText("01").y, 506);
     const int days = row.month == 2 ? 28 : 31;
     EXPECT_EQ(f.progress.steps, days);
     EXPECT_EQ(f.progress.events, days);
-    EXPECT_EQ(f.ctx.MonthStart, Date(row.year, row.month + 1, 1));
+    EXPECT_EQ(f.st.MonthStart, Date(row.year, row.month + 1, 1));
   }
 }
 
@@ -51,7 +52,7 @@ TEST(DailyList, SundaysAndHolidaysAreRedButHolidayTextsBlack) {
   f.year.DayNames[4] = "Ünterwegs";  // only the first three characters show
   f.AddHoliday("05/03/2024", "A");
   f.AddHoliday("06/03/2024", "(P)");
-  PrintMonthPage(f.ctx, 0);
+  PrintMonthPage(f.surface, f.in, f.st, 0);
   const auto colourOf = [&](const std::string& text, std::size_t i = 0) {
     return f.TextOps(text).at(i).colour;
   };
@@ -72,7 +73,7 @@ TEST(DailyList, SundaysAndHolidaysAreRedButHolidayTextsBlack) {
 TEST(DailyList, TheSecondHolidayIsSmallerAndTheThirdHidden) {
   DailyFixture f(2024, 3);
   for (const char* name : {"A", "B", "C"}) f.AddHoliday("07/03/2024", name);
-  PrintMonthPage(f.ctx, 0);
+  PrintMonthPage(f.surface, f.in, f.st, 0);
   const Op day = f.OnlyText("07");
   const Op first = f.OnlyText(" A");
   const Op second = f.OnlyText(" - B");
@@ -87,11 +88,29 @@ TEST(DailyList, TheSecondHolidayIsSmallerAndTheThirdHidden) {
   EXPECT_EQ(f.OnlyText("08").y, day.y + 506);
 }
 
+// A weekday name too wide for its place shrinks to keep a quarter of a
+// figure clear of the day number; the others keep the day font.
+TEST(DailyList, TheWeekdayKeepsAGapBeforeTheDayNumber) {
+  DailyFixture f(2024, 3);
+  f.surface.WidenCharacter('W', 3);
+  f.year.DayNames[6] = "WWW";  // Sunday
+  PrintMonthPage(f.surface, f.in, f.st, 0);
+  const auto sundays = f.TextOps("WWW");
+  ASSERT_EQ(sundays.size(), 5u);
+  const Op day = f.OnlyText("03");  // the first Sunday
+  const Op& name = sundays[0];
+  EXPECT_LT(name.fontSize, 19);
+  EXPECT_EQ(name.colour, kRed);
+  EXPECT_LE(name.x + 9 * name.fontSize * 10, day.x - 190 / 4.0);
+  EXPECT_EQ(f.OnlyText("01").fontSize, 19);
+  EXPECT_EQ(f.TextOps("Ven").at(0).fontSize, 19);
+}
+
 TEST(DailyList, RulesAreThinWhateverTheMoonSymbolsLeft) {
   DailyFixture f(2024, 3);
-  f.ctx.moonLook = MoonLookFor(1);
+  f.choices.moonLook = MoonLookFor(MoonCode::OchreYellowQuarters);
   f.phases.FullMoons[0] = "01/03/2024 12:00";
-  PrintMonthPage(f.ctx, 0);
+  PrintMonthPage(f.surface, f.in, f.st, 0);
   const auto circles = f.surface.opsOf(Kind::Circle);
   ASSERT_FALSE(circles.empty());
   EXPECT_EQ(circles[0].drawWidth, 5);  // 3 x 1.6 rounded
@@ -103,10 +122,10 @@ TEST(DailyList, RulesAreThinWhateverTheMoonSymbolsLeft) {
   for (const Op& rule : rules) EXPECT_EQ(rule.drawWidth, 1);
   EXPECT_EQ(rules[0].x, 95 + 380);
   EXPECT_EQ(rules[0].y, day.y + 205 + 192 + 82);
-  EXPECT_EQ(rules[0].x2, 95 + 380 + 3080);
+  EXPECT_EQ(rules[0].x2, 95 + 380 + 3220);
   EXPECT_EQ(rules[0].y2, rules[0].y);
   EXPECT_EQ(rules[0].colour, kBlack);
-  EXPECT_EQ(rules[30].x, 95 + 2 * 3520 + 380);
+  EXPECT_EQ(rules[30].x, 95 + 2 * 3680 + 380);
 }
 
 }  // namespace

@@ -13,9 +13,9 @@ namespace {
 // Y 3864 + 432 (r - 1), X 480 + 760 (c - 1).
 struct BlockFixture : PageFixture {
   BlockFixture(int y, unsigned m) {
-    ctx.LayoutType = core::kLayoutSemester;
-    ctx.GridLeft = 360;
-    ctx.MonthStart = Date(y, m, 1);
+    choices.LayoutType = core::LayoutCode::Semester;
+    st.GridLeft = 360;
+    st.MonthStart = Date(y, m, 1);
     surface.CurrentY = 3000;
   }
   static double RowY(int row) { return 3864 + 432 * (row - 1); }
@@ -33,14 +33,14 @@ void ExpectCell(const PageFixture& f, const std::string& day, int row, int colum
 
 TEST(WeeklyGrid, MonthStartingOnMondayFillsTheFirstCell) {
   BlockFixture f(2024, 4);
-  f.ctx.colours.MonthHeadColour = kOutsideMonthGrey;
-  PrintMonthPage(f.ctx, 5000);  // the offset is ignored here
+  f.st.MonthHeadColour = kOutsideMonthGrey;
+  PrintMonthPage(f.surface, f.in, f.st, 5000);  // the offset is ignored here
 
   const Op heading = f.OnlyText("04 - Aprile 2024");
   EXPECT_EQ(heading.x, 360);
   EXPECT_EQ(heading.y, 3000);
   EXPECT_EQ(heading.colour, kOutsideMonthGrey);
-  EXPECT_EQ(f.ctx.colours.MonthHeadColour, kBlack);  // grey for one block only
+  EXPECT_EQ(f.st.MonthHeadColour, kBlack);  // grey for one block only
 
   const Op monday = f.OnlyText("Lun");
   EXPECT_EQ(monday.x, 400);
@@ -57,12 +57,12 @@ TEST(WeeklyGrid, MonthStartingOnMondayFillsTheFirstCell) {
   ExpectCell(f, "30", 5, 2, kBlack);
   EXPECT_EQ(f.progress.steps, 30);
   EXPECT_EQ(f.progress.events, 6);
-  EXPECT_EQ(f.ctx.MonthStart, Date(2024, 5, 1));
+  EXPECT_EQ(f.st.MonthStart, Date(2024, 5, 1));
 }
 
 TEST(WeeklyGrid, MonthStartingOnSundayUsesSixRows) {
   BlockFixture f(2024, 9);
-  PrintMonthPage(f.ctx, 0);
+  PrintMonthPage(f.surface, f.in, f.st, 0);
   ExpectCell(f, "01", 1, 7, kRed);
   ExpectCell(f, "02", 2, 1, kBlack);
   ExpectCell(f, "30", 6, 1, kBlack);
@@ -75,7 +75,7 @@ TEST(WeeklyGrid, MonthStartingOnSundayUsesSixRows) {
 
 TEST(WeeklyGrid, ShortFebruaryStillTakesSixRowsOfHeight) {
   BlockFixture f(2021, 2);  // 28 days from a Monday
-  PrintMonthPage(f.ctx, 0);
+  PrintMonthPage(f.surface, f.in, f.st, 0);
   ExpectCell(f, "28", 4, 7, kRed);
   const auto blanks = f.TextOps("  ");
   ASSERT_EQ(blanks.size(), 14u);
@@ -85,12 +85,29 @@ TEST(WeeklyGrid, ShortFebruaryStillTakesSixRowsOfHeight) {
   EXPECT_EQ(f.progress.steps, 28);
 }
 
+// A weekday heading too wide for its column shrinks into it; the others
+// keep the day font.
+TEST(WeeklyGrid, HeadingsStayInTheirColumns) {
+  BlockFixture f(2024, 4);
+  f.surface.WidenCharacter('W', 3);
+  f.year.DayNames[0] = "WWW";
+  PrintMonthPage(f.surface, f.in, f.st, 0);
+  const Op monday = f.OnlyText("WWW");
+  EXPECT_LT(monday.fontSize, 12);
+  EXPECT_TRUE(monday.bold);
+  EXPECT_EQ(monday.x, 400);
+  EXPECT_LE(monday.x + 9 * monday.fontSize * 10, 360 + 760);
+  EXPECT_EQ(f.OnlyText("Mar").fontSize, 12);
+  // The weekday line keeps its height: the day numbers stand where they did.
+  ExpectCell(f, "01", 1, 1, kBlack);
+}
+
 TEST(WeeklyGrid, MonthPageGridIsScaledUp) {
   PageFixture f;
-  f.ctx.LayoutType = core::kLayoutWeekly;
-  f.ctx.NoMonthPhotos = 1;
-  f.ctx.MonthStart = Date(2024, 4, 1);
-  PrintMonthPage(f.ctx, 0);
+  f.choices.LayoutType = core::LayoutCode::Weekly;
+  f.year.NoMonthPhotos = 1;
+  f.st.MonthStart = Date(2024, 4, 1);
+  PrintMonthPage(f.surface, f.in, f.st, 0);
   // Columns 2.05 x 760 = 1558 wide from 500, inset 2.05 x 120; 23-point
   // digits in rows of 11 + 23 points.
   const Op first = f.OnlyText("01");
@@ -106,18 +123,18 @@ TEST(WeeklyGrid, MonthPageGridIsScaledUp) {
 
 TEST(WeeklyGrid, MoonSymbolFollowsTheDayNumberOfItsDay) {
   PageFixture f;
-  f.ctx.LayoutType = core::kLayoutWeekly;
-  f.ctx.MonthStart = Date(2024, 4, 1);
-  f.ctx.moonLook = MoonLookFor(2);
-  f.ctx.timeBase = {true, 2};
+  f.choices.LayoutType = core::LayoutCode::Weekly;
+  f.st.MonthStart = Date(2024, 4, 1);
+  f.choices.moonLook = MoonLookFor(MoonCode::CrimsonYellowQuarters);
+  f.choices.timeBase = {true, 2};
   std::vector<int> asked;
-  f.ctx.moonPhases = [&](int month, int year, bool local, int offset) {
+  f.choices.moonPhases = [&](int month, int year, bool local, int offset) {
     asked = {month, year, local ? 1 : 0, offset};
     core::MoonPhaseTable table;
     table.FullMoons[1] = "23/04/2024 23:49";
     return table;
   };
-  PrintMonthPage(f.ctx, 0);
+  PrintMonthPage(f.surface, f.in, f.st, 0);
   EXPECT_EQ(asked, (std::vector<int>{4, 2024, 1, 2}));
   const auto circles = f.surface.opsOf(Kind::Circle);
   ASSERT_EQ(circles.size(), 5u);
@@ -146,7 +163,7 @@ TEST(WeeklyGrid, HolidayTextsAndColours) {
   for (const HolidayCase& c : cases) {
     BlockFixture f(2024, 4);
     for (const char* name : c.holidays) f.AddHoliday("10/04/2024", name);
-    PrintMonthPage(f.ctx, 0);
+    PrintMonthPage(f.surface, f.in, f.st, 0);
     EXPECT_EQ(f.OnlyText("10").colour, c.dayColour) << c.name;
 
     // Centred under the day number, 26 twips above the row's bottom.
@@ -175,7 +192,7 @@ TEST(WeeklyGrid, ARemarkOnSundayIsRedByItsColumnAndNeighboursKeepTheFirstLine) {
   f.AddHoliday("10/04/2024", "(Q)");
   f.AddHoliday("10/04/2024", "(R)");
   f.AddHoliday("11/04/2024", "S");
-  PrintMonthPage(f.ctx, 0);
+  PrintMonthPage(f.surface, f.in, f.st, 0);
   EXPECT_EQ(f.OnlyText("14").colour, kRed);
   EXPECT_EQ(f.OnlyText("(Q)").y, f.OnlyText("S").y);
   EXPECT_EQ(f.OnlyText("S").fontSize, 5);
@@ -184,9 +201,9 @@ TEST(WeeklyGrid, ARemarkOnSundayIsRedByItsColumnAndNeighboursKeepTheFirstLine) {
 
 struct HeadFixture : PageFixture {
   explicit HeadFixture(double height = 15000) : PageFixture(11000, height) {
-    ctx.LayoutType = core::kLayoutWeekly;
-    ctx.NoMonthPhotos = 0;
-    ctx.MonthStart = Date(2024, 4, 1);
+    choices.LayoutType = core::LayoutCode::Weekly;
+    year.NoMonthPhotos = 0;
+    st.MonthStart = Date(2024, 4, 1);
     year.PhotoPaths[4] = "/pics/april.jpg";
     year.PhotoNotes[4] = "Spring";
     files.insert("/pics/april.jpg");
@@ -196,7 +213,7 @@ struct HeadFixture : PageFixture {
 TEST(MonthPageHead, ATallPictureTakesAtMostSixTenthsOfAHighPage) {
   HeadFixture f(30000);
   f.surface.AddPicture("/pics/april.jpg", 1000, 2000);
-  PrintMonthPage(f.ctx, 0);
+  PrintMonthPage(f.surface, f.in, f.st, 0);
   const auto pictures = f.surface.opsOf(Kind::Picture);
   ASSERT_EQ(pictures.size(), 1u);
   EXPECT_EQ(pictures[0].x, 1000);
@@ -209,8 +226,8 @@ TEST(MonthPageHead, ATallPictureTakesAtMostSixTenthsOfAHighPage) {
   EXPECT_EQ(note.y, 18000 + 120);
   EXPECT_EQ(note.fontSize, 12);
   EXPECT_FALSE(note.bold);
-  EXPECT_EQ(f.ctx.TitleHeight, 2000);
-  EXPECT_EQ(f.ctx.TitleTop, 18000 + 800);
+  EXPECT_EQ(f.st.TitleHeight, 2000);
+  EXPECT_EQ(f.st.TitleTop, 18000 + 800);
   EXPECT_EQ(f.OnlyText("Aprile 2024").page, 0);
   EXPECT_EQ(f.progress.events, 1 + 6);
 }
@@ -219,35 +236,86 @@ TEST(MonthPageHead, ATallPictureLeavesRoomForTheWholeMonth) {
   // The fullest months: six week rows with two holiday texts in the last,
   // and a 31st day with holidays.
   struct Row {
-    int layout;
+    core::LayoutCode layout;
     unsigned month;
     double pictureHeight;
   };
-  for (const Row& row : {Row{core::kLayoutWeekly, 9, 7555}, Row{core::kLayoutDaily, 3, 7806}}) {
+  for (const Row& row :
+       {Row{core::LayoutCode::Weekly, 9, 7555}, Row{core::LayoutCode::Daily, 3, 7806}}) {
     HeadFixture f;
-    f.ctx.LayoutType = row.layout;
-    f.ctx.MonthStart = Date(2024, row.month, 1);
+    f.choices.LayoutType = row.layout;
+    f.st.MonthStart = Date(2024, row.month, 1);
     f.year.PhotoPaths[row.month] = "/pics/april.jpg";
     f.surface.AddPicture("/pics/april.jpg", 1000, 2000);
     f.AddHoliday(row.month == 9 ? "30/09/2024" : "31/03/2024", "A");
     f.AddHoliday(row.month == 9 ? "30/09/2024" : "31/03/2024", "(B)");
-    PrintMonthPage(f.ctx, 0);
-    EXPECT_EQ(f.ctx.PictureHeight, row.pictureHeight) << row.layout;
+    PrintMonthPage(f.surface, f.in, f.st, 0);
+    EXPECT_EQ(f.st.PictureHeight, row.pictureHeight) << static_cast<int>(row.layout);
     double bottom = 0;
     for (const Op& op : f.surface.ops()) {
       bottom = std::max(bottom, op.kind == Kind::Text   ? op.y + op.fontSize * 24
                                 : op.kind == Kind::Line ? op.y
                                                         : 0.0);
     }
-    EXPECT_LE(bottom, 15000) << row.layout;
-    EXPECT_GT(bottom, 14500) << row.layout;  // no more room is left than needed
+    EXPECT_LE(bottom, 15000) << static_cast<int>(row.layout);
+    EXPECT_GT(bottom, 14500) << static_cast<int>(row.layout);  // no more room is left than needed
+  }
+}
+
+// A note that fits prints as it always did; a longer one shrinks to 6
+// points, then wraps, and the extra lines take their height from the picture.
+TEST(MonthPageHead, LongNotesShrinkThenWrapAndShortenThePicture) {
+  struct Row {
+    const char* name;
+    std::string note;
+    std::size_t lines;
+    double size;
+  };
+  const std::string word = "parola ";
+  std::string seventy, twoHundred;
+  for (int i = 0; i < 10; ++i) seventy += word;
+  for (int i = 0; i < 29; ++i) twoHundred += word;
+  const Row rows[] = {
+      {"fits", "Spring", 1, 12},
+      {"shrinks", seventy + "fine", 1, 9},
+      {"wraps", twoHundred + "fine", 2, 7},
+  };
+  // The tall picture's height under a one-line note.
+  HeadFixture plain;
+  plain.surface.AddPicture("/pics/april.jpg", 1000, 2000);
+  PrintMonthPage(plain.surface, plain.in, plain.st, 0);
+  const double tallest = plain.st.PictureHeight;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    HeadFixture f;
+    f.surface.AddPicture("/pics/april.jpg", 1000, 2000);
+    f.year.PhotoNotes[4] = row.note;
+    PrintMonthPage(f.surface, f.in, f.st, 0);
+    std::vector<Op> lines;
+    for (const Op& op : f.surface.opsOf(Kind::Text)) {
+      if (op.y > f.st.PictureHeight && op.y < f.st.TitleTop) lines.push_back(op);
+    }
+    ASSERT_EQ(lines.size(), row.lines);
+    const auto pictures = f.surface.opsOf(Kind::Picture);
+    ASSERT_EQ(pictures.size(), 1u);
+    std::string text;
+    for (const Op& line : lines) {
+      EXPECT_EQ(line.fontSize, row.size);
+      EXPECT_EQ(line.x, pictures[0].x + 50);
+      EXPECT_LE(line.x + line.text.size() * line.fontSize * 10, 11000);
+      text += " " + line.text;
+    }
+    EXPECT_EQ(Words(text), Words(row.note));
+    EXPECT_EQ(lines[0].y, f.st.PictureHeight + 120);
+    const double extra = std::max(0.0, row.lines * row.size * 24 - 12 * 24);
+    EXPECT_EQ(f.st.PictureHeight, tallest - extra);
   }
 }
 
 TEST(MonthPageHead, AWidePictureSpansThePageWidth) {
   HeadFixture f;
   f.surface.AddPicture("/pics/april.jpg", 4000, 1000);
-  PrintMonthPage(f.ctx, 0);
+  PrintMonthPage(f.surface, f.in, f.st, 0);
   const auto pictures = f.surface.opsOf(Kind::Picture);
   ASSERT_EQ(pictures.size(), 1u);
   EXPECT_EQ(pictures[0].x, 0);
@@ -262,21 +330,21 @@ TEST(MonthPageHead, AMissingOrUnreadablePictureLeavesHalfThePageEmpty) {
     if (file == File::Missing) f.files.clear();
     if (file == File::Undecodable) f.surface.AddUndecodablePicture("/pics/april.jpg", 4000, 1000);
     SCOPED_TRACE(static_cast<int>(file));
-    PrintMonthPage(f.ctx, 0);
+    PrintMonthPage(f.surface, f.in, f.st, 0);
     EXPECT_TRUE(f.surface.opsOf(Kind::Picture).empty());
     EXPECT_TRUE(f.TextOps("Spring").empty());
-    EXPECT_EQ(f.ctx.TitleTop, 7500 + 400);
+    EXPECT_EQ(f.st.TitleTop, 7500 + 400);
   }
 }
 
 TEST(MonthPageHead, TwoMonthsPerPageHaveNoPictureAndAnOffsetTitle) {
   HeadFixture f;
   f.surface.AddPicture("/pics/april.jpg", 4000, 1000);
-  f.ctx.NoMonthPhotos = 1;
-  PrintMonthPage(f.ctx, 6750);
+  f.year.NoMonthPhotos = 1;
+  PrintMonthPage(f.surface, f.in, f.st, 6750);
   EXPECT_TRUE(f.surface.opsOf(Kind::Picture).empty());
   EXPECT_TRUE(f.TextOps("Spring").empty());
-  EXPECT_EQ(f.ctx.TitleTop, 6750 + 900 + 400);
+  EXPECT_EQ(f.st.TitleTop, 6750 + 900 + 400);
 }
 
 }  // namespace

@@ -14,9 +14,10 @@ constexpr const char* kDay = "15/03/2024 12:00";
 
 struct MoonFixture : PageFixture {
   MoonFixture() {
-    ctx.moonLook = MoonLookFor(1);  // ochre on yellow, quarters marked
-    ctx.LayoutType = core::kLayoutWeekly;
-    ctx.DateText = "15/03/2024";
+    choices.moonLook =
+        MoonLookFor(MoonCode::OchreYellowQuarters);  // ochre on yellow, quarters marked
+    choices.LayoutType = core::LayoutCode::Weekly;
+    dateText = "15/03/2024";
     surface.CurrentX = 1000;
     surface.CurrentY = 2000;
     surface.FontSize = 12;
@@ -30,15 +31,15 @@ TEST(MoonLook, StylesPairOutlineFillAndQuarters) {
     MoonLook look;
   };
   const Row rows[] = {
-      {0, {0, kWhite, kWhite, false}},    {1, {1, kOchre, kYellow, true}},
-      {2, {2, kCrimson, kYellow, true}},  {3, {3, kOchre, kWhite, true}},
-      {4, {4, kCrimson, kWhite, true}},   {5, {5, kOchre, kYellow, false}},
-      {6, {6, kCrimson, kYellow, false}}, {7, {7, kOchre, kWhite, false}},
-      {8, {8, kCrimson, kWhite, false}},  {9, {0, kWhite, kWhite, false}},
-      {-1, {0, kWhite, kWhite, false}},
+      {0, {MoonCode{0}, kWhite, kWhite, false}},    {1, {MoonCode{1}, kOchre, kYellow, true}},
+      {2, {MoonCode{2}, kCrimson, kYellow, true}},  {3, {MoonCode{3}, kOchre, kWhite, true}},
+      {4, {MoonCode{4}, kCrimson, kWhite, true}},   {5, {MoonCode{5}, kOchre, kYellow, false}},
+      {6, {MoonCode{6}, kCrimson, kYellow, false}}, {7, {MoonCode{7}, kOchre, kWhite, false}},
+      {8, {MoonCode{8}, kCrimson, kWhite, false}},  {9, {MoonCode{0}, kWhite, kWhite, false}},
+      {-1, {MoonCode{0}, kWhite, kWhite, false}},
   };
   for (const Row& row : rows) {
-    const MoonLook look = MoonLookFor(row.style);
+    const MoonLook look = MoonLookFor(MoonCode{row.style});
     EXPECT_EQ(look.MoonStyle, row.look.MoonStyle) << row.style;
     EXPECT_EQ(look.MoonLineColour, row.look.MoonLineColour) << row.style;
     EXPECT_EQ(look.MoonFillColour, row.look.MoonFillColour) << row.style;
@@ -48,8 +49,8 @@ TEST(MoonLook, StylesPairOutlineFillAndQuarters) {
 
 TEST(MoonMark, NewMoonIsAnUnfilledCircle) {
   MoonFixture f;
-  f.ctx.MoonTable.NewMoons[2] = "15/03/2024 06:41";
-  DrawMoonMark(f.ctx);
+  f.st.moonTable.NewMoons[2] = "15/03/2024 06:41";
+  f.MoonMark();
   const auto circles = f.Circles();
   ASSERT_EQ(circles.size(), 1u);
   EXPECT_EQ(circles[0].x, 1140);
@@ -67,9 +68,9 @@ TEST(MoonMark, NewMoonIsAnUnfilledCircle) {
 
 TEST(MoonMark, FullMoonIsAFilledFaceScaledWithTheFont) {
   MoonFixture f;
-  f.ctx.FontScale = 1.98;
-  f.ctx.MoonTable.FullMoons[0] = "15/03/2024 23:59";
-  DrawMoonMark(f.ctx);
+  f.st.FontScale = 1.98;
+  f.st.moonTable.FullMoons[0] = "15/03/2024 23:59";
+  f.MoonMark();
   const auto c = f.Circles();
   ASSERT_EQ(c.size(), 5u);
   const double s = 1.98, cx = 1000 + 140 * s, cy = 2000 + 140 * s;
@@ -98,11 +99,11 @@ TEST(MoonMark, FullMoonIsAFilledFaceScaledWithTheFont) {
 
 TEST(MoonMark, QuartersArePiesClosedByRadiusLines) {
   MoonFixture f;
-  f.ctx.MoonTable.FirstQuarters[1] = "15/03/2024 10:00";
-  DrawMoonMark(f.ctx);
-  f.ctx.MoonTable = {};
-  f.ctx.MoonTable.LastQuarters[3] = "15/03/2024 10:00";
-  DrawMoonMark(f.ctx);
+  f.st.moonTable.FirstQuarters[1] = "15/03/2024 10:00";
+  f.MoonMark();
+  f.st.moonTable = {};
+  f.st.moonTable.LastQuarters[3] = "15/03/2024 10:00";
+  f.MoonMark();
   const auto c = f.Circles();
   ASSERT_EQ(c.size(), 2u);
   EXPECT_EQ(c[0].x, 1130);
@@ -136,8 +137,8 @@ TEST(MoonMark, TheFirstPhaseSlotBySlotIsTheOnlySymbol) {
   };
   for (const Row& row : rows) {
     MoonFixture f;
-    f.ctx.moonLook = MoonLookFor(row.style);
-    core::MoonPhaseTable& t = f.ctx.MoonTable;
+    f.choices.moonLook = MoonLookFor(MoonCode{row.style});
+    core::MoonPhaseTable& t = f.st.moonTable;
     t.NewMoons[3] = "16/03/2024 12:00";  // the next day never matches
     for (const auto& [kind, slot] : row.phases) {
       auto& kinds = kind == 'N'   ? t.NewMoons
@@ -146,7 +147,7 @@ TEST(MoonMark, TheFirstPhaseSlotBySlotIsTheOnlySymbol) {
                                   : t.LastQuarters;
       kinds[slot] = kDay;
     }
-    DrawMoonMark(f.ctx);
+    f.MoonMark();
     EXPECT_EQ(f.Circles().size(), row.circles) << row.name;
     EXPECT_EQ(f.surface.CurrentX, 1000) << row.name;
     EXPECT_EQ(f.surface.CurrentY, 2000) << row.name;
@@ -156,12 +157,12 @@ TEST(MoonMark, TheFirstPhaseSlotBySlotIsTheOnlySymbol) {
 
 TEST(MoonMark, WhiteFillLeavesSymbolsUnfilled) {
   MoonFixture f;
-  f.ctx.moonLook = MoonLookFor(4);
-  f.ctx.MoonTable.FullMoons[0] = "15/03/2024 10:00";
-  DrawMoonMark(f.ctx);
-  f.ctx.MoonTable = {};
-  f.ctx.MoonTable.FirstQuarters[0] = "15/03/2024 10:00";
-  DrawMoonMark(f.ctx);
+  f.choices.moonLook = MoonLookFor(MoonCode::CrimsonWhiteQuarters);
+  f.st.moonTable.FullMoons[0] = "15/03/2024 10:00";
+  f.MoonMark();
+  f.st.moonTable = {};
+  f.st.moonTable.FirstQuarters[0] = "15/03/2024 10:00";
+  f.MoonMark();
   for (const Op& c : f.Circles()) {
     EXPECT_EQ(c.fillStyle, kFillTransparent);
     EXPECT_EQ(c.colour, kCrimson);
@@ -170,9 +171,9 @@ TEST(MoonMark, WhiteFillLeavesSymbolsUnfilled) {
 
 TEST(MoonMark, HalfYearPagesWriteTheTimeAboveRight) {
   MoonFixture f;
-  f.ctx.LayoutType = core::kLayoutSemester;
-  f.ctx.MoonTable.NewMoons[0] = "15/03/2024 06:41";
-  DrawMoonMark(f.ctx);
+  f.choices.LayoutType = core::LayoutCode::Semester;
+  f.st.moonTable.NewMoons[0] = "15/03/2024 06:41";
+  f.MoonMark();
   const auto texts = f.surface.opsOf(Kind::Text);
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(texts[0].text, "06:41");
@@ -187,12 +188,12 @@ TEST(MoonMark, HalfYearPagesWriteTheTimeAboveRight) {
 
 TEST(MoonMark, StyleZeroLeavesTheSurfaceUntouched) {
   MoonFixture f;
-  f.ctx.moonLook = MoonLookFor(0);
-  f.ctx.MoonTable.NewMoons[0] = "15/03/2024 06:41";
+  f.choices.moonLook = MoonLookFor(MoonCode::None);
+  f.st.moonTable.NewMoons[0] = "15/03/2024 06:41";
   f.surface.ForeColor = kBlue;
   f.surface.FillColor = kRed;
   f.surface.FillStyle = kFillSolid;
-  DrawMoonMark(f.ctx);
+  f.MoonMark();
   EXPECT_TRUE(f.surface.ops().empty());
   EXPECT_EQ(f.surface.ForeColor, kBlue);
   EXPECT_EQ(f.surface.FillColor, kRed);

@@ -1,20 +1,34 @@
-// A year model, a recording surface and a page context for the renderer
-// tests: an 11000 x 15000 page, digits measured at 20 points (200 x 480).
+// A year model, a recording surface, the inputs and the state of the page
+// renderers for their tests: by default a page of A4's printable width
+// (11500) and 15000 high, digits measured at 20 points (200 x 480).
 #pragma once
 
 #include <chrono>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/year_model.h"
-#include "render/page_context.h"
-#include "render/recording_surface.h"
+#include "render/moon_mark.h"
+#include "render/page_inputs.h"
+#include "render/page_state.h"
+#include "support/recording_surface.h"
 
 namespace orsalimbra::render::testing {
 
 using Kind = RecordingSurface::Kind;
 using Op = RecordingSurface::Op;
+
+// The words of a text, without the " - " joints between holiday names.
+inline std::vector<std::string> Words(const std::string& text) {
+  std::istringstream in(text);
+  std::vector<std::string> words;
+  for (std::string word; in >> word;) {
+    if (word != "-") words.push_back(word);
+  }
+  return words;
+}
 
 inline std::chrono::year_month_day Date(int y, unsigned m, unsigned d) {
   return std::chrono::year_month_day{std::chrono::year{y}, std::chrono::month{m},
@@ -30,24 +44,18 @@ class CountingProgress : public RenderProgress {
 };
 
 struct PageFixture {
-  explicit PageFixture(double width = 11000, double height = 15000) : surface(width, height) {
-    year.CalendarYear = 2024;
-    year.PageName = {"Copertina", "Gennaio",  "Febbraio", "Marzo",  "Aprile",
-                     "Maggio",    "Giugno",   "Luglio",   "Agosto", "Settembre",
-                     "Ottobre",   "Novembre", "Dicembre"};
-    year.DayNames = {"Lun", "Mar", "Mer", "Gio", "Ven", "Sab", "Dom"};
-    year.CurrentTitle = "Almanacco";
-    ctx.metrics = MeasurePage(surface);
-    ctx.CalendarYear = 2024;
-    ctx.fileExists = [this](const std::string& path) { return files.count(path) != 0; };
-    ctx.moonPhases = [this](int, int, bool, int) { return phases; };
-    ctx.progress = &progress;
-  }
+  explicit PageFixture(double width = kA4PrintableWidth, double height = 15000);
 
   void AddHoliday(const std::string& date, const std::string& name) {
     year.HolidayDates.push_back(date);
     year.HolidayNames.push_back(name);
     year.HolidayCount = static_cast<int>(year.HolidayDates.size());
+  }
+
+  // The moon mark of `dateText` at the current position, as the grids draw it.
+  void MoonMark() {
+    DrawMoonMark(surface, choices.moonLook, st.moonTable, dateText, st.FontScale,
+                 choices.LayoutType == core::LayoutCode::Semester);
   }
 
   // The drawn texts equal to `text`, in order.
@@ -66,7 +74,10 @@ struct PageFixture {
   core::MoonPhaseTable phases;
   std::set<std::string> files;
   CountingProgress progress;
-  PageContext ctx{surface, year};
+  PrintChoices choices;
+  PageInputs in{year, choices, &progress};
+  PageState st{in};
+  std::string dateText;  // the day MoonMark looks at
 };
 
 }  // namespace orsalimbra::render::testing

@@ -22,20 +22,22 @@ class FitSurface : public RecordingSurface {
 
 struct TitleFixture {
   TitleFixture() {
-    ctx.metrics = {11000, 15000, 8800, 200, 480, 760};
-    ctx.titleLook = {kRed, Rgb(127, 0, 0), "Courier New", true, true, false};
-    ctx.TitleTop = 1000;
-    ctx.TitleHeight = 5000;
-    ctx.CoverTitle = "T";
+    choices.metrics = {11000, 15000, 8800, 200, 480, 760};
+    choices.titleLook = {kRed, Rgb(127, 0, 0), "Courier New", true, true, false};
+    st.TitleTop = 1000;
+    st.TitleHeight = 5000;
+    st.CoverTitle = "T";
   }
   FitSurface surface;
   core::YearModel year;
-  PageContext ctx{surface, year};
+  PrintChoices choices;
+  PageInputs in{year, choices};
+  PageState st{in};
 };
 
 TEST(PageTitle, ShrinksBySixteenthsUntilTheHeightFits) {
   TitleFixture f;
-  DrawPageTitle(f.ctx);
+  DrawPageTitle(f.surface, f.choices.titleLook, f.choices.metrics, f.st);
   // 24 twips of line per point: 201 is the first size at most 5000 high.
   ASSERT_GE(f.surface.tried.size(), 6u);
   const std::vector<int> fit(f.surface.tried.begin(), f.surface.tried.begin() + 6);
@@ -51,7 +53,7 @@ TEST(PageTitle, ShrinksBySixteenthsUntilTheHeightFits) {
   // Centred: (11000 - 2010) / 2 = 4495, (5000 - 4824) / 2 + 1000 = 1088.
   EXPECT_EQ(title.x, 4495);
   EXPECT_EQ(title.y, 1088);
-  EXPECT_EQ(f.ctx.TitleFontSize, 201);
+  EXPECT_EQ(f.st.TitleFontSize, 201);
   // The next line below the title, in the base font.
   EXPECT_EQ(f.surface.CurrentX, 0);
   EXPECT_EQ(f.surface.CurrentY, 1088 + 4824);
@@ -60,23 +62,23 @@ TEST(PageTitle, ShrinksBySixteenthsUntilTheHeightFits) {
 
 TEST(PageTitle, AWideTitleIsLimitedByFourFifthsOfThePage) {
   TitleFixture f;
-  f.ctx.CoverTitle = "Almanacco!";  // 10 characters: 100 twips per point
-  f.ctx.TitleHeight = 3000;
-  DrawPageTitle(f.ctx);
-  EXPECT_EQ(f.ctx.TitleFontSize, 84);  // 8400 <= 8800 < 9000 at 90
-  EXPECT_EQ(f.ctx.BoxLeft, 1300);
-  EXPECT_EQ(f.ctx.BoxTop, 1000 + (3000 - 84 * 24) / 2);
+  f.st.CoverTitle = "Almanacco!";  // 10 characters: 100 twips per point
+  f.st.TitleHeight = 3000;
+  DrawPageTitle(f.surface, f.choices.titleLook, f.choices.metrics, f.st);
+  EXPECT_EQ(f.st.TitleFontSize, 84);  // 8400 <= 8800 < 9000 at 90
+  EXPECT_EQ(f.st.BoxLeft, 1300);
+  EXPECT_EQ(f.st.BoxTop, 1000 + (3000 - 84 * 24) / 2);
 }
 
 TEST(PageTitle, ShadowCopiesRunFromASixteenthOfTheHeightBackToZero) {
   TitleFixture f;
-  f.ctx.titleLook.TitleShadow = true;
-  f.ctx.TitleHeight = 4000;
+  f.choices.titleLook.TitleShadow = true;
+  f.st.TitleHeight = 4000;
   f.surface.height = [](double) { return 4000.0; };
-  DrawPageTitle(f.ctx);
+  DrawPageTitle(f.surface, f.choices.titleLook, f.choices.metrics, f.st);
   const auto texts = f.surface.opsOf(Kind::Text);
   ASSERT_EQ(texts.size(), 12u);
-  const double left = f.ctx.BoxLeft, top = f.ctx.BoxTop;
+  const double left = f.st.BoxLeft, top = f.st.BoxTop;
   for (int i = 0; i < 11; ++i) {
     const double k = 250 - 25 * i;
     EXPECT_EQ(texts[i].x, left + k);
@@ -90,16 +92,16 @@ TEST(PageTitle, ShadowCopiesRunFromASixteenthOfTheHeightBackToZero) {
 
 TEST(PageTitle, ATitleBelow160TwipsHasNoShadow) {
   TitleFixture f;
-  f.ctx.titleLook.TitleShadow = true;
+  f.choices.titleLook.TitleShadow = true;
   f.surface.height = [](double) { return 159.0; };
-  DrawPageTitle(f.ctx);
+  DrawPageTitle(f.surface, f.choices.titleLook, f.choices.metrics, f.st);
   EXPECT_EQ(f.surface.opsOf(Kind::Text).size(), 1u);
 }
 
 TEST(PageTitle, ATitleThatFitsNowhereStopsAtOnePoint) {
   TitleFixture f;
-  f.ctx.TitleHeight = 10;  // even one point is 24 twips high
-  DrawPageTitle(f.ctx);
+  f.st.TitleHeight = 10;  // even one point is 24 twips high
+  DrawPageTitle(f.surface, f.choices.titleLook, f.choices.metrics, f.st);
   EXPECT_EQ(f.surface.tried.back(), kSmallestTitleSize);
   const auto texts = f.surface.opsOf(Kind::Text);
   ASSERT_EQ(texts.size(), 1u);
@@ -108,10 +110,10 @@ TEST(PageTitle, ATitleThatFitsNowhereStopsAtOnePoint) {
 
 TEST(PageTitle, AnEmptyTitleDrawsNothingAndKeepsTheFont) {
   TitleFixture f;
-  f.ctx.CoverTitle.clear();
+  f.st.CoverTitle.clear();
   f.surface.FontName = "Liberation Serif";
   f.surface.FontSize = 7;
-  DrawPageTitle(f.ctx);
+  DrawPageTitle(f.surface, f.choices.titleLook, f.choices.metrics, f.st);
   EXPECT_TRUE(f.surface.ops().empty());
   EXPECT_EQ(f.surface.FontName, "Liberation Serif");
   EXPECT_EQ(f.surface.FontSize, 7);

@@ -14,15 +14,27 @@
 #include <vector>
 
 #include "render/credits.h"
-#include "render/recording_surface.h"
+#include "render/moon_look.h"
+#include "support/recording_surface.h"
 
 namespace orsalimbra::render::testing {
 namespace {
 
 using Kind = RecordingSurface::Kind;
 
-constexpr double kPageWidth = 11000;
-constexpr double kPageHeight = 15000;
+// A4's printable area: the two months of a sheet fit it.
+constexpr double kPageWidth = kA4PrintableWidth;
+constexpr double kPageHeight = 16440;
+
+// The steps the jobs count: the days of a year, a year with its cover, a
+// half-year of month pages, a half-year page, and the cover alone.
+constexpr int kPrintAllDays = 365;
+constexpr int kPrintAllWithCover = 395;
+constexpr int kHalfYearDays = 183;
+constexpr int kSemesterPageDays = 240;
+constexpr int kCoverOnlySteps = 100;
+
+std::string PartName(HalfYear part) { return std::to_string(static_cast<int>(part)); }
 
 const std::array<std::string, 13> kNames{"Copertina", "Gennaio",  "Febbraio", "Marzo",  "Aprile",
                                          "Maggio",    "Giugno",   "Luglio",   "Agosto", "Settembre",
@@ -58,6 +70,7 @@ class TestHost : public PrintHost {
     return printerReady;
   }
   PrintInputs Inputs() override { return inputs; }
+  Surface& PageMeasure() override { return measure; }
   Surface* OpenDocument() override {
     if (noDevice) return nullptr;
     documents.push_back(deadDevice ? std::make_unique<DeadSurface>()
@@ -84,12 +97,16 @@ class TestHost : public PrintHost {
     ++yields;
     if (duringJob) duringJob();
   }
-  void SetBusyPointer(bool busy) override { pointer.push_back(busy); }
-  void SetFocus(FocusTarget target) override { focus = target; }
+  void PartStarted(HalfYear part) override { parts.push_back("start " + PartName(part)); }
+  void PartFinished(HalfYear part) override {
+    parts.push_back("end " + PartName(part));
+    finished = part;
+  }
 
   const RecordingSurface& Document() const { return *documents.at(0); }
 
   PrintInputs inputs;
+  RecordingSurface measure{kPageWidth, kPageHeight};
   bool printerReady = true;
   bool noDevice = false;
   bool deadDevice = false;
@@ -103,8 +120,8 @@ class TestHost : public PrintHost {
   std::vector<int> maxima;
   std::vector<int> values;
   std::vector<bool> visibility;
-  std::vector<bool> pointer;
-  std::optional<FocusTarget> focus;
+  std::vector<std::string> parts;    // "start 1", "end 1", ...
+  std::optional<HalfYear> finished;  // the last part drawn
   int maximum = 0;
   int value = 0;
   bool visible = false;
@@ -179,7 +196,7 @@ TEST(PrintAll, PageSequenceOfEveryLayout) {
                                       << row.noMonthPhotos << ", OrdInv " << row.ordInv);
     TestHost host;
     host.inputs.year.NoMonthPhotos = row.noMonthPhotos;
-    host.inputs.choices.LayoutType = row.layout;
+    host.inputs.choices.LayoutType = core::LayoutCode{row.layout};
     host.inputs.choices.OrdInv = row.ordInv;
     PrintJobs jobs(host);
     const PrintResult result = jobs.PrintAll();
@@ -192,9 +209,9 @@ TEST(PrintAll, PageSequenceOfEveryLayout) {
     EXPECT_EQ(std::count(host.visibility.begin(), host.visibility.end(), false), 1);
     EXPECT_EQ(std::count(host.values.begin(), host.values.end(), 0), 2);  // start and end
     EXPECT_EQ(host.value, 0);
-    EXPECT_EQ(jobs.PrintAllActive(), 0);
+    EXPECT_FALSE(jobs.PrintAllActive());
     if (row.layout == 0) {
-      EXPECT_EQ(jobs.HalfYear(), kSecondHalf);
+      EXPECT_EQ(jobs.halfYear(), HalfYear::Second);
     }
   }
 }
@@ -202,7 +219,7 @@ TEST(PrintAll, PageSequenceOfEveryLayout) {
 TEST(PrintAll, TwoMonthPagesPutTheEvenMonthLower) {
   TestHost host;
   host.inputs.year.NoMonthPhotos = 1;
-  host.inputs.choices.LayoutType = 2;
+  host.inputs.choices.LayoutType = core::LayoutCode{2};
   host.inputs.choices.OrdInv = true;
   PrintJobs jobs(host);
   jobs.PrintAll();
@@ -218,7 +235,7 @@ TEST(PrintAll, TwoMonthPagesPutTheEvenMonthLower) {
     const auto top = title(m);
     const auto lower = title(m + 1);
     EXPECT_EQ(top.page, lower.page);
-    EXPECT_EQ(lower.y - top.y, 6750);  // 0.45 x 15000
+    EXPECT_DOUBLE_EQ(lower.y - top.y, 7398);  // 0.45 x 16440
   }
 }
 
@@ -246,8 +263,8 @@ TEST(PrintAll, CoverRules) {
     host.inputs.year.HasCoverPhoto = row.coverPhoto;
     host.inputs.year.PhotoNotes[0] = row.note;
     host.inputs.year.NoMonthPhotos = 1;
-    host.inputs.choices.LayoutType = row.layout;
-    host.inputs.choices.CoverStyle = row.coverStyle;
+    host.inputs.choices.LayoutType = core::LayoutCode{row.layout};
+    host.inputs.choices.CoverStyle = CoverCode{row.coverStyle};
     PrintJobs jobs(host);
     ASSERT_EQ(jobs.PrintAll().status, PrintStatus::Printed);
     const PageList pages = Pages(host.Document());
@@ -271,13 +288,13 @@ TEST(PrintAll, SemesterLayoutNeverPrintsACover) {
   for (int style : {0, 1, 4}) {
     TestHost host;
     host.inputs.year.HasCoverPhoto = true;
-    host.inputs.choices.LayoutType = 0;
-    host.inputs.choices.CoverStyle = style;
+    host.inputs.choices.LayoutType = core::LayoutCode{0};
+    host.inputs.choices.CoverStyle = CoverCode{style};
     PrintJobs jobs(host);
     ASSERT_EQ(jobs.PrintAll().status, PrintStatus::Printed);
     EXPECT_EQ(host.Document().page(), 1);
     EXPECT_TRUE(host.Document().opsOf(Kind::Picture).empty());
-    EXPECT_EQ(host.focus, FocusTarget::ExitButton);
+    EXPECT_EQ(host.finished, HalfYear::Second);
   }
 }
 
@@ -302,7 +319,7 @@ TEST(PrintMonth, ButtonsPrintTheirSheet) {
       EXPECT_EQ(host.values.front(), 0);
       EXPECT_EQ(host.value, host.maximum);  // every day stepped
       EXPECT_EQ(host.visibility, (std::vector<bool>{true, false}));
-      EXPECT_FALSE(host.focus.has_value());
+      EXPECT_FALSE(host.finished.has_value());
     }
   }
 }
@@ -320,14 +337,14 @@ TEST(PrintMonth, MayAndJuneShareASheet) {
       if (op.text == "Maggio 2024" || op.text == "Giugno 2024") tops.push_back(op.y);
     }
     ASSERT_EQ(tops.size(), 2u);
-    EXPECT_EQ(tops[1] - tops[0], 6750);
+    EXPECT_DOUBLE_EQ(tops[1] - tops[0], 7398);
   }
 }
 
 TEST(PrintMonth, OutOfRangeButtonOrSemesterLayoutPrintsNothing) {
   for (int index : {-1, 12, 0}) {
     TestHost host;
-    if (index == 0) host.inputs.choices.LayoutType = 0;
+    if (index == 0) host.inputs.choices.LayoutType = core::LayoutCode{0};
     PrintJobs jobs(host);
     EXPECT_EQ(jobs.PrintMonth(index).status, PrintStatus::NothingToPrint);
     EXPECT_EQ(host.dialogs, 0);
@@ -341,45 +358,17 @@ TEST(PrintHalfYear, MonthLayouts) {
     int noMonthPhotos;
     bool ordInv;
     PageList pages;
-    FocusTarget focus;
+    int finished;  // the part the job reports drawn
   };
   const Row rows[] = {
-      {1,
-       0,
-       false,
-       {"Gennaio", "Febbraio", "Marzo", "Aprile", "Maggio", "Giugno"},
-       FocusTarget::SecondHalfButton},
-      {1,
-       0,
-       true,
-       {"Gennaio", "Febbraio", "Marzo", "Aprile", "Maggio", "Giugno"},
-       FocusTarget::SecondHalfButton},
-      {1,
-       1,
-       true,
-       {"Gennaio+Febbraio", "Marzo+Aprile", "Maggio+Giugno"},
-       FocusTarget::SecondHalfButton},
-      {2,
-       0,
-       false,
-       {"Luglio", "Agosto", "Settembre", "Ottobre", "Novembre", "Dicembre"},
-       FocusTarget::ExitButton},
-      {2,
-       0,
-       true,
-       {"Dicembre", "Novembre", "Ottobre", "Settembre", "Agosto", "Luglio"},
-       FocusTarget::ExitButton},
-      {2,
-       1,
-       false,
-       {"Luglio+Agosto", "Settembre+Ottobre", "Novembre+Dicembre"},
-       FocusTarget::ExitButton},
+      {1, 0, false, {"Gennaio", "Febbraio", "Marzo", "Aprile", "Maggio", "Giugno"}, 1},
+      {1, 0, true, {"Gennaio", "Febbraio", "Marzo", "Aprile", "Maggio", "Giugno"}, 1},
+      {1, 1, true, {"Gennaio+Febbraio", "Marzo+Aprile", "Maggio+Giugno"}, 1},
+      {2, 0, false, {"Luglio", "Agosto", "Settembre", "Ottobre", "Novembre", "Dicembre"}, 2},
+      {2, 0, true, {"Dicembre", "Novembre", "Ottobre", "Settembre", "Agosto", "Luglio"}, 2},
+      {2, 1, false, {"Luglio+Agosto", "Settembre+Ottobre", "Novembre+Dicembre"}, 2},
       // Backwards, the even month is drawn first, at its lower place.
-      {2,
-       1,
-       true,
-       {"Dicembre+Novembre", "Ottobre+Settembre", "Agosto+Luglio"},
-       FocusTarget::ExitButton},
+      {2, 1, true, {"Dicembre+Novembre", "Ottobre+Settembre", "Agosto+Luglio"}, 2},
   };
   for (const Row& row : rows) {
     for (int layout : {1, 2}) {
@@ -388,10 +377,10 @@ TEST(PrintHalfYear, MonthLayouts) {
                    << row.noMonthPhotos << ", OrdInv " << row.ordInv);
       TestHost host;
       host.inputs.year.NoMonthPhotos = row.noMonthPhotos;
-      host.inputs.choices.LayoutType = layout;
+      host.inputs.choices.LayoutType = core::LayoutCode{layout};
       host.inputs.choices.OrdInv = row.ordInv;
       PrintJobs jobs(host);
-      ASSERT_EQ(jobs.PrintHalfYear(row.half).status, PrintStatus::Printed);
+      ASSERT_EQ(jobs.PrintHalfYear(HalfYear{row.half}).status, PrintStatus::Printed);
       ExpectOneDocument(host, row.pages);
       EXPECT_EQ(host.maxima, std::vector<int>{kHalfYearDays});
       // 182 days in the first half of 2024, 184 in the second: the bar
@@ -400,9 +389,10 @@ TEST(PrintHalfYear, MonthLayouts) {
       for (int m = row.half * 6 - 5; m <= row.half * 6; ++m) days += host.inputs.year.MonthDays[m];
       EXPECT_EQ(host.value, std::min(days, kHalfYearDays));
       EXPECT_EQ(host.visible, false);
-      EXPECT_EQ(host.focus, row.focus);
-      EXPECT_EQ(host.pointer, (std::vector<bool>{true, false}));
-      EXPECT_EQ(jobs.HalfYear(), row.half);
+      EXPECT_EQ(host.finished, HalfYear{row.finished});
+      EXPECT_EQ(host.parts, (std::vector<std::string>{"start " + std::to_string(row.half),
+                                                      "end " + std::to_string(row.half)}));
+      EXPECT_EQ(jobs.halfYear(), HalfYear{row.half});
     }
   }
 }
@@ -418,9 +408,9 @@ TEST(PrintHalfYear, SemesterPagesStartInTheMonthBefore) {
     TestHost host(2024);
     // The job takes its year from the year box, not from the year model.
     host.inputs.yearText = " 2002 ";
-    host.inputs.choices.LayoutType = 0;
+    host.inputs.choices.LayoutType = core::LayoutCode{0};
     PrintJobs jobs(host);
-    ASSERT_EQ(jobs.PrintHalfYear(row.half).status, PrintStatus::Printed);
+    ASSERT_EQ(jobs.PrintHalfYear(HalfYear{row.half}).status, PrintStatus::Printed);
     const RecordingSurface& s = host.Document();
     std::vector<std::string> headings;
     for (const std::string& text : s.texts()) {
@@ -454,14 +444,14 @@ TEST(PrintHalfYear, CoverOnly) {
     TestHost host;
     host.inputs.year.HasCoverPhoto = row.coverPhoto;
     host.inputs.year.PhotoNotes[0] = row.note;
-    host.inputs.choices.CoverStyle = row.coverStyle;
+    host.inputs.choices.CoverStyle = CoverCode{row.coverStyle};
     PrintJobs jobs(host);
-    ASSERT_EQ(jobs.PrintHalfYear(kCoverOnly).status, PrintStatus::Printed);
+    ASSERT_EQ(jobs.PrintHalfYear(HalfYear::CoverOnly).status, PrintStatus::Printed);
     ExpectOneDocument(host, row.pages);
     EXPECT_EQ(host.Document().opsOf(Kind::Picture).size(), row.coverPhoto ? 1u : 0u);
     EXPECT_EQ(host.maxima, std::vector<int>{kCoverOnlySteps});
     EXPECT_EQ(host.values, (std::vector<int>{0, 50, 100}));
-    EXPECT_EQ(host.focus, FocusTarget::ExitButton);
+    EXPECT_EQ(host.finished, HalfYear::CoverOnly);
   }
 }
 
@@ -474,21 +464,18 @@ TEST(PrintHalfYear, NothingToPrintAsksForNoPrinter) {
     std::string yearText;
   };
   const Row rows[] = {
-      {"no cover style", 1, kCoverOnly, 0, "2024"},
-      {"cover in the semester layout", 0, kCoverOnly, 1, "2024"},
-      {"year box not a year", 1, kFirstHalf, 1, "20x4"},
-      {"empty year box", 0, kSecondHalf, 1, ""},
-      {"unknown layout", 3, kFirstHalf, 1, "2024"},
-      {"unknown part", 1, 3, 1, "2024"},
+      {"no cover style", 1, 0, 0, "2024"},      {"cover in the semester layout", 0, 0, 1, "2024"},
+      {"year box not a year", 1, 1, 1, "20x4"}, {"empty year box", 0, 2, 1, ""},
+      {"unknown layout", 3, 1, 1, "2024"},      {"unknown part", 1, 3, 1, "2024"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     TestHost host;
-    host.inputs.choices.LayoutType = row.layout;
-    host.inputs.choices.CoverStyle = row.coverStyle;
+    host.inputs.choices.LayoutType = core::LayoutCode{row.layout};
+    host.inputs.choices.CoverStyle = CoverCode{row.coverStyle};
     host.inputs.yearText = row.yearText;
     PrintJobs jobs(host);
-    EXPECT_EQ(jobs.PrintHalfYear(row.half).status, PrintStatus::NothingToPrint);
+    EXPECT_EQ(jobs.PrintHalfYear(HalfYear{row.half}).status, PrintStatus::NothingToPrint);
     EXPECT_EQ(host.dialogs, 0);
     EXPECT_TRUE(host.documents.empty());
     EXPECT_TRUE(host.visibility.empty());
@@ -501,18 +488,18 @@ TEST(PrintJobs, CancelledDialogPrintsNothing) {
   PrintJobs jobs(host);
   EXPECT_EQ(jobs.PrintAll().status, PrintStatus::NoPrinter);
   EXPECT_EQ(jobs.PrintMonth(3).status, PrintStatus::NoPrinter);
-  EXPECT_EQ(jobs.PrintHalfYear(1).status, PrintStatus::NoPrinter);
+  EXPECT_EQ(jobs.PrintHalfYear(HalfYear::First).status, PrintStatus::NoPrinter);
   EXPECT_EQ(host.dialogs, 3);  // every command asks again
   EXPECT_TRUE(host.documents.empty());
   EXPECT_TRUE(host.visibility.empty());
-  EXPECT_EQ(jobs.PrintAllActive(), 0);
+  EXPECT_FALSE(jobs.PrintAllActive());
 }
 
 TEST(PrintJobs, ChoicesAreTakenAfterTheDialog) {
   // The dialog may change the paper: the job prints with what it gives.
   struct Host : TestHost {
     bool ChoosePrinter() override {
-      inputs.choices.LayoutType = 2;
+      inputs.choices.LayoutType = core::LayoutCode{2};
       return TestHost::ChoosePrinter();
     }
   } host;
@@ -526,22 +513,22 @@ TEST(PrintJobs, ChoicesAreTakenAfterTheDialog) {
 
 TEST(PrintJobs, CommandsWhileAJobRunsAreIgnored) {
   TestHost host;
-  host.inputs.choices.LayoutType = 1;
+  host.inputs.choices.LayoutType = core::LayoutCode{1};
   PrintJobs jobs(host);
   std::vector<PrintStatus> meanwhile;
   host.duringJob = [&] {
     if (!meanwhile.empty()) return;
-    EXPECT_TRUE(jobs.Running());
+    EXPECT_TRUE(jobs.running());
     meanwhile.push_back(jobs.PrintMonth(3).status);
     meanwhile.push_back(jobs.PrintAll().status);
-    meanwhile.push_back(jobs.PrintHalfYear(kSecondHalf).status);
+    meanwhile.push_back(jobs.PrintHalfYear(HalfYear::Second).status);
   };
-  ASSERT_EQ(jobs.PrintHalfYear(kFirstHalf).status, PrintStatus::Printed);
+  ASSERT_EQ(jobs.PrintHalfYear(HalfYear::First).status, PrintStatus::Printed);
   EXPECT_EQ(meanwhile, std::vector<PrintStatus>(3, PrintStatus::Ignored));
   EXPECT_EQ(host.documents.size(), 1u);
   EXPECT_EQ(host.dialogs, 1);
-  EXPECT_EQ(jobs.HalfYear(), kFirstHalf);
-  EXPECT_FALSE(jobs.Running());
+  EXPECT_EQ(jobs.halfYear(), HalfYear::First);
+  EXPECT_FALSE(jobs.running());
   // Once it has ended, the next command prints.
   host.duringJob = nullptr;
   EXPECT_EQ(jobs.PrintMonth(3).status, PrintStatus::Printed);
@@ -559,15 +546,16 @@ TEST(PrintJobs, FailingDeviceEndsTheJobCleanly) {
       {"print all", [](PrintJobs& j) { return j.PrintAll(); }, 1, 2, "Marzo"},
       {"print all, semester", [](PrintJobs& j) { return j.PrintAll(); }, 0, 0,
        "title+Dicembre 2023+Gennaio+Febbraio+Marzo+Aprile+Maggio+Giugno+Luglio"},
-      {"half year", [](PrintJobs& j) { return j.PrintHalfYear(2); }, 2, 2, "Settembre"},
-      {"cover", [](PrintJobs& j) { return j.PrintHalfYear(0); }, 1, 0, "title"},
+      {"half year", [](PrintJobs& j) { return j.PrintHalfYear(HalfYear::Second); }, 2, 2,
+       "Settembre"},
+      {"cover", [](PrintJobs& j) { return j.PrintHalfYear(HalfYear::CoverOnly); }, 1, 0, "title"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     TestHost host;
     host.inputs.year.NoMonthPhotos = 0;
-    host.inputs.choices.LayoutType = row.layout;
-    host.inputs.choices.CoverStyle = 1;
+    host.inputs.choices.LayoutType = core::LayoutCode{row.layout};
+    host.inputs.choices.CoverStyle = CoverCode{1};
     host.failPage = row.lastPage;
     PrintJobs jobs(host);
     const PrintResult result = row.command(jobs);
@@ -581,11 +569,11 @@ TEST(PrintJobs, FailingDeviceEndsTheJobCleanly) {
     EXPECT_EQ(pages.back(), row.lastDrawn);
     EXPECT_TRUE(s.opsOf(Kind::EndDoc).empty());
     EXPECT_EQ(host.closed, 1);
-    EXPECT_EQ(jobs.PrintAllActive(), 0);
+    EXPECT_FALSE(jobs.PrintAllActive());
     EXPECT_FALSE(host.visible);
     EXPECT_EQ(host.value, 0);
-    EXPECT_TRUE(host.pointer.empty() || !host.pointer.back());
-    EXPECT_FALSE(jobs.Running());
+
+    EXPECT_FALSE(jobs.running());
   }
 }
 
@@ -595,7 +583,7 @@ TEST(PrintJobs, DeviceThatCannotStart) {
     host.noDevice = noDevice;
     host.deadDevice = !noDevice;
     PrintJobs jobs(host);
-    const PrintResult result = jobs.PrintHalfYear(kFirstHalf);
+    const PrintResult result = jobs.PrintHalfYear(HalfYear::First);
     EXPECT_EQ(result.status, PrintStatus::Failed);
     EXPECT_EQ(result.failure.kind,
               noDevice ? DeviceFailure::Kind::NoPrinter : DeviceFailure::Kind::CannotWriteFile);
@@ -608,6 +596,50 @@ TEST(PrintJobs, DeviceThatCannotStart) {
     host.noDevice = host.deadDevice = false;
     host.documents.clear();
     EXPECT_EQ(jobs.PrintMonth(0).status, PrintStatus::Printed);
+  }
+}
+
+// A5 (141 x 203 mm printable) takes the cover but not the month pages with
+// moon symbols: the job says so before it opens a document.
+TEST(PrintJobs, PaperTooSmallIsRefusedBeforeAnyDocument) {
+  struct Row {
+    const char* name;
+    core::LayoutCode layout;
+    PrintRequest request;
+    PrintStatus status;
+  };
+  const Row rows[] = {
+      {"half-year pages", core::LayoutCode::Semester, PrintRequest::All(),
+       PrintStatus::PageTooSmall},
+      {"weekly months", core::LayoutCode::Weekly, PrintRequest::Month(2),
+       PrintStatus::PageTooSmall},
+      {"two daily months a sheet", core::LayoutCode::Daily, PrintRequest::All(),
+       PrintStatus::PageTooSmall},
+      {"the cover alone", core::LayoutCode::Weekly, PrintRequest::Half(HalfYear::CoverOnly),
+       PrintStatus::Printed},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    TestHost host;
+    RecordingSurface a5(8000, 11500);
+    host.measure = a5;
+    host.inputs.choices.metrics = MeasurePage(a5);
+    host.inputs.choices.moonLook = MoonLookFor(MoonCode::OchreYellowQuarters);
+    host.inputs.choices.LayoutType = row.layout;
+    host.inputs.choices.CoverStyle = CoverCode::TitleMiddle;
+    host.inputs.year.NoMonthPhotos = true;
+    PrintJobs jobs(host);
+    const PrintResult result = jobs.Print(row.request);
+    EXPECT_EQ(result.status, row.status);
+    if (row.status != PrintStatus::PageTooSmall) continue;
+    EXPECT_EQ(result.failure.kind, DeviceFailure::Kind::PageTooSmall);
+    EXPECT_EQ(result.failure.subject, "141 x 203 mm");
+    EXPECT_EQ(result.failure.Text(),
+              "The pages of this layout do not fit the printable area of the paper (141 x 203 "
+              "mm): nothing was printed; choose a larger paper");
+    EXPECT_TRUE(host.documents.empty());
+    EXPECT_EQ(host.closed, 0);
+    EXPECT_FALSE(jobs.running());
   }
 }
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "render/recording_surface.h"
+#include "support/recording_surface.h"
 
 using namespace orsalimbra::render;
 

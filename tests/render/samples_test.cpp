@@ -7,9 +7,9 @@
 
 #include "render/cover_preview.h"
 #include "render/moon_sample.h"
-#include "render/recording_surface.h"
 #include "render/scale_colour.h"
 #include "render/title_sample.h"
+#include "support/recording_surface.h"
 
 namespace orsalimbra::render {
 namespace {
@@ -109,7 +109,8 @@ TEST(TitleSampleTest, AShadowTooShallowForAStepOfOneIsLeftOut) {
 TEST(MoonSampleTest, DrawsTheFaceAndOnlyWithDetailTheLastQuarter) {
   for (const bool detail : {false, true}) {
     RecordingSurface box(740, 400);
-    const MoonLook look{2, Rgb(231, 18, 97), Rgb(255, 255, 0), detail};
+    const MoonLook look{MoonCode::CrimsonYellowQuarters, Rgb(231, 18, 97), Rgb(255, 255, 0),
+                        detail};
     DrawMoonSample(box, look, 400);
     const auto circles = box.opsOf(Kind::Circle);
     ASSERT_EQ(circles.size(), detail ? 6u : 5u);
@@ -156,7 +157,8 @@ TEST(CoverPreviewTest, PlanForEachStyleLayoutAndPhoto) {
       {"a style beyond the table", 7, 1, false, B::White, false, P::Unchanged, false},
   };
   for (const Case& c : cases) {
-    const CoverPreviewPlan plan = PlanCoverPreview(c.style, c.layout, c.photo);
+    const CoverPreviewPlan plan =
+        PlanCoverPreview(CoverCode{c.style}, core::LayoutCode{c.layout}, c.photo);
     EXPECT_EQ(plan.background, c.background) << c.name;
     EXPECT_EQ(plan.drawsTitle, c.title) << c.name;
     EXPECT_EQ(plan.printing, c.printing) << c.name;
@@ -172,7 +174,7 @@ TEST(CoverPreviewTest, TitlePositionByStyleWithTheShadowPiledUnderIt) {
   const double expectedY[] = {0, height / 10, 0.45 * height, height - 2 * height / 10};
   for (int style = 1; style <= 3; ++style) {
     RecordingSurface box(1155, height);
-    DrawCoverPreviewTitle(box, style, title, Look(true));
+    DrawCoverPreviewTitle(box, CoverCode{style}, title, Look(true));
     const auto texts = box.opsOf(Kind::Text);
     ASSERT_EQ(texts.size(), 23u) << style;  // k = 21 .. 0, then the title
     EXPECT_DOUBLE_EQ(texts.front().x, x + 21) << style;
@@ -190,11 +192,11 @@ TEST(CoverPreviewTest, TitlePositionByStyleWithTheShadowPiledUnderIt) {
 
 TEST(CoverPreviewTest, NoTitleWithoutShadowIsOneCopyAndOtherStylesDrawNothing) {
   RecordingSurface plain(1155, 1515);
-  DrawCoverPreviewTitle(plain, 2, "x", Look(false));
+  DrawCoverPreviewTitle(plain, CoverCode::TitleMiddle, "x", Look(false));
   EXPECT_EQ(plain.opsOf(Kind::Text).size(), 1u);
   for (const int style : {0, 4, 5}) {
     RecordingSurface box(1155, 1515);
-    DrawCoverPreviewTitle(box, style, "x", Look(true));
+    DrawCoverPreviewTitle(box, CoverCode{style}, "x", Look(true));
     EXPECT_TRUE(box.ops().empty()) << style;
   }
 }

@@ -22,12 +22,12 @@ TEST(Backgrounds, OwnFilesBeforeTheCommonOneAndBitmapsBeforeJpeg) {
   };
   for (const Row& row : rows) {
     PageFixture f;
-    f.ctx.ProgramFolder = "/prog";
+    f.choices.programFolder = "/prog";
     for (const std::string& name : row.files) f.files.insert("/prog/" + name);
-    f.ctx.FirstHalfBackground = f.ctx.SecondHalfBackground = "stale.bmp";
-    SelectBackgrounds(f.ctx);
-    EXPECT_EQ(f.ctx.FirstHalfBackground, row.first);
-    EXPECT_EQ(f.ctx.SecondHalfBackground, row.second);
+    f.st.FirstHalfBackground = f.st.SecondHalfBackground = "stale.bmp";
+    SelectBackgrounds(f.in, f.st);
+    EXPECT_EQ(f.st.FirstHalfBackground, row.first);
+    EXPECT_EQ(f.st.SecondHalfBackground, row.second);
   }
 }
 
@@ -38,9 +38,9 @@ TEST(Backgrounds, PictureIsFittedToThePageAndCentred) {
   };
   for (const Row& row :
        {Row{4000, 2000, 0, 4750, 11000, 5500}, Row{2000, 4000, 1750, 0, 7500, 15000}}) {
-    PageFixture f;
+    PageFixture f(11000, 15000);
     f.surface.AddPicture("/bg.jpg", row.w, row.h);
-    EXPECT_TRUE(DrawFittedPicture(f.ctx, "/bg.jpg"));
+    EXPECT_TRUE(DrawFittedPicture(f.surface, f.choices.metrics, f.st, "/bg.jpg"));
     const auto pictures = f.surface.opsOf(Kind::Picture);
     ASSERT_EQ(pictures.size(), 1u);
     EXPECT_EQ(pictures[0].x, row.x);
@@ -49,26 +49,27 @@ TEST(Backgrounds, PictureIsFittedToThePageAndCentred) {
     EXPECT_EQ(pictures[0].y2, row.height);
   }
   PageFixture f;
-  EXPECT_FALSE(DrawFittedPicture(f.ctx, "/unreadable.jpg"));
+  EXPECT_FALSE(DrawFittedPicture(f.surface, f.choices.metrics, f.st, "/unreadable.jpg"));
   EXPECT_TRUE(f.surface.ops().empty());
 }
 
+// A4's printable area: the title band keeps its 2300 twips above the rows.
 struct SemesterFixture : PageFixture {
-  SemesterFixture() {
-    ctx.LayoutType = core::kLayoutSemester;
-    ctx.MonthStart = Date(2023, 12, 1);
-    ctx.ProgramFolder = "/prog";
-    ctx.CurrentBackground = "Sfondo.jpg";
+  SemesterFixture() : PageFixture(kA4PrintableWidth, 16440) {
+    choices.LayoutType = core::LayoutCode::Semester;
+    st.MonthStart = Date(2023, 12, 1);
+    choices.programFolder = "/prog";
+    st.CurrentBackground = "Sfondo.jpg";
     surface.AddPicture("/prog/Sfondo.jpg", 4000, 2000);
   }
 };
 
 TEST(SemesterPage, EightMonthsInRowsOfTwoFramedByGreyOnes) {
   SemesterFixture f;
-  PrintSemesterPage(f.ctx);
+  PrintSemesterPage(f.surface, f.in, f.st);
   ASSERT_FALSE(f.surface.ops().empty());
   EXPECT_EQ(f.surface.ops()[0].kind, Kind::Picture);  // behind everything
-  EXPECT_EQ(f.surface.ops()[0].y, 4750);
+  EXPECT_EQ(f.surface.ops()[0].y, 5345);              // (16440 - 5750) / 2
   EXPECT_EQ(f.OnlyText("Almanacco 2024").kind, Kind::Text);
 
   const char* headings[] = {"12 - Dicembre 2023", "01 - Gennaio 2024", "02 - Febbraio 2024",
@@ -83,23 +84,23 @@ TEST(SemesterPage, EightMonthsInRowsOfTwoFramedByGreyOnes) {
   // 288 + 144 + 288 + 6 x 432 = 3312 high.
   for (int i = 0; i < 8; ++i) {
     const Op op = f.OnlyText(headings[i]);
-    EXPECT_EQ(op.x, i % 2 == 0 ? 360 : 5800) << headings[i];
+    EXPECT_EQ(op.x, i % 2 == 0 ? 360 : 6050) << headings[i];
     EXPECT_EQ(op.y, 2300 + 144 + (i / 2) * (3312 + 144)) << headings[i];
     EXPECT_EQ(op.colour, i == 0 || i == 7 ? kOutsideMonthGrey : kBlack) << headings[i];
   }
   EXPECT_EQ(f.progress.steps, 31 + 31 + 29 + 31 + 30 + 31 + 30 + 31);
-  EXPECT_EQ(f.ctx.MonthStart, Date(2024, 8, 1));
+  EXPECT_EQ(f.st.MonthStart, Date(2024, 8, 1));
 }
 
 TEST(SemesterPage, HashTitleAndNoBackground) {
   SemesterFixture f;
   f.year.CurrentTitle = "#Kalender";
-  f.ctx.CurrentBackground.clear();
-  PrintSemesterPage(f.ctx);
+  f.st.CurrentBackground.clear();
+  PrintSemesterPage(f.surface, f.in, f.st);
   EXPECT_TRUE(f.surface.opsOf(Kind::Picture).empty());
   EXPECT_EQ(f.OnlyText("2024 Kalender").page, 0);
-  EXPECT_EQ(f.ctx.TitleTop, 0);
-  EXPECT_EQ(f.ctx.TitleHeight, 2300);
+  EXPECT_EQ(f.st.TitleTop, 0);
+  EXPECT_EQ(f.st.TitleHeight, 2300);
 }
 
 }  // namespace

@@ -1,16 +1,21 @@
 #include "ui/config_window.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
+#include <functional>
 #include <memory>
 
-#include "ui/settings_store.h"
-#include "ui_test_support.h"
+#include "session/settings_store.h"
+#include "support/qt_test_support.h"
+#include "ui/data_file_text.h"
+#include "ui/find_bar.h"
 
 namespace orsalimbra::ui {
 namespace {
@@ -24,15 +29,26 @@ class ConfigTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(folder_.isValid());
-    files_ = ProgramFiles::In(folder_.path());
+    files_ = session::ProgramFiles::In(folder_.path());
   }
 
   std::unique_ptr<Config> Open(int entryCount) {
     ConfigHooks hooks;
     hooks.warn = [this](QWidget*, const QString& text) { warnings_.append(text); };
-    hooks.openHelp = [this](const QString& page) { helpOpened_.append(page); };
+    hooks.openHelp = [this](QWidget*, const QString& page) { helpOpened_.append(page); };
+    hooks.askDiscard = [this](QWidget*) {
+      ++discardAsked_;
+      return discardAnswer_;
+    };
+    hooks.confirmUnevenRows = [this](QWidget*, const QString& text) {
+      unevenRows_.append(text);
+      return saveUnevenRows_;
+    };
     auto window = std::make_unique<Config>(files_, entryCount, store_, nullptr, hooks);
     window->show();
+    // Keys reach the window's shortcuts only while it is the active one.
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     return window;
   }
 
@@ -50,10 +66,15 @@ class ConfigTest : public ::testing::Test {
 
   test_support::TempSettings settings_;
   QTemporaryDir folder_;
-  ProgramFiles files_;
-  SettingsStore store_{QStringLiteral("EditorTest")};
+  session::ProgramFiles files_;
+  session::SettingsStore store_{QStringLiteral("EditorTest")};
   QStringList warnings_;
   QStringList helpOpened_;
+  // The answers to the editor's questions, and the questions asked.
+  DiscardAnswer discardAnswer_ = DiscardAnswer::Discard;
+  int discardAsked_ = 0;
+  bool saveUnevenRows_ = true;
+  QStringList unevenRows_;
 };
 
 TEST_F(ConfigTest, ShowsTheFileAsATableOfEntryColumns) {
@@ -75,12 +96,13 @@ TEST_F(ConfigTest, ShowsTheFileAsATableOfEntryColumns) {
     const char* caption;
     const char* toolTip;
   };
-  for (const Expected& e : {Expected{"Riduci", "Riduci carattere", ""},
-                            {"Aumenta", "Ingrandisci carattere", ""},
-                            {"RollBack", "Versione precedente", ""},
-                            {"SalvaKey", "Salva", " Salva le modifiche apportate al file "},
-                            {"AnnullaKey", "Annulla", " Ritorna senza apportare modifiche "},
-                            {"Aiuto", "Aiuto", ""}}) {
+  // Captions with "&" before the letter Alt presses.
+  for (const Expected& e : {Expected{"Riduci", "&Riduci carattere", ""},
+                            {"Aumenta", "&Ingrandisci carattere", ""},
+                            {"RollBack", "&Versione precedente", ""},
+                            {"SalvaKey", "&Salva", " Salva le modifiche apportate al file "},
+                            {"AnnullaKey", "&Annulla", " Ritorna senza apportare modifiche "},
+                            {"Aiuto", "Ai&uto", ""}}) {
     QPushButton* button = Button(*window, e.name);
     ASSERT_NE(button, nullptr) << e.name;
     EXPECT_EQ(button->text(), e.caption);
@@ -215,13 +237,29 @@ TEST_F(ConfigTest, RollBackWithoutABackupChangesNothing) {
 }
 
 TEST_F(ConfigTest, ADataFileThatCannotBeReadIsToldNotShownAsEmpty) {
-  // A folder in the data file's place exists but cannot be read as a file.
-  ASSERT_TRUE(QDir().mkpath(files_.dataFile));
-  auto window = Open(2);
-  EXPECT_TRUE(Text(*window)->toPlainText().isEmpty());
-  ASSERT_EQ(warnings_.size(), 1);
-  EXPECT_TRUE(warnings_[0].contains(QStringLiteral("non si può leggere")))
-      << warnings_[0].toStdString();
+  // What stands in the data file's place exists but cannot be read as a
+  // file; a FIFO must not keep the window from opening.
+  struct Row {
+    const char* name;
+    std::function<bool(const QString& path)> make;
+  };
+  const Row rows[] = {
+      {"folder", [](const QString& path) { return QDir().mkpath(path); }},
+      {"FIFO",
+       [](const QString& path) { return mkfifo(QFile::encodeName(path).constData(), 0644) == 0; }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    QDir(files_.dataFile).removeRecursively();
+    QFile::remove(files_.dataFile);
+    ASSERT_TRUE(row.make(files_.dataFile));
+    warnings_.clear();
+    auto window = Open(2);
+    EXPECT_TRUE(Text(*window)->toPlainText().isEmpty());
+    ASSERT_EQ(warnings_.size(), 1);
+    EXPECT_TRUE(warnings_[0].contains(QStringLiteral("non si può leggere")))
+        << warnings_[0].toStdString();
+  }
 }
 
 TEST_F(ConfigTest, ATextWindows1252CannotHoldIsNotSaved) {
@@ -278,10 +316,188 @@ TEST_F(ConfigTest, EscapeCancelsAndF1OpensHelpFromAnywhere) {
   EXPECT_EQ(helpOpened_.size(), 3);
   Text(*window)->insertPlainText("changed");
   QTest::keyClick(Text(*window), Qt::Key_Escape);
+  // Asked first: the answer here is "Non salvare".
+  EXPECT_EQ(discardAsked_, 1);
   EXPECT_FALSE(window->isVisible());
   EXPECT_EQ(window->result(), QDialog::Rejected);
   EXPECT_EQ(ReadFile(files_.dataFile), "a\r\n");
   EXPECT_EQ(Stored("FontSize"), "<none>");
+}
+
+TEST_F(ConfigTest, ClosingChangedTextAsksAndLosesNothingUnasked) {
+  enum class Way { Escape, Annulla, TitleBar };
+  struct Case {
+    const char* name;
+    Way way;
+    DiscardAnswer answer;
+    bool open;                // the window is still there
+    const char* dataFileNow;  // what the data file holds afterwards
+  };
+  const Case cases[] = {
+      {"Escape, then Annulla: back to the text", Way::Escape, DiscardAnswer::Cancel, true, "a\r\n"},
+      {"Annulla, then Annulla", Way::Annulla, DiscardAnswer::Cancel, true, "a\r\n"},
+      {"title bar, then Annulla", Way::TitleBar, DiscardAnswer::Cancel, true, "a\r\n"},
+      {"Escape, then Non salvare", Way::Escape, DiscardAnswer::Discard, false, "a\r\n"},
+      {"title bar, then Non salvare", Way::TitleBar, DiscardAnswer::Discard, false, "a\r\n"},
+      {"Escape, then Salva", Way::Escape, DiscardAnswer::Save, false, "ba\r\n"},
+      {"Annulla, then Salva", Way::Annulla, DiscardAnswer::Save, false, "ba\r\n"},
+      {"title bar, then Salva", Way::TitleBar, DiscardAnswer::Save, false, "ba\r\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_TRUE(WriteFile(files_.dataFile, "a\r\n"));
+    discardAnswer_ = c.answer;
+    discardAsked_ = 0;
+    auto window = Open(0);
+    Text(*window)->setPlainText("ba\n");
+    switch (c.way) {
+      case Way::Escape:
+        QTest::keyClick(Text(*window), Qt::Key_Escape);
+        break;
+      case Way::Annulla:
+        Button(*window, "AnnullaKey")->click();
+        break;
+      case Way::TitleBar:
+        window->close();
+        break;
+    }
+    EXPECT_EQ(discardAsked_, 1);
+    EXPECT_EQ(window->isVisible(), c.open);
+    EXPECT_EQ(ReadFile(files_.dataFile), c.dataFileNow);
+    if (c.open) {
+      EXPECT_EQ(Text(*window)->toPlainText(), "ba\n");
+      EXPECT_EQ(window->focusWidget(), Text(*window));
+    }
+  }
+  // Text typed and taken back again is no change: nothing to ask.
+  discardAsked_ = 0;
+  auto window = Open(0);
+  Text(*window)->insertPlainText("x");
+  QTest::keyClick(Text(*window), Qt::Key_Backspace);
+  QTest::keyClick(Text(*window), Qt::Key_Escape);
+  EXPECT_EQ(discardAsked_, 0);
+  EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(ConfigTest, CtrlSSavesAndCtrlFFindsWithF3) {
+  ASSERT_TRUE(WriteFile(files_.dataFile,
+                        "<MESI>\r\n[1] Gennaio gennaio\r\n[2] Febbraio\r\n[3] GENNAIO\r\n"));
+  auto window = Open(0);
+  QPlainTextEdit* text = Text(*window);
+  const auto selection = [&] {
+    const QTextCursor cursor = text->textCursor();
+    return std::make_pair(cursor.blockNumber(), cursor.selectedText());
+  };
+  QTest::keyClick(text, Qt::Key_F, Qt::ControlModifier);
+  auto* field = window->findChild<QLineEdit*>(QStringLiteral("TrovaTesto"));
+  ASSERT_NE(field, nullptr);
+  EXPECT_TRUE(field->isVisible());
+  EXPECT_TRUE(field->hasFocus());
+  QTest::keyClicks(field, QStringLiteral("gennaio"));
+  QTest::keyClick(field, Qt::Key_Return);
+  // Case does not count; the search goes round the end of the text.
+  EXPECT_EQ(selection(), std::make_pair(1, QStringLiteral("Gennaio")));
+  QTest::keyClick(field, Qt::Key_F3);
+  EXPECT_EQ(selection(), std::make_pair(1, QStringLiteral("gennaio")));
+  QTest::keyClick(text, Qt::Key_F3);
+  EXPECT_EQ(selection(), std::make_pair(3, QStringLiteral("GENNAIO")));
+  QTest::keyClick(text, Qt::Key_F3);
+  EXPECT_EQ(selection(), std::make_pair(1, QStringLiteral("Gennaio")));
+  QTest::keyClick(text, Qt::Key_F3, Qt::ShiftModifier);
+  EXPECT_EQ(selection(), std::make_pair(3, QStringLiteral("GENNAIO")));
+  auto* bar = window->findChild<FindBar*>();
+  ASSERT_NE(bar, nullptr);
+  EXPECT_TRUE(bar->status().isEmpty());
+
+  // Not there: said so, the caret stays.
+  field->setFocus();
+  field->setText(QStringLiteral("Marzo"));
+  QTest::keyClick(field, Qt::Key_Return);
+  EXPECT_EQ(bar->status(), "Non trovato");
+  EXPECT_EQ(selection(), std::make_pair(3, QStringLiteral("GENNAIO")));
+  // Escape in the bar closes the bar, not the window.
+  QTest::keyClick(field, Qt::Key_Escape);
+  EXPECT_FALSE(bar->isVisible());
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->focusWidget(), text);
+  EXPECT_EQ(text->toPlainText().count(QStringLiteral("Marzo")), 0);
+
+  text->moveCursor(QTextCursor::End);
+  text->insertPlainText(QStringLiteral("[4] Aprile\n"));
+  QTest::keyClick(text, Qt::Key_S, Qt::ControlModifier);
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(window->result(), QDialog::Accepted);
+  EXPECT_TRUE(ReadFile(files_.dataFile).endsWith("[4] Aprile\r\n"));
+}
+
+// Three list entries; the title row and the March row as the cases have them.
+QByteArray RowsFile(const char* titles, const char* march) {
+  return QByteArray("<LINGUE>\r\n") + "                    Italiano English Deutsch\r\n" +
+         "<TITOLI>\r\n" + "                    " + titles + "\r\n" + "<MESI>\r\n" +
+         "[1]                 Gennaio January Januar\r\n" + "[3]                 " + march + "\r\n";
+}
+
+TEST_F(ConfigTest, SaveNamesRowsOfAnotherWidthAndLetsTheUserChoose) {
+  struct Case {
+    const char* name;
+    const char* titles;
+    const char* march;
+    QStringList named;  // rows the question names
+    bool saveAnyway;
+    int caretLine;  // where the caret goes back to, from 0
+  };
+  const Case cases[] = {
+      {"even rows: no question",
+       "Calendario #Calendar Kalender",
+       "Marzo March M\xE4rz",
+       {},
+       false,
+       0},
+      {"a title typed without quotes, back to the text",
+       "Calendario di casa #Calendar Kalender",
+       "Marzo March M\xE4rz",
+       {"riga 4, <TITOLI>: 5 voci"},
+       false,
+       3},
+      {"an item short and one too many, saved anyway",
+       "Calendario #Calendar",
+       "Marzo March M\xE4rz extra",
+       {"riga 4, <TITOLI>: 2 voci", "riga 7, <MESI> [3]: 4 voci"},
+       true,
+       0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QByteArray before = RowsFile("Calendario #Calendar Kalender", "Marzo March M\xE4rz");
+    ASSERT_TRUE(WriteFile(files_.dataFile, before));
+    unevenRows_.clear();
+    saveUnevenRows_ = c.saveAnyway;
+    auto window = Open(3);
+    const QString edited = ToEditorText(DecodeDataFile(RowsFile(c.titles, c.march)));
+    Text(*window)->setPlainText(edited);
+    Button(*window, "SalvaKey")->click();
+    if (c.named.isEmpty()) {
+      EXPECT_TRUE(unevenRows_.isEmpty());
+      EXPECT_FALSE(window->isVisible());
+      continue;
+    }
+    ASSERT_EQ(unevenRows_.size(), 1);
+    EXPECT_TRUE(unevenRows_[0].contains(QStringLiteral("L'elenco ha 3 voci")));
+    for (const QString& row : c.named) {
+      EXPECT_TRUE(unevenRows_[0].contains(row)) << unevenRows_[0].toStdString();
+    }
+    if (c.saveAnyway) {
+      EXPECT_FALSE(window->isVisible());
+      EXPECT_EQ(ReadFile(files_.dataFile), RowsFile(c.titles, c.march));
+      EXPECT_EQ(ReadFile(files_.backupFile), before);
+    } else {
+      // Nothing written, nothing lost: the text waits at the first row named.
+      EXPECT_TRUE(window->isVisible());
+      EXPECT_EQ(ReadFile(files_.dataFile), before);
+      EXPECT_EQ(Text(*window)->toPlainText(), edited);
+      EXPECT_EQ(Caret(*window), (TextCaret{c.caretLine, 0}));
+    }
+  }
 }
 
 }  // namespace

@@ -105,9 +105,9 @@ TEST_F(MainWindowTest, ClicksDuringARebuildHaveNoEffectAndAreNotKept) {
   EXPECT_EQ(nested, 1);
   EXPECT_TRUE(w.ready());
   EXPECT_EQ(YearBox()->text(), "2027");
-  EXPECT_EQ(w.layoutType(), 1);
-  EXPECT_EQ(w.coverStyle(), 1);
-  EXPECT_EQ(w.moonStyle(), 1);
+  EXPECT_EQ(w.layoutType(), core::LayoutCode{1});
+  EXPECT_EQ(w.coverStyle(), render::CoverCode{1});
+  EXPECT_EQ(w.moonStyle(), render::MoonCode{1});
   EXPECT_TRUE(w.titleLook().TitleShadow);
   EXPECT_EQ(imageWindowShown, 0);
   EXPECT_TRUE(helpOpened.empty());
@@ -119,7 +119,7 @@ TEST_F(MainWindowTest, ClicksDuringARebuildHaveNoEffectAndAreNotKept) {
   EXPECT_TRUE(Control("Miniat1")->isVisible());
   w.duringYearModelBuild = [&] { Click("Miniat2"); };
   Click(Control<SpinButtons>("UpDown1")->upButton());
-  EXPECT_EQ(w.layoutType(), 1);
+  EXPECT_EQ(w.layoutType(), core::LayoutCode{1});
 }
 
 TEST_F(MainWindowTest, ChoosingALanguageKeepsNamesTheNewEntryLacks) {

@@ -1,6 +1,11 @@
 // The main window's print commands: the print dialog asked once until a
 // layout click or a rebuild, the page measured on the printer chosen, the
 // progress bar, the focus and pointer after a job, and a failed job told.
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QProgressBar>
@@ -21,6 +26,31 @@ QString PdfField(const QString& pdf, const QString& field) {
   const QRegularExpression line("^" + field + R"(:\s+(.*)$)", QRegularExpression::MultilineOption);
   return line.match(QString::fromUtf8(process.readAllStandardOutput())).captured(1).trimmed();
 }
+
+// A file size limit for the life of the object, with the signal that would
+// end the process ignored: the kernel then refuses a write as on a full disk.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) : bytes_(bytes) {
+    if (bytes == 0) return;
+    active_ = getrlimit(RLIMIT_FSIZE, &saved_) == 0;
+    previous_ = signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{bytes, saved_.rlim_max};
+    if (active_) active_ = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+  }
+  ~FileSizeLimit() {
+    if (active_) setrlimit(RLIMIT_FSIZE, &saved_);
+    if (bytes_ != 0) signal(SIGXFSZ, previous_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlim_t bytes_;
+  rlimit saved_{};
+  bool active_ = false;
+  void (*previous_)(int) = nullptr;
+};
 
 class PrintTest : public MainWindowTest {
  protected:
@@ -109,7 +139,7 @@ TEST_F(PrintTest, ProgressFocusAndPointerOfTheHalfYears) {
   EXPECT_FALSE(hiddenWhileCounting);
   EXPECT_TRUE(busyWhileCounting);
   EXPECT_FALSE(Bar()->isVisible());
-  EXPECT_EQ(w.printJobs().HalfYear(), 0);
+  EXPECT_EQ(w.printJobs().halfYear(), render::HalfYear::CoverOnly);
 }
 
 TEST_F(PrintTest, GuardedCommandsWaitForTheYearModelButTheMonthsDoNot) {
@@ -134,8 +164,8 @@ TEST_F(PrintTest, AFailedJobIsToldAndTheWindowGoesOn) {
   ASSERT_EQ(printFailures.size(), 1u);
   EXPECT_TRUE(printFailures[0].contains(QStringLiteral("Non si può scrivere il file")));
   EXPECT_TRUE(printFailures[0].contains(printPdf));
-  EXPECT_EQ(w.printJobs().PrintAllActive(), 0);
-  EXPECT_FALSE(w.printJobs().Running());
+  EXPECT_FALSE(w.printJobs().PrintAllActive());
+  EXPECT_FALSE(w.printJobs().running());
   EXPECT_FALSE(Bar()->isVisible());
   EXPECT_FALSE(QFileInfo::exists(printPdf));
 
@@ -147,13 +177,68 @@ TEST_F(PrintTest, AFailedJobIsToldAndTheWindowGoesOn) {
   EXPECT_EQ(PdfField(printPdf, "Pages"), "1");
 }
 
+// Printing into a file goes through the program's PDF writer: a full disk
+// or a name that is no file ends the job with the Italian message, and the
+// file of that name stays as it was.
+TEST_F(PrintTest, AFileThatCannotBeWrittenWholeIsToldAndLeftAsItWas) {
+  struct Row {
+    const char* name;
+    QString file;
+    rlim_t limitBytes;  // 0: none
+    QString message;
+  };
+  const QString fifo = root_.filePath(QStringLiteral("calendar-fifo"));
+  ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+  const QString existing = root_.filePath(QStringLiteral("calendar-old.pdf"));
+  ASSERT_TRUE(test_support::WriteFile(existing, "old"));
+  const Row rows[] = {
+      {"a FIFO", fifo, 0, QStringLiteral("non è un file normale")},
+      {"a full disk", existing, 4096, QStringLiteral("Non si è potuto scrivere tutto il file")},
+  };
+  Form1& w = Start();
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    printFailures.clear();
+    printPdf = row.file;
+    Click("Tipo1");  // the next command asks for the printer again
+    {
+      FileSizeLimit limit(row.limitBytes);
+      Click("StampaAll");
+    }
+    ASSERT_EQ(printFailures.size(), 1u);
+    EXPECT_TRUE(printFailures[0].contains(row.message)) << printFailures[0].toStdString();
+    EXPECT_TRUE(printFailures[0].contains(row.file));
+    EXPECT_FALSE(w.printJobs().running());
+    EXPECT_FALSE(Bar()->isVisible());
+  }
+  EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+  EXPECT_EQ(test_support::ReadFile(existing), "old");
+  EXPECT_EQ(
+      QDir(root_.path()).entryList({QStringLiteral(".orsalimbra-*")}, QDir::Hidden | QDir::Files),
+      QStringList());
+}
+
+// A5 takes neither the half-year pages nor two months a sheet: the window
+// says so in Italian, and nothing is printed.
+TEST_F(PrintTest, APaperTooSmallIsToldBeforePrinting) {
+  Form1& w = Start();
+  printPaper = QPageSize::A5;
+  Click("StampaAll");
+  ASSERT_EQ(printFailures.size(), 1u);
+  EXPECT_TRUE(printFailures[0].startsWith(QStringLiteral("Non è stato stampato niente.")));
+  EXPECT_TRUE(printFailures[0].contains(QStringLiteral("(141 x 203 mm)")));
+  EXPECT_FALSE(QFileInfo::exists(printPdf));
+  EXPECT_FALSE(w.printJobs().running());
+  EXPECT_FALSE(Bar()->isVisible());
+}
+
 TEST_F(PrintTest, ACommandDuringAJobIsIgnored) {
   Form1& w = Start();
   int clicks = 0;
   QObject::connect(Bar(), &QProgressBar::valueChanged, [&](int value) {
     if (value != 10 || clicks > 0) return;
     ++clicks;
-    EXPECT_TRUE(w.printJobs().Running());
+    EXPECT_TRUE(w.printJobs().running());
     Click("StampaM11");
     Click("Stampa2");
   });
@@ -161,7 +246,7 @@ TEST_F(PrintTest, ACommandDuringAJobIsIgnored) {
   EXPECT_EQ(clicks, 1);
   EXPECT_EQ(printDialogs, 1);
   EXPECT_EQ(PdfField(printPdf, "Pages"), "6");
-  EXPECT_EQ(w.printJobs().HalfYear(), 0);
+  EXPECT_EQ(w.printJobs().halfYear(), render::HalfYear::CoverOnly);
 }
 
 }  // namespace

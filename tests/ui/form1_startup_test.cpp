@@ -1,6 +1,10 @@
 // The main window's start: the proposed year, the controls and their
 // places, the choices read from the settings and found again after a restart.
+#include <sys/stat.h>
+
 #include <QProgressBar>
+#include <QToolButton>
+#include <functional>
 
 #include "main_window_fixture.h"
 #include "render/credits.h"
@@ -25,7 +29,7 @@ TEST_F(MainWindowTest, FirstRunShowsTheDefaultsAndStoresOnlyWhatStartUpWrites) {
   EXPECT_EQ(Languages()->count(), 3);
   EXPECT_EQ(Languages()->itemText(0), " Italiano");
   EXPECT_EQ(Languages()->currentIndex(), 0);
-  EXPECT_EQ(Control<QLabel>("LabelLingua")->text(), "Lingua");
+  EXPECT_EQ(Control<QLabel>("LabelLingua")->text(), "&Lingua");
   EXPECT_EQ(Year().PageName[0], "Copertina");
   EXPECT_EQ(Year().PageName[1], "Gennaio");
   EXPECT_EQ(Year().DayNames[0], "Lun");
@@ -39,7 +43,7 @@ TEST_F(MainWindowTest, FirstRunShowsTheDefaultsAndStoresOnlyWhatStartUpWrites) {
   EXPECT_TRUE(w.titleLook().TitleShadow);
   EXPECT_EQ(w.titleLook().TitleShadowColour, render::Rgb(127, 105, 15));
   EXPECT_EQ(w.moonLook().MoonLineColour, render::Rgb(144, 103, 18));
-  EXPECT_EQ(w.coverStyle(), 1);
+  EXPECT_EQ(w.coverStyle(), render::CoverCode{1});
   EXPECT_TRUE(Control("Stampa0")->isEnabled());
   EXPECT_FALSE(Control("Miniat1")->isVisible());
   EXPECT_FALSE(Control("Progress")->isVisible());
@@ -73,11 +77,11 @@ TEST_F(MainWindowTest, ControlsSitWhereTheWindowPlacesThem) {
       {"Tipo1", 2470, 2160, 1215, 1575, nullptr},
       {"Tipo0", 6480, 2160, 1215, 1545, nullptr},
       {"Miniat2", 4596, 2310, 900, 660, nullptr},
-      {"Esci", 7236, 4485, 852, 780, "Fine"},
-      {"Aiuto", 120, 4485, 852, 780, "Help"},
-      {"Modifica", 1080, 4485, 852, 780, "Imposta immagini e note"},
-      {"Stampa2", 4920, 4485, 852, 780, "Stampa secondo semestre"},
-      {"OpzioneLuna", 6840, 690, 855, 400, "Lune"},
+      {"Esci", 7236, 4485, 852, 780, "Fin&e"},
+      {"Aiuto", 120, 4485, 852, 780, "&Help"},
+      {"Modifica", 1080, 4485, 852, 780, "&Imposta immagini e note"},
+      {"Stampa2", 4920, 4485, 852, 780, "Stampa secon&do semestre"},
+      {"OpzioneLuna", 6840, 690, 855, 400, "Lu&ne"},
   };
   for (const Place& p : places) {
     const QRect expected(qRound(p.left / 15.0), qRound(p.top / 15.0), qRound(p.width / 15.0),
@@ -88,7 +92,7 @@ TEST_F(MainWindowTest, ControlsSitWhereTheWindowPlacesThem) {
       EXPECT_EQ(static_cast<QAbstractButton*>(control)->text(), QString::fromUtf8(p.caption));
     }
   }
-  EXPECT_EQ(Control<QCheckBox>("OrdInv")->text(), "Ord-Inv");
+  EXPECT_EQ(Control<QCheckBox>("OrdInv")->text(), "&Ord-Inv");
   EXPECT_EQ(Control<QLabel>("LabelM")->text(), "Stampa mese");
   EXPECT_EQ(Control<QPushButton>("StampaM11")->text(), "12");
   EXPECT_EQ(Control("Tipo1")->toolTip(), " Un mese per facciata, formato settimanale ");
@@ -125,11 +129,11 @@ TEST_F(MainWindowTest, EveryChoiceIsStoredAtOnceAndFoundAgainAfterARestart) {
   EXPECT_EQ(Stored("OrdInv"), "1");
 
   Form1& w = Restart();
-  EXPECT_EQ(w.layoutType(), 2);
+  EXPECT_EQ(w.layoutType(), core::LayoutCode{2});
   EXPECT_EQ(Formato(), "Due mesi per facciata, formato giornaliero");
-  EXPECT_EQ(w.coverStyle(), 2);
+  EXPECT_EQ(w.coverStyle(), render::CoverCode{2});
   EXPECT_FALSE(w.titleLook().TitleShadow);
-  EXPECT_EQ(w.moonStyle(), 2);
+  EXPECT_EQ(w.moonStyle(), render::MoonCode{2});
   EXPECT_EQ(Control<QLabel>("Fuso")->text(), "GMT");
   EXPECT_FALSE(w.timeBase().UseLocalTime());
   EXPECT_EQ(w.titleLook().TitleColour, render::Rgb(10, 20, 200));
@@ -154,7 +158,7 @@ TEST_F(MainWindowTest, OddStoredValuesAreHandledAsTheirConsumersSay) {
   EXPECT_EQ(w.moonStyle(), std::nullopt);
   EXPECT_EQ(Stored("Luna"), "");
   // Without a layout no cover shows, so the cover style is left as stored.
-  EXPECT_EQ(w.coverStyle(), 4);
+  EXPECT_EQ(w.coverStyle(), render::CoverCode{4});
   EXPECT_EQ(Stored("Copertina"), "4");
   // An unreadable colour keeps the usual title colour.
   EXPECT_EQ(w.titleLook().TitleColour, render::Rgb(255, 210, 30));
@@ -181,6 +185,51 @@ TEST_F(MainWindowTest, AMissingDataFileStillOpensTheWindow) {
   EXPECT_EQ(Languages()->count(), 0);
   EXPECT_EQ(Year().CalendarYear, 2026);
   EXPECT_EQ(w.coverTitle(), " 2026");
+  EXPECT_TRUE(dataFileProblems.empty());
+}
+
+// A data file that exists but cannot be read is told, once until it
+// changes; the window opens all the same, without blocking on a FIFO.
+TEST_F(MainWindowTest, ADataFileThatCannotBeReadIsToldOnce) {
+  const QString dataFile = program_ + QStringLiteral("/Orsalimbra.ini");
+  QFile::remove(dataFile);
+  ASSERT_EQ(mkfifo(QFile::encodeName(dataFile).constData(), 0644), 0);
+  Form1& w = Start();
+  EXPECT_TRUE(w.ready());
+  EXPECT_EQ(Languages()->count(), 0);
+  ASSERT_EQ(dataFileProblems.size(), 1u);
+  EXPECT_TRUE(dataFileProblems[0].contains(QStringLiteral("non è un file normale")));
+  EXPECT_TRUE(dataFileProblems[0].contains(dataFile));
+
+  struct Step {
+    const char* name;
+    std::function<void()> change;
+    std::size_t told;  // messages so far
+    int languages;
+  };
+  const Step steps[] = {
+      {"the same FIFO at the next build", [] {}, 1, 0},
+      {"a readable file again",
+       [&] {
+         QFile::remove(dataFile);
+         WriteDataFile(kDataFile);
+       },
+       1, 3},
+      {"a folder",
+       [&] {
+         QFile::remove(dataFile);
+         QDir().mkdir(dataFile);
+       },
+       2, 3},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.name);
+    step.change();
+    Click(Control<SpinButtons>("UpDown1")->upButton());
+    EXPECT_EQ(dataFileProblems.size(), step.told);
+    EXPECT_EQ(Languages()->count(), step.languages);
+  }
+  EXPECT_TRUE(dataFileProblems.back().contains(QStringLiteral("non è un file normale")));
 }
 
 }  // namespace

@@ -24,10 +24,12 @@
 #include <memory>
 #include <optional>
 
+#include "session/settings_keys.h"
+#include "session/settings_store.h"
+#include "support/qt_test_support.h"
 #include "ui/form1.h"
 #include "ui/layout_button.h"
 #include "ui/spin_buttons.h"
-#include "ui_test_support.h"
 
 namespace orsalimbra::ui::testing {
 
@@ -107,13 +109,15 @@ class MainWindowTest : public ::testing::Test {
       std::optional<QFont> answer = fontAnswer;
       return answer;
     };
-    services.showImageWindow = [this](QWidget*, core::YearModel& year, SettingsStore&,
-                                      const ProgramFiles&) {
+    services.showImageWindow = [this](QWidget*, core::YearModel& year,
+                                      session::SettingsStore& settings,
+                                      const session::ProgramFiles&) {
       ++imageWindowShown;
       if (imageWindowEdits) imageWindowEdits(year);
+      if (imageWindowStores) imageWindowStores(settings);
     };
     if (realImageWindow) services.showImageWindow = WindowServices::Standard().showImageWindow;
-    services.openHelpPage = [this](const QString& path) { helpOpened.push_back(path); };
+    services.openHelpPage = [this](QWidget*, const QString& path) { helpOpened.push_back(path); };
     services.measurePrinter = [] {
       render::PageMetrics metrics;
       metrics.PageWidth = 11000;
@@ -134,12 +138,15 @@ class MainWindowTest : public ::testing::Test {
     services.showPrintFailure = [this](QWidget*, const QString&, const QString& text) {
       printFailures.push_back(text);
     };
+    services.showDataFileProblem = [this](QWidget*, const QString&, const QString& text) {
+      dataFileProblems.push_back(text);
+    };
     return services;
   }
 
   Form1& Start(QDate today = QDate(2025, 10, 1), int bias = -60) {
     WindowEnvironment env;
-    env.files = ProgramFiles::In(program_);
+    env.files = session::ProgramFiles::In(program_);
     env.settingsSection = QStringLiteral("Orsatest");
     env.today = today;
     env.timeZoneBias = bias;
@@ -185,6 +192,7 @@ class MainWindowTest : public ::testing::Test {
   int imageWindowShown = 0;
   bool realImageWindow = false;
   std::function<void(core::YearModel&)> imageWindowEdits;
+  std::function<void(session::SettingsStore&)> imageWindowStores;
   std::vector<QString> helpOpened;
   // The print dialog: confirmed, it sends the pages to printPdf on the
   // paper printPaper (when set).
@@ -193,6 +201,7 @@ class MainWindowTest : public ::testing::Test {
   std::optional<QPageSize::PageSizeId> printPaper;
   int printDialogs = 0;
   std::vector<QString> printFailures;
+  std::vector<QString> dataFileProblems;
 
   QTemporaryDir root_;
   QString program_;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "support/qt_test_support.h"
+#include "ui/picture_filters.h"
+
 namespace orsalimbra::ui {
 namespace {
 
@@ -70,6 +73,40 @@ TEST(PhotoSelection, ConvertsTheFilterListToQtForm) {
   EXPECT_EQ(ToQtFileFilters("Foto (*.jpg)|*.jpeg"), QStringList({"Foto (*.jpg) (*.jpeg)"}));
   // A trailing description without patterns is dropped.
   EXPECT_EQ(ToQtFileFilters("Testo|*.txt|Orfano"), QStringList({"Testo (*.txt)"}));
+}
+
+TEST(PictureFilters, ComeFromTheFormatsQtReadsInBothCases) {
+  struct Case {
+    const char* name;
+    QList<QByteArray> mimeTypes, formats;
+    QStringList filters;
+  };
+  const Case cases[] = {
+      {"the usual four, in their order, and every format read",
+       {"image/png", "image/gif", "image/jpeg", "image/bmp", "image/x-portable-pixmap"},
+       {"png", "gif", "jpeg", "jpg", "bmp", "ppm", "cur"},
+       {"Immagini JPEG (*.jpg *.JPG *.jpeg *.JPEG *.jpe *.JPE)",
+        "Immagini BMP (*.bmp *.BMP *.dib *.DIB)", "Immagini GIF (*.gif *.GIF)",
+        "Immagini PNG (*.png *.PNG)",
+        "Tutte le Immagini (*.png *.PNG *.gif *.GIF *.jpg *.JPG *.jpeg *.JPEG *.jpe *.JPE *.bmp "
+        "*.BMP *.dib *.DIB *.ppm *.PPM *.cur *.CUR)",
+        "Tutti i file (*)"}},
+      {"a format Qt cannot read is not offered",
+       {"image/jpeg"},
+       {"jpeg", "jpg"},
+       {"Immagini JPEG (*.jpg *.JPG *.jpeg *.JPEG *.jpe *.JPE)",
+        "Tutte le Immagini (*.jpg *.JPG *.jpeg *.JPEG *.jpe *.JPE)", "Tutti i file (*)"}},
+      {"nothing readable: every file", {}, {}, {"Tutti i file (*)"}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ToQtFileFilters(PictureFilterPairs(c.mimeTypes, c.formats)), c.filters) << c.name;
+  }
+  // This Qt reads at least what the calendar always could, and PNG.
+  const QStringList here = ToQtFileFilters(PictureFilterPairs());
+  ASSERT_GE(here.size(), 6);
+  EXPECT_TRUE(here[0].startsWith("Immagini JPEG ("));
+  EXPECT_TRUE(here[3].startsWith("Immagini PNG ("));
+  EXPECT_TRUE(here[4].contains("*.JPEG"));
 }
 
 }  // namespace

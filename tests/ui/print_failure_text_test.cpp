@@ -44,10 +44,20 @@ TEST(PrintFailureText, NamesWhatFailed) {
   }
 }
 
+// Pages too big for the paper are found before anything is printed.
+TEST(PrintFailureText, PaperTooSmall) {
+  const QStringList lines = Lines({Kind::PageTooSmall, "141 x 203 mm"});
+  ASSERT_EQ(lines.size(), 2);
+  EXPECT_EQ(lines[0], QStringLiteral("Non è stato stampato niente."));
+  EXPECT_EQ(lines[1], QStringLiteral("Le pagine di questo formato non entrano nell'area stampabile "
+                                     "del foglio (141 x 203 mm): scegliere un foglio più grande."));
+}
+
 // No failure reaches the user in English, whatever the sentence the command
 // line prints for it.
 TEST(PrintFailureText, EveryKindInItalian) {
-  for (int k = static_cast<int>(Kind::CannotWriteFile); k <= static_cast<int>(Kind::Stopped); ++k) {
+  for (int k = static_cast<int>(Kind::CannotWriteFile); k <= static_cast<int>(Kind::PageTooSmall);
+       ++k) {
     const DeviceFailure failure{static_cast<Kind>(k), "f.pdf"};
     SCOPED_TRACE(failure.Text());
     const QStringList lines = Lines(failure);

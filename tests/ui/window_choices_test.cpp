@@ -7,20 +7,20 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include "session/year_entry.h"
+#include "support/qt_test_support.h"
 #include "ui/layout_choice.h"
 #include "ui/picture_slot.h"
 #include "ui/printer_metrics.h"
-#include "ui/year_entry.h"
-#include "ui_test_support.h"
 
 namespace orsalimbra::ui {
 namespace {
 
 TEST(YearEntryTest, ProposesNextYearFromJulyOn) {
-  EXPECT_EQ(ProposedYear(QDate(2025, 1, 1)), 2025);
-  EXPECT_EQ(ProposedYear(QDate(2025, 6, 30)), 2025);
-  EXPECT_EQ(ProposedYear(QDate(2025, 7, 1)), 2026);
-  EXPECT_EQ(ProposedYear(QDate(2025, 12, 31)), 2026);
+  EXPECT_EQ(session::ProposedYear(QDate(2025, 1, 1)), 2025);
+  EXPECT_EQ(session::ProposedYear(QDate(2025, 6, 30)), 2025);
+  EXPECT_EQ(session::ProposedYear(QDate(2025, 7, 1)), 2026);
+  EXPECT_EQ(session::ProposedYear(QDate(2025, 12, 31)), 2026);
 }
 
 TEST(YearEntryTest, SpinStepsWithinTheRangeFromTheBoxText) {
@@ -44,7 +44,8 @@ TEST(YearEntryTest, SpinStepsWithinTheRangeFromTheBoxText) {
       {"huge numbers do not overflow", "99999999999999999999", 2026, +1, 2027},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(SpinStep(QString::fromLatin1(c.text), c.last, c.delta), c.expected) << c.name;
+    EXPECT_EQ(session::SpinStep(QString::fromLatin1(c.text), c.last, c.delta), c.expected)
+        << c.name;
   }
 }
 
@@ -64,33 +65,36 @@ TEST(LayoutChoiceTest, DescriptionsButtonsAndMonthControls) {
       {2, 1, 2, "Due mesi per facciata, formato giornaliero", true},
   };
   for (const Case& c : cases) {
-    const auto view = LayoutViewFor(c.layout, c.noMonthPhotos);
+    const auto view = LayoutViewFor(core::LayoutCode{c.layout}, c.noMonthPhotos != 0);
     ASSERT_TRUE(view.has_value()) << c.layout;
     EXPECT_EQ(view->chosenButton, c.button);
     EXPECT_EQ(view->description, QString::fromUtf8(c.description));
     EXPECT_EQ(view->monthPages, c.monthPages);
   }
-  EXPECT_FALSE(LayoutViewFor(3, 0).has_value());
-  EXPECT_FALSE(LayoutViewFor(-1, 1).has_value());
-  EXPECT_EQ(LayoutToolTip(0),
+  EXPECT_FALSE(LayoutViewFor(core::LayoutCode{3}, false).has_value());
+  EXPECT_FALSE(LayoutViewFor(core::LayoutCode::Invalid, true).has_value());
+  EXPECT_EQ(LayoutToolTip(core::LayoutCode::Semester),
             QString::fromUtf8(
                 " Un semestre per facciata, con visibilità del mese precedente e successivo "));
-  EXPECT_EQ(LayoutToolTip(2), QStringLiteral(" Un mese per facciata, formato giornaliero "));
+  EXPECT_EQ(LayoutToolTip(core::LayoutCode::Daily),
+            QStringLiteral(" Un mese per facciata, formato giornaliero "));
 }
 
 TEST(LayoutChoiceTest, CoverStyleCycles) {
   const auto cycle = [](int from, bool photo, int steps) {
     std::vector<int> styles{from};
-    for (int i = 0; i < steps; ++i) styles.push_back(NextCoverStyle(styles.back(), photo));
+    for (int i = 0; i < steps; ++i) {
+      styles.push_back(static_cast<int>(NextCoverStyle(render::CoverCode{styles.back()}, photo)));
+    }
     return styles;
   };
   EXPECT_EQ(cycle(0, false, 5), (std::vector<int>{0, 1, 2, 3, 0, 1}));
   EXPECT_EQ(cycle(0, true, 6), (std::vector<int>{0, 1, 2, 3, 4, 0, 1}));
   // The photo went away while style 3 was chosen: 0 follows, never 4.
-  EXPECT_EQ(NextCoverStyle(3, false), 0);
-  EXPECT_EQ(NextCoverStyle(4, false), 0);
-  EXPECT_EQ(NextCoverStyle(9, true), 0);
-  EXPECT_EQ(NextCoverStyle(2147483647, true), 0);
+  EXPECT_EQ(NextCoverStyle(render::CoverCode{3}, false), render::CoverCode::None);
+  EXPECT_EQ(NextCoverStyle(render::CoverCode{4}, false), render::CoverCode::None);
+  EXPECT_EQ(NextCoverStyle(render::CoverCode{9}, true), render::CoverCode::None);
+  EXPECT_EQ(NextCoverStyle(render::CoverCode{2147483647}, true), render::CoverCode::None);
 }
 
 TEST(PrinterMetricsTest, WithoutAPrinterAnA4PdfPageIsMeasured) {
