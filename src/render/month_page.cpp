@@ -10,6 +10,7 @@
 #include "render/daily_list.h"
 #include "render/moon_mark.h"
 #include "render/page_title.h"
+#include "render/personal_texts.h"
 #include "render/text_fit.h"
 
 namespace orsalimbra::render {
@@ -152,8 +153,9 @@ void DrawMonthPageHead(Surface& s, const PageInputs& in, PageState& st, double b
 // The holiday texts of the day `dateText` in one cell: the last plain name
 // wins the first line and makes the day red; a remark "(...)" takes the
 // first line only when it is free, else the second line, in the smaller
-// size, which ends the search.
-std::vector<TextItem> CellTexts(Surface& s, const PageInputs& in, const std::string& dateText) {
+// size, which ends the search. The day's personal dates follow.
+std::vector<TextItem> CellTexts(Surface& s, const PageInputs& in, std::chrono::year_month_day day) {
+  const std::string dateText = core::DateText(day);
   const core::YearModel& y = in.year;
   const Colour colour = in.choices.colours.DayColour;
   std::string first;
@@ -174,9 +176,9 @@ std::vector<TextItem> CellTexts(Surface& s, const PageInputs& in, const std::str
     }
   }
   std::vector<TextItem> items;
-  if (first.empty()) return items;
-  items.push_back({first, colour});
+  if (!first.empty()) items.push_back({first, colour});
   if (!second.empty()) items.push_back({second, colour, kSecondTextScale, true});
+  AppendPersonalTexts(items, in, day);
   return items;
 }
 
@@ -343,7 +345,7 @@ void DrawWeeklyGrid(Surface& s, const PageInputs& in, PageState& st) {
       }
       if (c == 7) s.ForeColor = colours.HolidayColour;
       const std::string dateText = core::DateText(st.MonthStart);
-      cellTexts[slot] = CellTexts(s, in, dateText);
+      cellTexts[slot] = CellTexts(s, in, st.MonthStart);
       s.Print(core::Padded(static_cast<unsigned>(st.MonthStart.day()), 2), true);
       DrawMoonMark(s, in.choices.moonLook, st.moonTable, dateText, st.FontScale,
                    in.choices.LayoutType == core::LayoutCode::Semester);
