@@ -13,11 +13,13 @@
 
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/personal_dates_option.h"
 #include "core/moon_phases.h"
 #include "core/time_base.h"
 #include "core/year_model.h"
 #include "render_qt/qt_pdf_export.h"
 #include "session/choices.h"
+#include "session/personal_dates.h"
 #include "session/program_folder.h"
 #include "session/settings_keys.h"
 #include "session/settings_store.h"
@@ -35,7 +37,7 @@ constexpr const char* kUsage =
     "OUT.pdf (--all | --month N | --half N | --cover) [--year Y] [--entry N] [--layout L] "
     "[--cover-style C] [--cover-fit fill|fit|stretch] [--moon-style M] "
     "[--reverse | --no-reverse] [--local-time | --gmt] [--utc-offset H] [--folder DIR] "
-    "[--section NAME] [--paper A4|A3|A5|Letter|Legal]";
+    "[--section NAME] [--paper A4|A3|A5|Letter|Legal] [--events FILE.ics]...";
 
 // The main program's file name: its settings section is the one to read.
 constexpr const char* kMainProgram = "orsalimbra";
@@ -48,6 +50,8 @@ struct Options {
   std::optional<bool> reverse, localTime;
   std::optional<render::CoverFit> coverFit;
   std::optional<std::string> folder, section;
+  // Empty: the calendar files stored for the window.
+  std::vector<std::string> events;
   QPageSize paper = QPageSize(QPageSize::A4);
 };
 
@@ -148,10 +152,14 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
         return "--cover-fit needs fill, fit or stretch" + (v ? ", not '" + *v + "'" : "");
       }
       o.coverFit = fit;
-    } else if (arg == "--year" || arg == "--folder" || arg == "--section" || arg == "--paper") {
+    } else if (arg == "--year" || arg == "--folder" || arg == "--section" || arg == "--paper" ||
+               arg == "--events") {
       const std::string* v = value();
       if (v == nullptr) return arg + " needs a value";
-      if (arg == "--year") {
+      if (arg == "--events") {
+        if (v->empty()) return std::string("--events needs a file name");
+        o.events.push_back(*v);
+      } else if (arg == "--year") {
         if (!core::YearOfText(*v)) return "--year needs a year from 100 to 9999, not '" + *v + "'";
         o.year = *v;
       } else if (arg == "--folder") {
@@ -184,11 +192,13 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
 // without being discarded here. `old` tells of a section stamped with an old
 // or unreadable version; a section without a stamp is one the window never
 // ran with.
-session::StoredChoices ReadChoices(const QString& section, bool& old) {
+session::StoredChoices ReadChoices(const QString& section, bool& old,
+                                   session::PersonalDateSettings& personal) {
   const session::SettingsStore store(section);
   const QString stamp = store.read(QString::fromLatin1(session::keys::Versione), QString());
   const bool kept = session::SettingsStore::KeepsVersion(stamp);
   old = !stamp.isEmpty() && !kept;
+  if (kept) personal = session::ReadPersonalDateSettings(store);
   return kept ? session::ReadStoredChoices(store) : session::DefaultChoices();
 }
 
@@ -205,7 +215,8 @@ int Export(const Options& o) {
   const QString section = o.section ? QString::fromStdString(*o.section)
                                     : session::SettingsStore::SectionFromProgramFile(kMainProgram);
   bool old = false;
-  const session::StoredChoices stored = ReadChoices(section, old);
+  session::PersonalDateSettings personal;
+  const session::StoredChoices stored = ReadChoices(section, old, personal);
   if (old) {
     std::fprintf(stderr,
                  "orsalimbra-cli %s: the settings in section \"%s\" are from an older "
@@ -221,16 +232,22 @@ int Export(const Options& o) {
   if (o.moonStyle) choices.MoonStyle = static_cast<render::MoonCode>(*o.moonStyle);
   if (o.reverse) choices.OrdInv = *o.reverse;
   if (o.localTime) choices.UseLocalTime = *o.localTime;
+  choices.personalDateColour = personal.colour;
   const core::LayoutCode layout = choices.LayoutType.value_or(core::LayoutCode::Invalid);
 
   const QString yearText = o.year ? QString::fromStdString(*o.year)
                                   : QString::number(session::ProposedYear(QDate::currentDate()));
   session::DataFileStatus dataFile;
-  const core::YearInputs yearInputs = session::ReadYearInputs(
-      files.dataFile, files.folder, yearText, layout, choices.UserPhotosSet, &dataFile);
+  core::YearInputs yearInputs = session::ReadYearInputs(files.dataFile, files.folder, yearText,
+                                                        layout, choices.UserPhotosSet, &dataFile);
   // The window opens without its data file; a calendar without names and
   // holidays, though, is no export anybody asked for.
   if (!yearInputs.fileBytes) return Fail(session::DataFileProblemText(files.dataFile, dataFile));
+  // A calendar file that cannot be read is told; the calendar still prints.
+  if (const std::optional<int> y = core::YearOfText(yearInputs.yearText)) {
+    yearInputs.personalDates =
+        ReadPersonalDates(kName, o.events.empty() ? personal.enabledPaths() : o.events, *y);
+  }
   // The data file's picture rows are taken into the model only: a batch
   // export leaves the user's settings alone.
   render::PrintInputs inputs;
