@@ -30,8 +30,8 @@
 #include "session/year_entry.h"
 #include "session/year_inputs.h"
 #include "ui/clickable_label.h"
-#include "ui/eliding_combo_box.h"
 #include "ui/data_file_problem_text.h"
+#include "ui/eliding_combo_box.h"
 #include "ui/enter_moves_focus.h"
 #include "ui/layout_button.h"
 #include "ui/layout_choice.h"
@@ -283,6 +283,8 @@ void Form1::Start() {
 
   store_.applyVersion();
   choices_ = session::ChoicesFrom(session::ReadStoredChoices(store_));
+  personal_ = session::ReadPersonalDateSettings(store_);
+  choices_.personalDateColour = personal_.colour;
   // The list is still empty; the build below fills it and selects the entry.
   const core::YearModel start = session::StartingYearModel(choices_);
   year_.LanguageIndex = start.LanguageIndex;
@@ -321,9 +323,11 @@ void Form1::LoadYearData() {
   ++builds_;
 
   session::DataFileStatus dataFile;
-  const core::YearInputs inputs = session::ReadYearInputs(
+  core::YearInputs inputs = session::ReadYearInputs(
       env_.files.dataFile, env_.files.folder, QString::number(yearInForce_),
       choices_.LayoutType.value_or(core::LayoutCode::Invalid), choices_.UserPhotosSet, &dataFile);
+  session::PersonalDatesLoad personal = LoadPersonalDates(personal_.enabledPaths(), yearInForce_);
+  inputs.personalDates = std::move(personal.dates);
   core::YearLoad load = core::LoadYearData(year_, inputs);
   if (duringYearModelBuild) duringYearModelBuild();
 
@@ -345,7 +349,46 @@ void Form1::LoadYearData() {
   ShowLayout();
   QApplication::restoreOverrideCursor();
   ReportDataFile(dataFile);
+  ReportPersonalDates(personal.problems);
   Aiuto->setFocus();
+}
+
+session::PersonalDatesLoad Form1::LoadPersonalDates(const std::vector<std::string>& paths,
+                                                    int year) const {
+  return session::LoadPersonalDates(paths, year, env_.timeZoneName);
+}
+
+void Form1::ReportPersonalDates(const std::vector<events::ImportProblem>& problems) {
+  // Told once: a new year or language reads the same files again.
+  const QString text = session::ItalianProblemsText(problems);
+  const bool quiet = std::exchange(personalProblemsQuiet_, false);
+  if (text == personalProblemsTold_) return;
+  personalProblemsTold_ = text;
+  if (quiet) return;
+  if (text.isEmpty() || !services_.showPersonalDatesProblem) return;
+  services_.showPersonalDatesProblem(
+      this, QStringLiteral("Date personali"),
+      QStringLiteral("Alcune date personali non sono state lette; il calendario si stampa "
+                     "con le altre.\n\n") +
+          text);
+}
+
+void Form1::PersonalDatesCommand() {
+  if (!Ready || !services_.editPersonalDates) return;
+  session::PersonalDateSettings edited = personal_;
+  const int year = yearInForce_;
+  if (!services_.editPersonalDates(this, edited, year, [this, year](const auto& paths) {
+        return LoadPersonalDates(paths, year);
+      })) {
+    return;
+  }
+  personal_ = edited;
+  choices_.personalDateColour = personal_.colour;
+  session::WritePersonalDateSettings(store_, personal_);
+  // The window has just shown the problems of these files.
+  personalProblemsQuiet_ = true;
+  LetEventsRun();
+  LoadYearData();
 }
 
 void Form1::ReportDataFile(const session::DataFileStatus& status) {

@@ -4,8 +4,8 @@
 #include <QProgressBar>
 #include <QWidget>
 
-#include "render_qt/qt_pdf_surface.h"
 #include "render_qt/qt_measure_surface.h"
+#include "render_qt/qt_pdf_surface.h"
 #include "render_qt/qt_printer_surface.h"
 
 namespace orsalimbra::ui {
