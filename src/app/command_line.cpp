@@ -31,12 +31,21 @@ Qt's own options are taken too, for example -platform offscreen, -style Fusion
 or -reverse.
 
 Files:
-  Orsalimbra.ini    the data file: languages or countries, titles, month and
-                    weekday names, holidays, photo rows; in the program folder
-                    (the folder of the executable, /usr/lib/orsalimbra after a
-                    package install), edited with "Configurazione Avanzata"
-  Orsalimbra.bak    the data file as it was before the editor's last save, in
-                    the program folder
+  Orsalimbra.ini    the data file shipped with the program: languages or
+                    countries, titles, month and weekday names, holidays,
+                    photo rows; in the program folder (the folder of the
+                    executable, /usr/lib/orsalimbra after a package install),
+                    edited with "Configurazione Avanzata"
+  ~/.local/share/Nerb/Orsalimbra/Orsalimbra.ini
+                    the user's own copy of the data file, read instead of the
+                    shipped one whenever it exists; the editor's first save
+                    creates it when the program folder cannot be written, and
+                    "Ripristina il file originale" goes back to the shipped
+                    file ($XDG_DATA_HOME/Nerb/Orsalimbra when that is set);
+                    photo names without a folder are looked up in the program
+                    folder, then here
+  Orsalimbra.bak    the data file as it was before the editor's last save,
+                    beside the data file the editor saves
   Orsalimbra.htm    the help page, in the program folder
   ~/.config/Nerb/Nerb.ini
                     the stored choices, section [Orsalimbra]

@@ -114,7 +114,7 @@ int RunModel(const std::vector<std::string>& args) {
                                        : QFileInfo(dataFile).absolutePath();
   session::DataFileStatus status;
   core::YearInputs inputs =
-      session::ReadYearInputs(dataFile, programFolder, QString::fromStdString(*year),
+      session::ReadYearInputs(dataFile, programFolder, {}, QString::fromStdString(*year),
                               static_cast<core::LayoutCode>(layout), userPhotosSet, &status);
   if (!inputs.fileBytes) {
     std::fprintf(stderr, "orsalimbra-cli model: %s\n",

@@ -4,6 +4,7 @@
 // start-up; nothing is ever written to the store.
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
 #include <map>
@@ -37,7 +38,8 @@ constexpr const char* kUsage =
     "OUT.pdf (--all | --month N | --half N | --cover) [--year Y] [--entry N] [--layout L] "
     "[--cover-style C] [--cover-fit fill|fit|stretch] [--moon-style M] "
     "[--reverse | --no-reverse] [--local-time | --gmt] [--utc-offset H] [--folder DIR] "
-    "[--section NAME] [--paper A4|A3|A5|Letter|Legal] [--events FILE.ics]...";
+    "[--data FILE] [--section NAME] [--paper A4|A3|A5|Letter|Legal] "
+    "[--events FILE.ics]...";
 
 // The main program's file name: its settings section is the one to read.
 constexpr const char* kMainProgram = "orsalimbra";
@@ -49,7 +51,7 @@ struct Options {
   std::optional<int> entry, layout, coverStyle, moonStyle, utcOffset;
   std::optional<bool> reverse, localTime;
   std::optional<render::CoverFit> coverFit;
-  std::optional<std::string> folder, section;
+  std::optional<std::string> folder, data, section;
   // Empty: the calendar files stored for the window.
   std::vector<std::string> events;
   QPageSize paper = QPageSize(QPageSize::A4);
@@ -152,8 +154,8 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
         return "--cover-fit needs fill, fit or stretch" + (v ? ", not '" + *v + "'" : "");
       }
       o.coverFit = fit;
-    } else if (arg == "--year" || arg == "--folder" || arg == "--section" || arg == "--paper" ||
-               arg == "--events") {
+    } else if (arg == "--year" || arg == "--folder" || arg == "--data" || arg == "--section" ||
+               arg == "--paper" || arg == "--events") {
       const std::string* v = value();
       if (v == nullptr) return arg + " needs a value";
       if (arg == "--events") {
@@ -164,6 +166,9 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
         o.year = *v;
       } else if (arg == "--folder") {
         o.folder = *v;
+      } else if (arg == "--data") {
+        if (v->empty()) return "--data needs a file name";
+        o.data = *v;
       } else if (arg == "--section") {
         if (v->empty()) return "--section needs a name";
         o.section = *v;
@@ -210,7 +215,14 @@ int Fail(const std::string& message) {
 int Export(const Options& o) {
   const QString folder = o.folder ? QDir(QString::fromStdString(*o.folder)).absolutePath()
                                   : QCoreApplication::applicationDirPath();
-  const session::ProgramFiles files = session::ProgramFiles::In(folder);
+  const session::ProgramFiles files = session::ProgramFiles::In(folder, session::UserDataFolder());
+  // The window's data file, the user's copy when there is one, unless a file
+  // is named.
+  session::DataFileInUse data = session::DataFileInForce(files);
+  if (o.data) {
+    data.place.dataFile = QFileInfo(QString::fromStdString(*o.data)).absoluteFilePath();
+    data.userCopy = false;
+  }
 
   const QString section = o.section ? QString::fromStdString(*o.section)
                                     : session::SettingsStore::SectionFromProgramFile(kMainProgram);
@@ -238,11 +250,17 @@ int Export(const Options& o) {
   const QString yearText = o.year ? QString::fromStdString(*o.year)
                                   : QString::number(session::ProposedYear(QDate::currentDate()));
   session::DataFileStatus dataFile;
-  core::YearInputs yearInputs = session::ReadYearInputs(files.dataFile, files.folder, yearText,
-                                                        layout, choices.UserPhotosSet, &dataFile);
+  core::YearInputs yearInputs =
+      session::ReadYearInputs(data.place.dataFile, files.folder, files.userFolder, yearText, layout,
+                              choices.UserPhotosSet, &dataFile);
   // The window opens without its data file; a calendar without names and
   // holidays, though, is no export anybody asked for.
-  if (!yearInputs.fileBytes) return Fail(session::DataFileProblemText(files.dataFile, dataFile));
+  if (!yearInputs.fileBytes) {
+    return Fail(session::DataFileProblemText(data.place.dataFile, dataFile) +
+                (data.userCopy ? " (your own copy, read instead of the program folder's; "
+                                 "--data FILE names another)"
+                               : ""));
+  }
   // A calendar file that cannot be read is told; the calendar still prints.
   if (const std::optional<int> y = core::YearOfText(yearInputs.yearText)) {
     yearInputs.personalDates =

@@ -165,10 +165,14 @@ for a first run):
   --utc-offset H     the local standard time, H whole hours east of Greenwich,
                      -24 to 24 (default: the computer's time zone without
                      daylight saving, rounded to whole hours)
-  --folder DIR       the program folder, with the data file Orsalimbra.ini,
-                     the half-year backgrounds (Sfondo1, Sfondo2 or Sfondo,
-                     .bmp or .jpg) and the pictures named without a folder
-                     (default: the folder of orsalimbra-cli itself)
+  --folder DIR       the program folder, with the shipped data file
+                     Orsalimbra.ini, the half-year backgrounds (Sfondo1,
+                     Sfondo2 or Sfondo, .bmp or .jpg) and the pictures named
+                     without a folder (default: the folder of orsalimbra-cli
+                     itself)
+  --data FILE        the data file to read (default: the window's, that is
+                     the user's own copy when there is one, see Files, else
+                     Orsalimbra.ini in the program folder)
   --section NAME     the section of the settings file to read the choices from
                      (default: Orsalimbra, the window program's)
   --paper NAME       A4, A3, A5, Letter or Legal, portrait (default: A4); A5 is
@@ -217,10 +221,18 @@ Photos and notes:
   "Nota12"). The <FOTO> section of the data file, when there is one, replaces
   them for the pages it lists, unless the settings file holds RegFoto=True;
   this command takes those rows for the calendar it prints and stores nothing.
-  A picture file name without a folder is looked up in the program folder. A
-  picture whose file is missing is left out.
+  A picture file name without a folder is looked up in the program folder,
+  then in the user's data folder (see Files). A picture whose file is missing
+  is left out.
 
 Files:
+  ~/.local/share/Nerb/Orsalimbra/Orsalimbra.ini
+                     the user's own copy of the data file, made by the window's
+                     editor when the program folder cannot be written (after a
+                     package install); read instead of the program folder's
+                     whenever it exists, even when it cannot be read (then
+                     nothing is printed) ($XDG_DATA_HOME/Nerb/Orsalimbra when
+                     that is set)
   ~/.config/Nerb/Nerb.ini  the stored choices, one section per program
                      ($XDG_CONFIG_HOME/Nerb/Nerb.ini when that is set); a
                      section written by an older version is not read: the
@@ -240,8 +252,9 @@ Examples:
 Exit status:
   0  the PDF was written; "OUT.pdf: N pages" on standard output
   1  failed, with a message on standard error and no file left: the data file
-     cannot be read, the choices print nothing (a month or the cover in layout
-     0, the cover with cover style 0), or the PDF cannot be written
+     cannot be read (the user's own copy included), the choices print nothing
+     (a month or the cover in layout 0, the cover with cover style 0), or the
+     PDF cannot be written
   2  bad arguments, an --entry beyond the data file's list included
 )";
 

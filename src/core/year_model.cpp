@@ -163,13 +163,24 @@ class DataFileLoad {
       note = WithoutLastCharacter(note.substr(1));
     }
     const bool fullPath = name.find_first_of("\\/") != std::string_view::npos;
-    std::string path =
-        fullPath ? std::string(name) : inputs_.programFolder + "/" + std::string(name);
+    std::string path = fullPath ? std::string(name) : BarePicture(name);
     const int k = keyNumber_;
     model_.PhotoPaths[k] = path;
     model_.PhotoNotes[k] = note;
     load_.settingsWrites.push_back({"Foto" + Padded(k, 2), std::move(path)});
     load_.settingsWrites.push_back({"Nota" + Padded(k, 2), std::string(note)});
+  }
+
+  // A picture named without a folder: the program folder's file, else the
+  // user's folder's; when neither exists, the program folder's name, as a
+  // picture that is missing there.
+  std::string BarePicture(std::string_view name) const {
+    std::string inProgram = inputs_.programFolder + "/" + std::string(name);
+    if (inputs_.userFolder.empty() || !inputs_.fileExists || inputs_.fileExists(inProgram)) {
+      return inProgram;
+    }
+    std::string inUser = inputs_.userFolder + "/" + std::string(name);
+    return inputs_.fileExists(inUser) ? inUser : inProgram;
   }
 
   const YearInputs& inputs_;

@@ -91,6 +91,10 @@ struct YearInputs {
   bool userPhotosSet = false;
   // Folder of the program, without a trailing separator.
   std::string programFolder;
+  // The user's own folder (where a user's copy of the data file lives),
+  // without a trailing separator: a picture name without a folder that names
+  // no file in the program folder is looked up there. Empty: none.
+  std::string userFolder;
   // Whether a picture path names an existing file.
   std::function<bool(const std::string& path)> fileExists;
   // The dates of the user's calendar files, in any order and range.

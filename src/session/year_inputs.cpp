@@ -110,14 +110,16 @@ bool PictureFileExists(const std::string& path) {
 }
 
 core::YearInputs ReadYearInputs(const QString& dataFile, const QString& programFolder,
-                                const QString& yearText, core::LayoutCode layoutType,
-                                bool userPhotosSet, DataFileStatus* status) {
+                                const QString& userFolder, const QString& yearText,
+                                core::LayoutCode layoutType, bool userPhotosSet,
+                                DataFileStatus* status) {
   core::YearInputs inputs;
   inputs.fileBytes = ReadDataFile(dataFile, status);
   inputs.yearText = yearText.toStdString();
   inputs.layoutType = layoutType;
   inputs.userPhotosSet = userPhotosSet;
   inputs.programFolder = programFolder.toStdString();
+  inputs.userFolder = userFolder.toStdString();
   inputs.fileExists = &PictureFileExists;
   return inputs;
 }

@@ -41,11 +41,13 @@ std::string DataFileProblemText(const QString& path, const DataFileStatus& statu
 // The inputs of a build: the data file's bytes (none when it cannot be
 // read, with the reason in `status`), the year box text, the layout code,
 // whether the user's pictures win over the data file's, the program folder
-// (picture rows join bare file names to it) and a test of picture files
-// that reads the disk.
+// and the user's folder (picture rows look bare file names up in the first,
+// then in the second, which may be empty) and a test of picture files that
+// reads the disk.
 core::YearInputs ReadYearInputs(const QString& dataFile, const QString& programFolder,
-                                const QString& yearText, core::LayoutCode layoutType,
-                                bool userPhotosSet, DataFileStatus* status = nullptr);
+                                const QString& userFolder, const QString& yearText,
+                                core::LayoutCode layoutType, bool userPhotosSet,
+                                DataFileStatus* status = nullptr);
 
 // Whether `path` names an existing file (a folder is no picture).
 bool PictureFileExists(const std::string& path);

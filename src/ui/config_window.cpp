@@ -1,9 +1,11 @@
 #include "ui/config_window.h"
 
-#include <QFile>
 #include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -18,6 +20,7 @@
 #include "session/settings_store.h"
 #include "session/stored_choices.h"
 #include "session/year_inputs.h"
+#include "ui/data_file_place_text.h"
 #include "ui/data_file_text.h"
 #include "ui/find_bar.h"
 #include "ui/help_opener.h"
@@ -59,14 +62,30 @@ DiscardAnswer DefaultAskDiscard(QWidget* parent) {
   return DiscardAnswer::Cancel;
 }
 
-bool DefaultConfirmUnevenRows(QWidget* parent, const QString& text) {
-  QMessageBox box(QMessageBox::Warning, Config::kCaption, text, QMessageBox::NoButton, parent);
-  QPushButton* back = box.addButton(QStringLiteral("&Torna al testo"), QMessageBox::RejectRole);
-  QPushButton* save = box.addButton(QStringLiteral("Salva &comunque"), QMessageBox::AcceptRole);
+// A box whose safe answer `no` is the default and Escape's; true for `yes`.
+bool Confirm(QWidget* parent, QMessageBox::Icon icon, const QString& text, const QString& yes,
+             const QString& no) {
+  QMessageBox box(icon, Config::kCaption, text, QMessageBox::NoButton, parent);
+  QPushButton* back = box.addButton(no, QMessageBox::RejectRole);
+  QPushButton* go = box.addButton(yes, QMessageBox::AcceptRole);
   box.setDefaultButton(back);
   box.setEscapeButton(back);
   box.exec();
-  return box.clickedButton() == save;
+  return box.clickedButton() == go;
+}
+
+bool DefaultConfirmUnevenRows(QWidget* parent, const QString& text) {
+  return Confirm(parent, QMessageBox::Warning, text, QStringLiteral("Salva &comunque"),
+                 QStringLiteral("&Torna al testo"));
+}
+
+void DefaultInform(QWidget* parent, const QString& text) {
+  QMessageBox::information(parent, Config::kCaption, text);
+}
+
+bool DefaultConfirmReset(QWidget* parent, const QString& text) {
+  return Confirm(parent, QMessageBox::Question, text, QStringLiteral("&Ripristina"),
+                 QStringLiteral("Annulla"));
 }
 
 }  // namespace
@@ -75,6 +94,7 @@ Config::Config(const session::ProgramFiles& files, int entryCount, session::Sett
                QWidget* parent, ConfigHooks hooks)
     : QDialog(parent),
       files_(files),
+      entryCount_(entryCount),
       settings_(settings),
       hooks_(std::move(hooks)),
       fontSize_(EditorFontSize::Bounded(session::ReadEditorFontSize(settings))) {
@@ -82,6 +102,8 @@ Config::Config(const session::ProgramFiles& files, int entryCount, session::Sett
   if (!hooks_.openHelp) hooks_.openHelp = DefaultOpenHelp;
   if (!hooks_.askDiscard) hooks_.askDiscard = DefaultAskDiscard;
   if (!hooks_.confirmUnevenRows) hooks_.confirmUnevenRows = DefaultConfirmUnevenRows;
+  if (!hooks_.inform) hooks_.inform = DefaultInform;
+  if (!hooks_.confirmReset) hooks_.confirmReset = DefaultConfirmReset;
   if (!hooks_.fileSystem) hooks_.fileSystem = std::make_shared<SaveFileSystem>();
   setObjectName(QStringLiteral("Config"));
   setWindowTitle(kCaption);
@@ -92,6 +114,10 @@ Config::Config(const session::ProgramFiles& files, int entryCount, session::Sett
   QPushButton* reduce = AddButton("Riduci", QStringLiteral("&Riduci carattere"), {});
   QPushButton* enlarge = AddButton("Aumenta", QStringLiteral("&Ingrandisci carattere"), {});
   QPushButton* rollBack = AddButton("RollBack", QStringLiteral("&Versione precedente"), {});
+  reset_ = AddButton("Ripristina", QStringLiteral("Ripristina il file &originale"),
+                     QStringLiteral(" Torna al file dei dati installato con il programma "));
+  // Without a folder of the user's there is no copy to give up.
+  reset_->setVisible(!files_.userFolder.isEmpty());
   QPushButton* save = AddButton("SalvaKey", QStringLiteral("&Salva"),
                                 QStringLiteral(" Salva le modifiche apportate al file "));
   QPushButton* cancel = AddButton("AnnullaKey", QStringLiteral("&Annulla"),
@@ -101,6 +127,7 @@ Config::Config(const session::ProgramFiles& files, int entryCount, session::Sett
   buttons->addWidget(enlarge);
   buttons->addSpacing(12);
   buttons->addWidget(rollBack);
+  buttons->addWidget(reset_);
   buttons->addStretch();
   buttons->addWidget(save);
   buttons->addWidget(cancel);
@@ -109,9 +136,16 @@ Config::Config(const session::ProgramFiles& files, int entryCount, session::Sett
   connect(reduce, &QPushButton::clicked, this, &Config::Reduce);
   connect(enlarge, &QPushButton::clicked, this, &Config::Enlarge);
   connect(rollBack, &QPushButton::clicked, this, &Config::RollBack);
+  connect(reset_, &QPushButton::clicked, this, &Config::Reset);
   connect(save, &QPushButton::clicked, this, &Config::Save);
   connect(cancel, &QPushButton::clicked, this, &Config::reject);
   connect(help, &QPushButton::clicked, this, &Config::Help);
+
+  location_ = new QLabel(this);
+  location_->setObjectName(QStringLiteral("FileDati"));
+  location_->setWordWrap(true);
+  // The path can be copied.
+  location_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
   text_ = new QPlainTextEdit(this);
   text_->setObjectName(QStringLiteral("Testo"));
@@ -133,24 +167,15 @@ Config::Config(const session::ProgramFiles& files, int entryCount, session::Sett
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(buttons);
+  layout->addWidget(location_);
   layout->addWidget(text_, 1);
   layout->addWidget(findBar_);
   resize(860, 600);
 
   ApplyFont();
-  const std::optional<QByteArray> bytes = ReadAll(files_.dataFile);
-  text_->setPlainText(
-      FillColumns(SplitFileLines(DecodeDataFile(bytes.value_or(QByteArray()))), entryCount));
-  openedText_ = EditedText();
-  text_->moveCursor(QTextCursor::Start);
+  Locate();
+  ShowDataFile(false);
   text_->setFocus();
-  if (!bytes) {
-    // The user would otherwise take the empty text for the file's content.
-    hooks_.warn(this, QStringLiteral("Il file dei dati \"%1\" esiste ma non si può leggere: il "
-                                     "testo mostrato è vuoto. Salvando, il file attuale diventa "
-                                     "la versione precedente.")
-                          .arg(files_.dataFile));
-  }
 }
 
 QPushButton* Config::AddButton(const char* name, const QString& caption, const QString& toolTip) {
@@ -227,18 +252,69 @@ void Config::Enlarge() {
   text_->setFocus();
 }
 
-void Config::RollBack() {
-  const std::optional<QByteArray> bytes = ReadAll(files_.backupFile);
-  if (bytes && !bytes->isEmpty()) {
-    // Shown as stored, without filling; one step of undo brings the edited
-    // text back.
-    QTextCursor cursor(text_->document());
-    cursor.beginEditBlock();
-    cursor.select(QTextCursor::Document);
-    cursor.insertText(ToEditorText(DecodeDataFile(*bytes)));
-    cursor.endEditBlock();
+void Config::Locate() {
+  inForce_ = session::DataFileInForce(files_);
+  savePlace_ = session::DataFileSavePlace(files_);
+  location_->setText(DataFileLocationText(files_, inForce_, savePlace_));
+  // Giving up the copy would leave no data file at all.
+  reset_->setEnabled(inForce_.userCopy && QFileInfo(files_.dataFile).isFile());
+}
+
+void Config::ShowDataFile(bool undoable) {
+  const std::optional<QByteArray> bytes = ReadAll(inForce_.place.dataFile);
+  const QString text =
+      FillColumns(SplitFileLines(DecodeDataFile(bytes.value_or(QByteArray()))), entryCount_);
+  if (undoable) {
+    ReplaceText(text);
+  } else {
+    text_->setPlainText(text);
     text_->moveCursor(QTextCursor::Start);
   }
+  // Closing asks nothing unless the user changes this text.
+  openedText_ = EditedText();
+  if (!bytes) {
+    // The user would otherwise take the empty text for the file's content.
+    hooks_.warn(this, QStringLiteral("Il file dei dati \"%1\" esiste ma non si può leggere: il "
+                                     "testo mostrato è vuoto. Salvando, il file attuale diventa "
+                                     "la versione precedente.")
+                          .arg(inForce_.place.dataFile));
+  }
+}
+
+void Config::ReplaceText(const QString& text) {
+  // One step of undo brings the edited text back.
+  QTextCursor cursor(text_->document());
+  cursor.beginEditBlock();
+  cursor.select(QTextCursor::Document);
+  cursor.insertText(text);
+  cursor.endEditBlock();
+  text_->moveCursor(QTextCursor::Start);
+}
+
+void Config::RollBack() {
+  // The backup of the place the next save writes: the one that save replaces.
+  const std::optional<QByteArray> bytes = ReadAll(savePlace_.place.backupFile);
+  // Shown as stored, without filling.
+  if (bytes && !bytes->isEmpty()) ReplaceText(ToEditorText(DecodeDataFile(*bytes)));
+  text_->setFocus();
+}
+
+void Config::Reset() {
+  if (!inForce_.userCopy) return;
+  const session::DataFilePlace user = inForce_.place;
+  const bool rollBackReachesIt = !session::FolderWritable(files_.folder);
+  if (!hooks_.confirmReset(this, ResetQuestionText(files_, user, rollBackReachesIt))) {
+    text_->setFocus();
+    return;
+  }
+  const SaveOutcome outcome = SetAsideDataFile(user, *hooks_.fileSystem);
+  if (!outcome.saved) {
+    hooks_.warn(this, outcome.failure);
+    text_->setFocus();
+    return;
+  }
+  Locate();
+  ShowDataFile(true);
   text_->setFocus();
 }
 
@@ -265,13 +341,19 @@ void Config::Save() {
     GoToLine(rows.uneven.front().line);
     return;
   }
-  const SaveOutcome outcome = SaveDataFile(files_, encoded.bytes, *hooks_.fileSystem);
+  // The first save of the user's copy keeps the file read until now as its
+  // earlier version.
+  const bool elsewhere = savePlace_.place.dataFile != inForce_.place.dataFile;
+  const SaveOutcome outcome = SaveDataFile(savePlace_.place, encoded.bytes, *hooks_.fileSystem,
+                                           elsewhere ? inForce_.place.dataFile : QString());
   if (!outcome.saved) {
     hooks_.warn(this, outcome.failure);
     text_->setFocus();
     return;
   }
   settings_.write(session::keys::FontSize, fontSize_.SettingText());
+  if (elsewhere && savePlace_.userCopy)
+    hooks_.inform(this, UserCopyCreatedText(files_, savePlace_.place));
   accept();
 }
 

@@ -11,6 +11,7 @@
 #include "ui/editor_columns.h"
 #include "ui/editor_font_size.h"
 
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -42,6 +43,12 @@ struct ConfigHooks {
   // returns true to save anyway, false to go back to the text. Default: a
   // warning box.
   std::function<bool(QWidget* parent, const QString& text)> confirmUnevenRows;
+  // Tells the user where a save went when it was not where the file was
+  // read from. Default: an information box.
+  std::function<void(QWidget* parent, const QString& text)> inform;
+  // Shows `text` and returns true to give up the user's copy for the data
+  // file shipped with the program. Default: a question box.
+  std::function<bool(QWidget* parent, const QString& text)> confirmReset;
 };
 
 class Config : public QDialog {
@@ -50,9 +57,10 @@ class Config : public QDialog {
  public:
   static inline const QString kCaption = QStringLiteral("Orsalimbra - Configurazione avanzata");
 
-  // Reads the data file of `files` at once; `entryCount` list entries give
-  // the table's columns. Show it with exec(): nothing is returned, a save
-  // replaces the data file.
+  // Reads the data file in force of `files` (the user's copy, when there is
+  // one) at once; `entryCount` list entries give the table's columns. Show it
+  // with exec(): nothing is returned, a save replaces the data file, or
+  // creates the user's copy when the program folder cannot be written.
   Config(const session::ProgramFiles& files, int entryCount, session::SettingsStore& settings,
          QWidget* parent = nullptr, ConfigHooks hooks = {});
 
@@ -74,12 +82,26 @@ class Config : public QDialog {
   void Enlarge();
   void RollBack();
   void Save();
+  // Sets the user's copy aside and shows the shipped file.
+  void Reset();
+  // Shows the data file in force as a table, as the text opened; `undoable`:
+  // one step of undo brings the text before back.
+  void ShowDataFile(bool undoable);
+  // Finds the data file in force and where a save goes, and says so.
+  void Locate();
+  // Replaces the whole text in one step that undo takes back.
+  void ReplaceText(const QString& text);
   void Help();
 
   session::ProgramFiles files_;
+  int entryCount_;
+  session::DataFileInUse inForce_;
+  session::DataFileInUse savePlace_;
   session::SettingsStore& settings_;
   ConfigHooks hooks_;
   EditorFontSize fontSize_;
+  QLabel* location_;
+  QPushButton* reset_;
   QPlainTextEdit* text_;
   FindBar* findBar_;
   // The text as opened: anything else is a change the user may lose.

@@ -33,4 +33,15 @@ QString DataFileProblemText(const QString& path, const session::DataFileStatus& 
          QStringLiteral("\nNomi, titoli e feste del calendario non sono stati aggiornati.");
 }
 
+QString DataFileProblemText(const session::DataFileInUse& data,
+                            const session::DataFileStatus& status) {
+  QString text = ui::DataFileProblemText(data.place.dataFile, status);
+  if (text.isEmpty() || !data.userCopy) return text;
+  return text + QStringLiteral(
+                    "\nÈ la tua copia del file dei dati: il file installato con il programma non "
+                    "viene letto al suo posto. Per tornare a quello, usa «Ripristina il file "
+                    "originale» nella Configurazione avanzata (dal pulsante «Imposta immagini e "
+                    "note»), oppure togli la copia dalla sua cartella.");
+}
+
 }  // namespace orsalimbra::ui

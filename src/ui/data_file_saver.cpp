@@ -125,6 +125,10 @@ bool SaveFileSystem::Link(const QString& from, const QString& to, QString* error
     *error = SystemWords(failure);
     return false;
   }
+  return Copy(from, to, error);
+}
+
+bool SaveFileSystem::Copy(const QString& from, const QString& to, QString* error) {
   QFile source(from);
   if (!source.copy(to)) {
     *error = source.errorString();
@@ -163,71 +167,101 @@ void SaveFileSystem::SyncFolder(const QString& folder) {
   Sync(folder, O_DIRECTORY);
 }
 
-SaveOutcome SaveDataFile(const session::ProgramFiles& files, const QByteArray& bytes,
-                         SaveFileSystem& fs) {
-  fs.RemoveLeftovers(files.folder);
+SaveOutcome SaveDataFile(const session::DataFilePlace& place, const QByteArray& bytes,
+                         SaveFileSystem& fs, const QString& earlier) {
   QString error;
   QString ignored;
   const auto drop = [&](const QString& path) {
     if (!path.isEmpty() && fs.Exists(path)) fs.Remove(path, &ignored);
   };
+  // The user's folder is made by the first save into it.
+  errno = 0;
+  if (!QDir().mkpath(place.folder)) {
+    const int failure = errno;
+    return {false, Failure(QStringLiteral("Non è stato possibile creare la cartella %1.")
+                               .arg(Native(place.folder)),
+                           failure != 0 ? SystemWords(failure) : QStringLiteral("errore ignoto"),
+                           kUnchanged)};
+  }
+  fs.RemoveLeftovers(place.folder);
 
-  const QString fresh = fs.ScratchName(files.folder, QStringLiteral("ini"));
-  if (!fs.WriteNewFile(fresh, bytes, files.dataFile, &error)) {
+  const QString fresh = fs.ScratchName(place.folder, QStringLiteral("ini"));
+  if (!fs.WriteNewFile(fresh, bytes, place.dataFile, &error)) {
     return {false, Failure(QStringLiteral("Non è stato possibile scrivere il nuovo file nella "
-                                          "cartella del programma %1.")
-                               .arg(Native(files.folder)),
+                                          "cartella %1.")
+                               .arg(Native(place.folder)),
                            error, kUnchanged)};
   }
 
-  const bool hadData = fs.Exists(files.dataFile);
+  const bool hadData = fs.Exists(place.dataFile);
   // A second name for the old backup, to put it back if the save fails.
   QString aside;
   if (hadData) {
-    if (fs.Exists(files.backupFile)) {
-      aside = fs.ScratchName(files.folder, QStringLiteral("old"));
-      if (!fs.Link(files.backupFile, aside, &error)) {
+    if (fs.Exists(place.backupFile)) {
+      aside = fs.ScratchName(place.folder, QStringLiteral("old"));
+      if (!fs.Link(place.backupFile, aside, &error)) {
         drop(fresh);
         return {false, Failure(QStringLiteral("Non è stato possibile mettere da parte la copia di "
                                               "sicurezza %1.")
-                                   .arg(Native(files.backupFile)),
+                                   .arg(Native(place.backupFile)),
                                error, kUnchanged)};
       }
     }
-    const QString backup = fs.ScratchName(files.folder, QStringLiteral("bak"));
-    if (!fs.Link(files.dataFile, backup, &error) || !fs.Replace(backup, files.backupFile, &error)) {
+    const QString backup = fs.ScratchName(place.folder, QStringLiteral("bak"));
+    if (!fs.Link(place.dataFile, backup, &error) || !fs.Replace(backup, place.backupFile, &error)) {
       drop(backup);
       drop(fresh);
       drop(aside);
       return {false, Failure(QStringLiteral("Non è stato possibile trasformare il file dei dati "
                                             "%1 nella copia di sicurezza.")
-                                 .arg(Native(files.dataFile)),
+                                 .arg(Native(place.dataFile)),
                              error, kUnchanged)};
     }
   }
+  // The text read until now, from another place, is the earlier version of
+  // the first data file here. The save goes on without it when it cannot be
+  // copied: it stays in its own place all the same.
+  bool backupFromEarlier = false;
+  if (!hadData && !earlier.isEmpty() && !fs.Exists(place.backupFile) && fs.Exists(earlier)) {
+    const QString backup = fs.ScratchName(place.folder, QStringLiteral("bak"));
+    backupFromEarlier =
+        fs.Copy(earlier, backup, &error) && fs.Replace(backup, place.backupFile, &error);
+    if (!backupFromEarlier) drop(backup);
+  }
 
-  if (!fs.Replace(fresh, files.dataFile, &error)) {
+  if (!fs.Replace(fresh, place.dataFile, &error)) {
     drop(fresh);
     // The backup holds the data file now: the old one goes back, or none.
     QString state = kUnchanged;
-    if (hadData && aside.isEmpty() && !fs.Remove(files.backupFile, &ignored)) {
+    if ((hadData || backupFromEarlier) && aside.isEmpty() &&
+        !fs.Remove(place.backupFile, &ignored)) {
       state = QStringLiteral(
           "Il file dei dati è rimasto come prima; la copia di sicurezza ne è "
           "ora una copia.");
-    } else if (!aside.isEmpty() && !fs.Replace(aside, files.backupFile, &ignored)) {
+    } else if (!aside.isEmpty() && !fs.Replace(aside, place.backupFile, &ignored)) {
       state = QStringLiteral(
                   "Il file dei dati è rimasto come prima. La copia di sicurezza "
                   "precedente si trova in %1.")
                   .arg(Native(aside));
     }
     return {false, Failure(QStringLiteral("Non è stato possibile dare al nuovo file il nome %1.")
-                               .arg(Native(files.dataFile)),
+                               .arg(Native(place.dataFile)),
                            error, state)};
   }
-  fs.SyncFolder(files.folder);
+  fs.SyncFolder(place.folder);
   // The save is complete; an old backup that cannot be removed is a scratch
   // file that the next save removes.
   drop(aside);
+  return {true, {}};
+}
+
+SaveOutcome SetAsideDataFile(const session::DataFilePlace& place, SaveFileSystem& fs) {
+  QString error;
+  if (!fs.Replace(place.dataFile, place.backupFile, &error)) {
+    return {false, QStringLiteral("Il file dei dati %1 non è stato messo da parte.\n(%2)\n\n%3")
+                       .arg(Native(place.dataFile), error, kUnchanged)};
+  }
+  fs.SyncFolder(place.folder);
   return {true, {}};
 }
 

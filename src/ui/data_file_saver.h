@@ -43,6 +43,9 @@ class SaveFileSystem {
   // Gives the file `from` the second name `to` (which must not exist): a hard
   // link, or where the file system has none, a synced copy.
   virtual bool Link(const QString& from, const QString& to, QString* error);
+  // Copies the file `from` to the new file `to` (which must not exist) and
+  // syncs the copy.
+  virtual bool Copy(const QString& from, const QString& to, QString* error);
   // Renames `from` to `to`, replacing `to` in one step; `from` is gone
   // afterwards, even when both named the same file.
   virtual bool Replace(const QString& from, const QString& to, QString* error);
@@ -58,10 +61,18 @@ struct SaveOutcome {
   QString failure;
 };
 
-// Writes `bytes` as the data file of `files`, turning the current data file
-// into the backup. Without a current data file the old backup stays, since it
-// is then the only earlier version left.
-SaveOutcome SaveDataFile(const session::ProgramFiles& files, const QByteArray& bytes,
-                         SaveFileSystem& fs);
+// Writes `bytes` as the data file of `place`, creating its folder when
+// missing and turning the current data file into the backup. Without a
+// current data file the old backup stays, since it is then the only earlier
+// version left; where there is no backup either, a copy of `earlier` (the
+// data file read until now, in another place) becomes it, when it can be
+// copied: it stays where it is whatever happens.
+SaveOutcome SaveDataFile(const session::DataFilePlace& place, const QByteArray& bytes,
+                         SaveFileSystem& fs, const QString& earlier = {});
+
+// Gives up the data file of `place` (the user's copy) by turning it into the
+// backup in one rename, so that the data file shipped with the program is read
+// again and the copy's text is one "Versione precedente" away.
+SaveOutcome SetAsideDataFile(const session::DataFilePlace& place, SaveFileSystem& fs);
 
 }  // namespace orsalimbra::ui

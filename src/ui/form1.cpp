@@ -322,9 +322,10 @@ void Form1::LoadYearData() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   ++builds_;
 
+  const session::DataFileInUse data = session::DataFileInForce(env_.files);
   session::DataFileStatus dataFile;
   core::YearInputs inputs = session::ReadYearInputs(
-      env_.files.dataFile, env_.files.folder, QString::number(yearInForce_),
+      data.place.dataFile, env_.files.folder, env_.files.userFolder, QString::number(yearInForce_),
       choices_.LayoutType.value_or(core::LayoutCode::Invalid), choices_.UserPhotosSet, &dataFile);
   session::PersonalDatesLoad personal = LoadPersonalDates(personal_.enabledPaths(), yearInForce_);
   inputs.personalDates = std::move(personal.dates);
@@ -348,7 +349,7 @@ void Form1::LoadYearData() {
   DrawTitleSample();
   ShowLayout();
   QApplication::restoreOverrideCursor();
-  ReportDataFile(dataFile);
+  ReportDataFile(data, dataFile);
   ReportPersonalDates(personal.problems);
   Aiuto->setFocus();
 }
@@ -391,16 +392,19 @@ void Form1::PersonalDatesCommand() {
   LoadYearData();
 }
 
-void Form1::ReportDataFile(const session::DataFileStatus& status) {
-  // A missing data file is how the program may start: nothing is said.
-  const session::DataFileProblem problem = status.problem == session::DataFileProblem::Missing
-                                               ? session::DataFileProblem::None
-                                               : status.problem;
+void Form1::ReportDataFile(const session::DataFileInUse& data,
+                           const session::DataFileStatus& status) {
+  // A missing data file is how the program may start: nothing is said. The
+  // user's copy, though, was there a moment ago (a link to nowhere, say).
+  const session::DataFileProblem problem =
+      status.problem == session::DataFileProblem::Missing && !data.userCopy
+          ? session::DataFileProblem::None
+          : status.problem;
   if (problem == dataFileProblemTold_) return;
   dataFileProblemTold_ = problem;
   if (problem == session::DataFileProblem::None || !services_.showDataFileProblem) return;
   services_.showDataFileProblem(this, QString::fromUtf8(kDataFileProblemTitle),
-                                ui::DataFileProblemText(env_.files.dataFile, status));
+                                ui::DataFileProblemText(data, status));
 }
 
 void Form1::ShowEntries() {

@@ -137,7 +137,7 @@ class Form1 : public QWidget {
   // Tells the user of a job the device stopped.
   void ReportPrint(const render::PrintResult& result);
   // Tells the user of a data file that exists but could not be read.
-  void ReportDataFile(const session::DataFileStatus& status);
+  void ReportDataFile(const session::DataFileInUse& data, const session::DataFileStatus& status);
   // The dates of the calendar files `paths` for `year`.
   session::PersonalDatesLoad LoadPersonalDates(const std::vector<std::string>& paths,
                                                int year) const;

@@ -1,17 +1,24 @@
-# Runs orsalimbra-cli print with its own settings folder and checks the exit
+# Runs orsalimbra-cli print with its own settings and data folders and checks the exit
 # status, the message on stderr and the PDF it wrote.
 #   -DCLI=<program> -DWORK=<folder, emptied first> -DARGS=<;-list, %OUT% is the PDF>
 #   -DEXPECT_STATUS=<n> [-DEXPECT_STDERR=<regex>] [-DSETTINGS=<INI file for the store>]
 #   [-DEXPECT_PAGES=<n>] [-DEXPECT_TEXT=<regex over the text in drawing order>]
 #   [-DEXPECT_INFO=<regex over pdfinfo>]
+#   [-DUSER_DATA=<the user's own copy of the data file; "folder": a folder in its place>]
 file(REMOVE_RECURSE ${WORK})
-file(MAKE_DIRECTORY ${WORK}/config/Nerb)
+file(MAKE_DIRECTORY ${WORK}/config/Nerb ${WORK}/data/Nerb/Orsalimbra)
 if(SETTINGS)
   configure_file(${SETTINGS} ${WORK}/config/Nerb/Nerb.ini COPYONLY)
+endif()
+if(USER_DATA STREQUAL "folder")
+  file(MAKE_DIRECTORY ${WORK}/data/Nerb/Orsalimbra/Orsalimbra.ini)
+elseif(USER_DATA)
+  configure_file(${USER_DATA} ${WORK}/data/Nerb/Orsalimbra/Orsalimbra.ini COPYONLY)
 endif()
 set(OUT ${WORK}/calendar.pdf)
 string(REPLACE "%OUT%" "${OUT}" ARGS "${ARGS}")
 execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_CONFIG_HOME=${WORK}/config
+                        XDG_DATA_HOME=${WORK}/data
                         --unset=QT_QPA_PLATFORM --unset=DISPLAY --unset=WAYLAND_DISPLAY
                         ${CLI} print ${ARGS}
                 RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)

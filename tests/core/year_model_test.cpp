@@ -394,6 +394,47 @@ TEST(YearModel, PictureRows) {
   EXPECT_EQ(kept.model.PageName[1], "Gennaio");
 }
 
+TEST(YearModel, BarePictureNamesTryTheProgramFolderThenTheUsers) {
+  struct Case {
+    const char* name;
+    std::string userFolder;
+    std::set<std::string> existing;
+    bool noTest;  // no file-exists test given
+    std::string expected;
+  };
+  const std::string prog = "/opt/orsalimbra/neve.jpg";
+  const std::string mine = "/home/u/.local/share/Nerb/Orsalimbra/neve.jpg";
+  const Case cases[] = {
+      {"only in the program folder", "/home/u/.local/share/Nerb/Orsalimbra", {prog}, false, prog},
+      {"in both: the program folder wins",
+       "/home/u/.local/share/Nerb/Orsalimbra",
+       {prog, mine},
+       false,
+       prog},
+      {"only in the user's folder", "/home/u/.local/share/Nerb/Orsalimbra", {mine}, false, mine},
+      {"in neither: the program folder's name",
+       "/home/u/.local/share/Nerb/Orsalimbra",
+       {},
+       false,
+       prog},
+      {"no user folder", "", {mine}, false, prog},
+      {"no file test", "/home/u/.local/share/Nerb/Orsalimbra", {}, true, prog},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Build build("<FOTO>\r\n[1] neve.jpg note\r\n[2] /elsewhere/b.jpg\r\n");
+    build.inputs.userFolder = c.userFolder;
+    if (!c.noTest) {
+      build.inputs.fileExists = [&c](const std::string& p) { return c.existing.count(p) > 0; };
+    }
+    const YearLoad load = build.Run();
+    EXPECT_EQ(load.model.PhotoPaths[1], c.expected);
+    EXPECT_EQ(load.model.PhotoPaths[2], "/elsewhere/b.jpg");
+    ASSERT_FALSE(load.settingsWrites.empty());
+    EXPECT_EQ(load.settingsWrites.front().value, c.expected);
+  }
+}
+
 TEST(YearModel, PictureFlagsFollowTheFilesThatExist) {
   Build build(std::nullopt);
   for (int k = 0; k <= 12; ++k) build.previous.PhotoPaths[k] = "/p/" + std::to_string(k);

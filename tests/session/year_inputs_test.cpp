@@ -100,8 +100,8 @@ TEST_F(DataFileReadTest, AFileThatMayNotBeReadIsUnreadable) {
 
 TEST_F(DataFileReadTest, TheYearInputsCarryTheReason) {
   DataFileStatus status{Problem::TooLarge, "stale"};
-  const core::YearInputs inputs =
-      ReadYearInputs(Path("fifo.ini"), dir_.path(), "2026", core::LayoutCode::Weekly, false, &status);
+  const core::YearInputs inputs = ReadYearInputs(Path("fifo.ini"), dir_.path(), {}, "2026",
+                                                 core::LayoutCode::Weekly, false, &status);
   EXPECT_FALSE(inputs.fileBytes);
   EXPECT_EQ(status.problem, Problem::Missing);
   EXPECT_TRUE(status.detail.isEmpty());

@@ -63,7 +63,9 @@ inline QStringList FileNames(const QString& folder) {
 
 // Root may write anywhere. Under another file-system user id the kernel drops
 // that privilege for this thread, so a read-only folder is read-only for
-// root too. Other users are left as they are.
+// root too. Other users are left as they are. The file-system group stays
+// root's: a folder is open to this identity through its group bits (root's
+// group) and its bits for others.
 class NotRootForFiles {
  public:
   NotRootForFiles() {
@@ -83,11 +85,19 @@ class NotRootForFiles {
   int previous_ = -1;
 };
 
+// Every permission for everybody: a folder where NotRootForFiles may write.
+inline const QFileDevice::Permissions kOpenToAll =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+    QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+    QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+
 // Makes `folder` read-only (readable by everybody) for the life of the object.
+// The group counts too: NotRootForFiles keeps root's group.
 class ReadOnlyFolder {
  public:
   explicit ReadOnlyFolder(QString folder) : folder_(std::move(folder)) {
     QFile::setPermissions(folder_, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                       QFileDevice::ReadGroup | QFileDevice::ExeGroup |
                                        QFileDevice::ReadOther | QFileDevice::ExeOther);
   }
   ~ReadOnlyFolder() {

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -44,6 +45,11 @@ class ConfigTest : public ::testing::Test {
       unevenRows_.append(text);
       return saveUnevenRows_;
     };
+    hooks.inform = [this](QWidget*, const QString& text) { informed_.append(text); };
+    hooks.confirmReset = [this](QWidget*, const QString& text) {
+      resetAsked_.append(text);
+      return resetAnswer_;
+    };
     auto window = std::make_unique<Config>(files_, entryCount, store_, nullptr, hooks);
     window->show();
     // Keys reach the window's shortcuts only while it is the active one.
@@ -75,6 +81,9 @@ class ConfigTest : public ::testing::Test {
   int discardAsked_ = 0;
   bool saveUnevenRows_ = true;
   QStringList unevenRows_;
+  QStringList informed_;
+  bool resetAnswer_ = true;
+  QStringList resetAsked_;
 };
 
 TEST_F(ConfigTest, ShowsTheFileAsATableOfEntryColumns) {
@@ -498,6 +507,126 @@ TEST_F(ConfigTest, SaveNamesRowsOfAnotherWidthAndLetsTheUserChoose) {
       EXPECT_EQ(Caret(*window), (TextCaret{c.caretLine, 0}));
     }
   }
+}
+
+// Installed for the whole system: the program folder is read-only and the
+// user's copy of the data file lives in the user's own folder.
+class UserCopyTest : public ConfigTest {
+ protected:
+  void SetUp() override {
+    ConfigTest::SetUp();
+    ASSERT_TRUE(home_.isValid());
+    // Writable under the identity the test takes, as a home is.
+    ASSERT_TRUE(QFile::setPermissions(home_.path(), test_support::kOpenToAll));
+    files_ = session::ProgramFiles::In(folder_.path(), home_.filePath("Nerb/Orsalimbra"));
+    user_ = session::DataFilePlace::In(files_.userFolder);
+    ASSERT_TRUE(WriteFile(files_.dataFile, "shipped\r\n"));
+  }
+  static QLabel* Location(Config& window) {
+    return window.findChild<QLabel*>(QStringLiteral("FileDati"));
+  }
+  static QString FirstLine(Config& window) {
+    return Text(window)->document()->firstBlock().text().trimmed();
+  }
+
+  QTemporaryDir home_;
+  session::DataFilePlace user_;
+};
+
+TEST_F(UserCopyTest, TheFirstSaveCreatesTheCopyAndResetGoesBack) {
+  test_support::ReadOnlyFolder readOnly(folder_.path());
+  test_support::NotRootForFiles notRoot;
+  ASSERT_TRUE(notRoot.active());
+
+  auto window = Open(0);
+  EXPECT_EQ(FirstLine(*window), "shipped");
+  EXPECT_TRUE(Location(*window)->text().contains(files_.dataFile));
+  EXPECT_TRUE(Location(*window)->text().contains(user_.dataFile));
+  QPushButton* reset = Button(*window, "Ripristina");
+  ASSERT_NE(reset, nullptr);
+  EXPECT_EQ(reset->text(), "Ripristina il file &originale");
+  EXPECT_TRUE(reset->isVisibleTo(window.get()));
+  EXPECT_FALSE(reset->isEnabled());
+  Text(*window)->setPlainText("edited\n");
+  Button(*window, "SalvaKey")->click();
+  EXPECT_TRUE(warnings_.isEmpty()) << warnings_.join("\n").toStdString();
+  EXPECT_FALSE(window->isVisible());
+  ASSERT_EQ(informed_.size(), 1);
+  EXPECT_TRUE(informed_[0].contains(user_.dataFile)) << informed_[0].toStdString();
+  EXPECT_TRUE(informed_[0].contains("Ripristina il file originale"));
+  EXPECT_EQ(ReadFile(user_.dataFile), "edited\r\n");
+  EXPECT_EQ(ReadFile(user_.backupFile), "shipped\r\n");
+  EXPECT_EQ(ReadFile(files_.dataFile), "shipped\r\n");
+  EXPECT_EQ(test_support::FileNames(folder_.path()), QStringList({"Orsalimbra.ini"}));
+
+  // The copy is read from now on; its roll-back is the shipped text.
+  window = Open(0);
+  EXPECT_EQ(FirstLine(*window), "edited");
+  EXPECT_TRUE(Location(*window)->text().contains(user_.dataFile));
+  reset = Button(*window, "Ripristina");
+  EXPECT_TRUE(reset->isEnabled());
+  Button(*window, "RollBack")->click();
+  EXPECT_EQ(FirstLine(*window), "shipped");
+  Text(*window)->undo();
+
+  // Asked first; "Annulla" changes nothing.
+  resetAnswer_ = false;
+  reset->click();
+  ASSERT_EQ(resetAsked_.size(), 1);
+  EXPECT_TRUE(resetAsked_[0].contains(files_.dataFile)) << resetAsked_[0].toStdString();
+  EXPECT_TRUE(resetAsked_[0].contains(user_.backupFile)) << resetAsked_[0].toStdString();
+  EXPECT_TRUE(resetAsked_[0].contains("Versione precedente"));
+  EXPECT_EQ(ReadFile(user_.dataFile), "edited\r\n");
+  EXPECT_EQ(FirstLine(*window), "edited");
+
+  // Confirmed: the copy becomes the backup and the shipped file is shown.
+  resetAnswer_ = true;
+  reset->click();
+  EXPECT_EQ(ReadFile(user_.dataFile), "<missing>");
+  EXPECT_EQ(ReadFile(user_.backupFile), "edited\r\n");
+  EXPECT_EQ(FirstLine(*window), "shipped");
+  EXPECT_FALSE(reset->isEnabled());
+  EXPECT_TRUE(Location(*window)->text().contains(files_.dataFile));
+  Button(*window, "RollBack")->click();
+  EXPECT_EQ(FirstLine(*window), "edited");
+  // Saved again, the copy is back and the earlier text of the user's stays
+  // its backup.
+  Button(*window, "SalvaKey")->click();
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(informed_.size(), 2);
+  EXPECT_EQ(ReadFile(user_.dataFile), "edited\r\n");
+  EXPECT_EQ(ReadFile(user_.backupFile), "edited\r\n");
+  EXPECT_TRUE(warnings_.isEmpty()) << warnings_.join("\n").toStdString();
+}
+
+TEST_F(UserCopyTest, ACopyThatCannotBeReadIsToldAndNotReplacedUnasked) {
+  ASSERT_TRUE(QDir().mkpath(user_.folder));
+  ASSERT_TRUE(QFile::setPermissions(user_.folder, QFile::permissions(home_.path())));
+  ASSERT_TRUE(WriteFile(user_.dataFile, "mine\r\n"));
+  ASSERT_TRUE(QFile::setPermissions(user_.dataFile, {}));
+  test_support::ReadOnlyFolder readOnly(folder_.path());
+  test_support::NotRootForFiles notRoot;
+  ASSERT_TRUE(notRoot.active());
+  auto window = Open(0);
+  // The shipped text is not shown in its place.
+  EXPECT_EQ(Text(*window)->toPlainText(), "");
+  ASSERT_EQ(warnings_.size(), 1);
+  EXPECT_TRUE(warnings_[0].contains(user_.dataFile)) << warnings_[0].toStdString();
+  Button(*window, "Ripristina")->click();
+  EXPECT_EQ(FirstLine(*window), "shipped");
+  EXPECT_FALSE(QFile::exists(user_.dataFile));
+  EXPECT_TRUE(QFile::exists(user_.backupFile));
+}
+
+TEST_F(UserCopyTest, AWritableProgramFolderKeepsItsOwnDataFile) {
+  auto window = Open(0);
+  EXPECT_EQ(Location(*window)->text(), "File dei dati: " + files_.dataFile);
+  Text(*window)->setPlainText("edited\n");
+  Button(*window, "SalvaKey")->click();
+  EXPECT_TRUE(informed_.isEmpty());
+  EXPECT_EQ(ReadFile(files_.dataFile), "edited\r\n");
+  EXPECT_EQ(ReadFile(files_.backupFile), "shipped\r\n");
+  EXPECT_FALSE(QFile::exists(user_.folder));
 }
 
 }  // namespace

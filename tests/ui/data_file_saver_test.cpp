@@ -29,6 +29,16 @@ QStringList Names(const QString& folder) {
       QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
+// Saves `bytes` into `place` while `folder` is read-only, for root too.
+SaveOutcome SaveWhileReadOnly(const QString& folder, const session::DataFilePlace& place,
+                              const QByteArray& bytes) {
+  test_support::ReadOnlyFolder readOnly(folder);
+  test_support::NotRootForFiles notRoot;
+  EXPECT_TRUE(notRoot.active());
+  SaveFileSystem fs;
+  return SaveDataFile(place, bytes, fs);
+}
+
 class SaveTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -345,19 +355,107 @@ TEST_F(SaveTest, AWriteThatRunsOutOfSpaceChangesNothing) {
 TEST_F(SaveTest, AReadOnlyFolderChangesNothing) {
   Write(files_.dataFile, "data\r\n");
   Write(files_.backupFile, "backup\r\n");
-  SaveOutcome outcome;
-  {
-    test_support::ReadOnlyFolder readOnly(dir_.path());
-    test_support::NotRootForFiles notRoot;
-    ASSERT_TRUE(notRoot.active());
-    SaveFileSystem fs;
-    outcome = SaveDataFile(files_, "new\r\n", fs);
-  }
+  const SaveOutcome outcome = SaveWhileReadOnly(dir_.path(), files_, "new\r\n");
   EXPECT_FALSE(outcome.saved);
   EXPECT_TRUE(outcome.failure.contains("scrivere il nuovo file")) << outcome.failure.toStdString();
   EXPECT_EQ(Read(files_.dataFile), "data\r\n");
   EXPECT_EQ(Read(files_.backupFile), "backup\r\n");
   EXPECT_EQ(Names(dir_.path()), QStringList({"Orsalimbra.bak", "Orsalimbra.ini"}));
+}
+
+// The first save into the user's folder: the folder is made, and the file
+// read until then becomes the backup unless an earlier version of the user's
+// is there; the file read until then is never touched.
+TEST(SaveElsewhere, TheFirstSaveOfTheUsersCopy) {
+  struct Case {
+    const char* name;
+    bool folderExists;
+    const char* data;         // the user's data file before; none when null
+    const char* backup;       // the user's backup before; none when null
+    bool earlierReadable;     // the shipped file can be copied
+    const char* backupAfter;  // none when null
+  };
+  const Case cases[] = {
+      {"no folder yet", false, nullptr, nullptr, true, "shipped\r\n"},
+      {"an empty folder", true, nullptr, nullptr, true, "shipped\r\n"},
+      {"an earlier version of the user's stays", true, nullptr, "mine before\r\n", true,
+       "mine before\r\n"},
+      {"a copy already there: it is the backup", true, "mine\r\n", "older\r\n", true, "mine\r\n"},
+      {"the shipped file cannot be copied: saved without backup", true, nullptr, nullptr, false,
+       nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QTemporaryDir program, home;
+    ASSERT_TRUE(program.isValid() && home.isValid());
+    const session::DataFilePlace shipped = session::DataFilePlace::In(program.path());
+    Write(shipped.dataFile, "shipped\r\n");
+    const session::DataFilePlace user =
+        session::DataFilePlace::In(home.filePath("Nerb/Orsalimbra"));
+    if (c.folderExists) {
+      ASSERT_TRUE(QDir().mkpath(user.folder));
+    }
+    if (c.data) Write(user.dataFile, c.data);
+    if (c.backup) Write(user.backupFile, c.backup);
+    // The copy fails as it would on a file this user may not read.
+    class NoCopy : public SaveFileSystem {
+      bool Copy(const QString&, const QString&, QString* error) override {
+        *error = "Permission denied";
+        return false;
+      }
+    };
+    SaveFileSystem real;
+    NoCopy noCopy;
+    SaveFileSystem& fs = c.earlierReadable ? real : noCopy;
+    const SaveOutcome outcome = SaveDataFile(user, "edited\r\n", fs, shipped.dataFile);
+    EXPECT_TRUE(outcome.saved) << outcome.failure.toStdString();
+    EXPECT_EQ(Read(user.dataFile), "edited\r\n");
+    EXPECT_EQ(Read(user.backupFile), c.backupAfter ? QByteArray(c.backupAfter) : "<missing>");
+    EXPECT_EQ(Read(shipped.dataFile), "shipped\r\n");
+    EXPECT_EQ(Names(program.path()), QStringList({"Orsalimbra.ini"}));
+    QStringList expected{"Orsalimbra.ini"};
+    if (c.backupAfter) expected.prepend("Orsalimbra.bak");
+    EXPECT_EQ(Names(user.folder), expected);
+  }
+}
+
+TEST(SaveElsewhere, AFolderThatCannotBeMadeIsTold) {
+  QTemporaryDir home;
+  ASSERT_TRUE(home.isValid());
+  const session::DataFilePlace user = session::DataFilePlace::In(home.filePath("Nerb/Orsalimbra"));
+  const SaveOutcome outcome = SaveWhileReadOnly(home.path(), user, "edited\r\n");
+  EXPECT_FALSE(outcome.saved);
+  EXPECT_TRUE(outcome.failure.contains("creare la cartella")) << outcome.failure.toStdString();
+  EXPECT_TRUE(outcome.failure.contains(user.folder)) << outcome.failure.toStdString();
+  EXPECT_TRUE(Names(home.path()).isEmpty());
+}
+
+// Giving up the user's copy turns it into the backup in one rename.
+TEST(SaveElsewhere, SettingTheCopyAsideKeepsItAsTheBackup) {
+  struct Case {
+    const char* name;
+    bool failing;
+  };
+  for (const Case& c : {Case{"done", false}, Case{"the rename fails", true}}) {
+    SCOPED_TRACE(c.name);
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const session::DataFilePlace user = session::DataFilePlace::In(home.path());
+    Write(user.dataFile, "mine\r\n");
+    Write(user.backupFile, "older\r\n");
+    FailingFileSystem fs(session::ProgramFiles::In(home.path()));
+    if (c.failing) fs.failing = QStringList{"replace:data>backup"};
+    const SaveOutcome outcome = SetAsideDataFile(user, fs);
+    EXPECT_EQ(outcome.saved, !c.failing);
+    if (c.failing) {
+      EXPECT_TRUE(outcome.failure.contains(user.dataFile)) << outcome.failure.toStdString();
+      EXPECT_EQ(Read(user.dataFile), "mine\r\n");
+      EXPECT_EQ(Read(user.backupFile), "older\r\n");
+    } else {
+      EXPECT_EQ(Names(home.path()), QStringList({"Orsalimbra.bak"}));
+      EXPECT_EQ(Read(user.backupFile), "mine\r\n");
+    }
+  }
 }
 
 }  // namespace

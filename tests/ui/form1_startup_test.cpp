@@ -232,5 +232,69 @@ TEST_F(MainWindowTest, ADataFileThatCannotBeReadIsToldOnce) {
   EXPECT_TRUE(dataFileProblems.back().contains(QStringLiteral("non è un file normale")));
 }
 
+// The user's own copy of the data file is read instead of the shipped one;
+// a copy that cannot be read is told, with the way back, and the shipped file
+// is not read in its place. Bare picture names fall back on the user's folder.
+TEST_F(MainWindowTest, TheUsersCopyOfTheDataFileWins) {
+  enum class Copy { None, File, Folder, LinkToNowhere };
+  struct Case {
+    const char* name;
+    Copy copy;
+    int languages;
+    const char* firstLanguage;
+    const char* told;  // part of the message, none when empty
+  };
+  const Case cases[] = {
+      {"no copy: the shipped file", Copy::None, 3, " Italiano", ""},
+      {"a copy", Copy::File, 1, " Sardu", ""},
+      {"a folder bearing its name", Copy::Folder, 0, "", "non è un file normale"},
+      {"a link to nowhere", Copy::LinkToNowhere, 0, "", "non esiste"},
+  };
+  const QByteArray mine =
+      "<LINGUE>\r\n  Sardu\r\n<MESI>\r\n[1] Ghenn\xE0rgiu\r\n<FOTO>\r\n[1] mine.png\r\n";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    userFolder_ = home.filePath(QStringLiteral("Nerb/Orsalimbra"));
+    ASSERT_TRUE(QDir().mkpath(userFolder_));
+    const QString copy = userFolder_ + QStringLiteral("/Orsalimbra.ini");
+    switch (c.copy) {
+      case Copy::None:
+        break;
+      case Copy::File:
+        ASSERT_TRUE(test_support::WriteFile(copy, mine));
+        ASSERT_TRUE(test_support::WritePicture(userFolder_ + QStringLiteral("/mine.png"), Qt::red));
+        break;
+      case Copy::Folder:
+        ASSERT_TRUE(QDir().mkdir(copy));
+        break;
+      case Copy::LinkToNowhere:
+        ASSERT_TRUE(QFile::link(home.filePath(QStringLiteral("gone.ini")), copy));
+        break;
+    }
+    dataFileProblems.clear();
+    Start();
+    ASSERT_EQ(Languages()->count(), c.languages);
+    if (c.languages > 0) {
+      EXPECT_EQ(Languages()->itemText(0), c.firstLanguage);
+    }
+    if (c.copy == Copy::File) {
+      EXPECT_EQ(Year().PageName[1], "Ghennàrgiu");
+      EXPECT_EQ(Year().PhotoPaths[1], (userFolder_ + QStringLiteral("/mine.png")).toStdString());
+    }
+    if (*c.told == '\0') {
+      EXPECT_TRUE(dataFileProblems.empty());
+    } else {
+      ASSERT_EQ(dataFileProblems.size(), 1u);
+      const std::string told = dataFileProblems[0].toStdString();
+      EXPECT_TRUE(dataFileProblems[0].contains(QString::fromUtf8(c.told))) << told;
+      EXPECT_TRUE(dataFileProblems[0].contains(copy)) << told;
+      EXPECT_TRUE(dataFileProblems[0].contains(QStringLiteral("Ripristina il file originale")));
+    }
+    window_.reset();
+  }
+}
+
 }  // namespace
 }  // namespace orsalimbra::ui::testing

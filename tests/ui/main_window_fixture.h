@@ -156,7 +156,7 @@ class MainWindowTest : public ::testing::Test {
 
   Form1& Start(QDate today = QDate(2025, 10, 1), int bias = -60) {
     WindowEnvironment env;
-    env.files = session::ProgramFiles::In(program_);
+    env.files = session::ProgramFiles::In(program_, userFolder_);
     env.settingsSection = QStringLiteral("Orsatest");
     env.today = today;
     env.timeZoneBias = bias;
@@ -219,6 +219,8 @@ class MainWindowTest : public ::testing::Test {
 
   QTemporaryDir root_;
   QString program_;
+  // The user's own data folder; none unless a test sets it.
+  QString userFolder_;
   QString settingsFolder_;
   int settingsRuns_ = 0;
   std::unique_ptr<Form1> window_;
