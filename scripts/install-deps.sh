@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   qt6-translations-l10n
   libgtest-dev libbenchmark-dev
+  libical-dev
   fonts-liberation2
   poppler-utils
   groff-base desktop-file-utils appstream

@@ -10,6 +10,7 @@
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/json_writer.h"
+#include "cli/personal_dates_option.h"
 #include "core/year_model.h"
 #include "session/year_inputs.h"
 
@@ -51,6 +52,11 @@ std::string ModelJson(const core::YearLoad& load) {
     }
     json.EndArray();
   }
+  json.Key("PersonalDates").BeginArray();
+  for (const core::PersonalDate& d : m.PersonalDates) {
+    json.BeginArray().String(core::DateText(d.Date)).String(d.Text).String(d.File).EndArray();
+  }
+  json.EndArray();
   Strings(json, "PhotoPaths", m.PhotoPaths);
   Strings(json, "PhotoNotes", m.PhotoNotes);
   json.Key("SettingsWrites").BeginArray();
@@ -67,6 +73,7 @@ std::string ModelJson(const core::YearLoad& load) {
 
 int RunModel(const std::vector<std::string>& args) {
   std::optional<std::string> file, year, folder;
+  std::vector<std::string> events;
   core::YearModel start;  // the state of the program's first run
   int layout = static_cast<int>(core::LayoutCode::Weekly);
   bool userPhotosSet = false;
@@ -75,10 +82,13 @@ int RunModel(const std::vector<std::string>& args) {
     const bool hasValue = i + 1 < args.size();
     if (arg == "--user-photos") {
       userPhotosSet = true;
-    } else if (arg == "--year" || arg == "--entry" || arg == "--layout" || arg == "--folder") {
+    } else if (arg == "--year" || arg == "--entry" || arg == "--layout" || arg == "--folder" ||
+               arg == "--events") {
       if (!hasValue) return UsageError("model", arg + " needs a value");
       const std::string& value = args[++i];
-      if (arg == "--year") {
+      if (arg == "--events") {
+        events.push_back(value);
+      } else if (arg == "--year") {
         year = value;
       } else if (arg == "--folder") {
         folder = value;
@@ -103,7 +113,7 @@ int RunModel(const std::vector<std::string>& args) {
   const QString programFolder = folder ? QDir(QString::fromStdString(*folder)).absolutePath()
                                        : QFileInfo(dataFile).absolutePath();
   session::DataFileStatus status;
-  const core::YearInputs inputs =
+  core::YearInputs inputs =
       session::ReadYearInputs(dataFile, programFolder, {}, QString::fromStdString(*year),
                               static_cast<core::LayoutCode>(layout), userPhotosSet, &status);
   if (!inputs.fileBytes) {
@@ -111,14 +121,19 @@ int RunModel(const std::vector<std::string>& args) {
                  session::DataFileProblemText(dataFile, status).c_str());
     return kExitFailure;
   }
+  if (const std::optional<int> y = core::YearOfText(inputs.yearText)) {
+    inputs.personalDates = ReadPersonalDates("model", events, *y);
+  }
   const std::string text = ModelJson(core::LoadYearData(start, inputs));
   std::printf("%s\n", text.c_str());
   return kExitOk;
 }
 
-[[maybe_unused]] const bool registered = RegisterCommand(
-    {"model", "FILE --year TEXT [--entry N] [--layout L] [--user-photos] [--folder DIR]",
-     RunModel});
+[[maybe_unused]] const bool registered =
+    RegisterCommand({"model",
+                     "FILE --year TEXT [--entry N] [--layout L] [--user-photos] [--folder DIR] "
+                     "[--events FILE.ics]...",
+                     RunModel});
 
 }  // namespace
 

@@ -14,11 +14,13 @@
 
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/personal_dates_option.h"
 #include "core/moon_phases.h"
 #include "core/time_base.h"
 #include "core/year_model.h"
 #include "render_qt/qt_pdf_export.h"
 #include "session/choices.h"
+#include "session/personal_dates.h"
 #include "session/program_folder.h"
 #include "session/settings_keys.h"
 #include "session/settings_store.h"
@@ -37,7 +39,8 @@ constexpr const char* kUsage =
     "[--cover-style C] [--cover-fit fill|fit|stretch] [--page-style classic|boxed] "
     "[--week-numbers | --no-week-numbers] [--moon-style M] "
     "[--reverse | --no-reverse] [--local-time | --gmt] [--utc-offset H] [--folder DIR] "
-    "[--data FILE] [--section NAME] [--paper A4|A3|A5|Letter|Legal]";
+    "[--data FILE] [--section NAME] [--paper A4|A3|A5|Letter|Legal] "
+    "[--events FILE.ics]...";
 
 // The main program's file name: its settings section is the one to read.
 constexpr const char* kMainProgram = "orsalimbra";
@@ -51,6 +54,8 @@ struct Options {
   std::optional<render::CoverFit> coverFit;
   std::optional<render::PageStyle> pageStyle;
   std::optional<std::string> folder, data, section;
+  // Empty: the calendar files stored for the window.
+  std::vector<std::string> events;
   QPageSize paper = QPageSize(QPageSize::A4);
 };
 
@@ -169,10 +174,13 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
       if (!style) return "--page-style needs classic or boxed" + (v ? ", not '" + *v + "'" : "");
       o.pageStyle = style;
     } else if (arg == "--year" || arg == "--folder" || arg == "--data" || arg == "--section" ||
-               arg == "--paper") {
+               arg == "--paper" || arg == "--events") {
       const std::string* v = value();
       if (v == nullptr) return arg + " needs a value";
-      if (arg == "--year") {
+      if (arg == "--events") {
+        if (v->empty()) return std::string("--events needs a file name");
+        o.events.push_back(*v);
+      } else if (arg == "--year") {
         if (!core::YearOfText(*v)) return "--year needs a year from 100 to 9999, not '" + *v + "'";
         o.year = *v;
       } else if (arg == "--folder") {
@@ -208,11 +216,13 @@ std::optional<std::string> Parse(const std::vector<std::string>& args, Options& 
 // without being discarded here. `old` tells of a section stamped with an old
 // or unreadable version; a section without a stamp is one the window never
 // ran with.
-session::StoredChoices ReadChoices(const QString& section, bool& old) {
+session::StoredChoices ReadChoices(const QString& section, bool& old,
+                                   session::PersonalDateSettings& personal) {
   const session::SettingsStore store(section);
   const QString stamp = store.read(QString::fromLatin1(session::keys::Versione), QString());
   const bool kept = session::SettingsStore::KeepsVersion(stamp);
   old = !stamp.isEmpty() && !kept;
+  if (kept) personal = session::ReadPersonalDateSettings(store);
   return kept ? session::ReadStoredChoices(store) : session::DefaultChoices();
 }
 
@@ -236,7 +246,8 @@ int Export(const Options& o) {
   const QString section = o.section ? QString::fromStdString(*o.section)
                                     : session::SettingsStore::SectionFromProgramFile(kMainProgram);
   bool old = false;
-  const session::StoredChoices stored = ReadChoices(section, old);
+  session::PersonalDateSettings personal;
+  const session::StoredChoices stored = ReadChoices(section, old, personal);
   if (old) {
     std::fprintf(stderr,
                  "orsalimbra-cli %s: the settings in section \"%s\" are from an older "
@@ -254,12 +265,13 @@ int Export(const Options& o) {
   if (o.moonStyle) choices.MoonStyle = static_cast<render::MoonCode>(*o.moonStyle);
   if (o.reverse) choices.OrdInv = *o.reverse;
   if (o.localTime) choices.UseLocalTime = *o.localTime;
+  choices.personalDateColour = personal.colour;
   const core::LayoutCode layout = choices.LayoutType.value_or(core::LayoutCode::Invalid);
 
   const QString yearText = o.year ? QString::fromStdString(*o.year)
                                   : QString::number(session::ProposedYear(QDate::currentDate()));
   session::DataFileStatus dataFile;
-  const core::YearInputs yearInputs =
+  core::YearInputs yearInputs =
       session::ReadYearInputs(data.place.dataFile, files.folder, files.userFolder, yearText, layout,
                               choices.UserPhotosSet, &dataFile);
   // The window opens without its data file; a calendar without names and
@@ -269,6 +281,11 @@ int Export(const Options& o) {
                 (data.userCopy ? " (your own copy, read instead of the program folder's; "
                                  "--data FILE names another)"
                                : ""));
+  }
+  // A calendar file that cannot be read is told; the calendar still prints.
+  if (const std::optional<int> y = core::YearOfText(yearInputs.yearText)) {
+    yearInputs.personalDates =
+        ReadPersonalDates(kName, o.events.empty() ? personal.enabledPaths() : o.events, *y);
   }
   // The data file's picture rows are taken into the model only: a batch
   // export leaves the user's settings alone.

@@ -79,10 +79,17 @@ Options:
   --user-photos     leave the <FOTO> rows out, as the setting RegFoto=True does
   --folder DIR      the program folder, where picture names without a folder
                     are looked up (default: the folder of FILE)
+  --events FILE.ics a calendar file (iCalendar) whose events are listed as
+                    "PersonalDates", [date, text, file] from December of the
+                    year before to January of the year after, times in the
+                    computer's time zone; may be given more than once. A file
+                    that cannot be read is told on standard error and the
+                    others are still read
 
 Examples:
   orsalimbra-cli model Orsalimbra.ini --year 2027
   orsalimbra-cli model Orsalimbra.ini --year 2027 --entry 1 --layout 0
+  orsalimbra-cli model Orsalimbra.ini --year 2027 --events compleanni.ics
 
 Exit status:
   0  the model was printed
@@ -178,7 +185,14 @@ for a first run):
                      (default: Orsalimbra, the window program's)
   --paper NAME       A4, A3, A5, Letter or Legal, portrait (default: A4); A5 is
                      too small for the half-year pages and two months a page
-The colour, font and shadow of the titles are always the stored ones.
+  --events FILE.ics  a calendar file (iCalendar, as calendar programs export
+                     it) whose events print after the holiday names of their
+                     days, in their own colour; may be given more than once
+                     (default: the files ticked in the window's "Date
+                     personali", "DatePersonali"). A file that cannot be read
+                     is told on standard error; the calendar still prints
+The colour, font and shadow of the titles and the colour of the personal dates
+("ColoreDatePersonali", dark blue) are always the stored ones.
 
 Layouts:
   The five page layouts are the layout code combined with whether month photos
@@ -242,6 +256,8 @@ Examples:
   orsalimbra-cli print boxes.pdf --all --layout 1 --page-style boxed
       a weekly calendar with a box for each day, to write in
   orsalimbra-cli print half.pdf --half 1 --layout 0 --year 2027 --moon-style 5
+  orsalimbra-cli print family.pdf --all --events birthdays.ics --events s.ics
+      with the birthdays and the school holidays of two calendar files
 
 Exit status:
   0  the PDF was written; "OUT.pdf: N pages" on standard output

@@ -232,6 +232,8 @@ YearLoad LoadYearData(const YearModel& previous, const YearInputs& inputs) {
   model.MonthDays = MonthLengthsOf(model.CalendarYear);
 
   if (year && inputs.fileBytes) DataFileLoad(inputs, load).Run(*inputs.fileBytes);
+  model.PersonalDates =
+      PersonalDatesIn(inputs.personalDates, PersonalDateRange(model.CalendarYear));
 
   const auto exists = [&](const std::string& path) {
     return !path.empty() && inputs.fileExists && inputs.fileExists(path);

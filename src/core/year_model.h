@@ -13,6 +13,7 @@
 
 #include "core/date_rules.h"
 #include "core/date_text.h"
+#include "core/personal_date.h"
 
 namespace orsalimbra::core {
 
@@ -56,6 +57,9 @@ struct YearModel {
   std::vector<std::string> HolidayDates;
   std::vector<std::string> HolidayNames;
   int HolidayCount = 0;
+  // The user's own dates of PersonalDateRange(CalendarYear), sorted by day;
+  // apart from the holidays, they never make a day red.
+  std::vector<PersonalDate> PersonalDates;
   int EntryCount = 0;
   int LanguageIndex = 0;
   // Picture path and note per page, 0 = cover.
@@ -93,6 +97,8 @@ struct YearInputs {
   std::string userFolder;
   // Whether a picture path names an existing file.
   std::function<bool(const std::string& path)> fileExists;
+  // The dates of the user's calendar files, in any order and range.
+  std::vector<PersonalDate> personalDates;
 };
 
 struct SettingsWrite {
@@ -107,8 +113,9 @@ struct YearLoad {
 };
 
 // Builds the year model from `previous` (whose values stay where the file
-// supplies nothing) and `inputs`. MonthDays, the picture flags and, for a
-// valid year text, MonthStart and CalendarYear are always renewed. The file
+// supplies nothing) and `inputs`. MonthDays, the picture flags, the personal
+// dates (those of `inputs` in the range of CalendarYear) and, for a valid
+// year text, MonthStart and CalendarYear are always renewed. The file
 // is read only with a valid year text and bytes to read; a read renews the
 // holiday table completely, while names, titles and the entry list change
 // only where the file supplies them. The settings writes are those of the

@@ -235,7 +235,7 @@ void DrawBoxedGrid(Surface& s, const PageInputs& in, PageState& st, double botto
   for (int d = 0; d < days; ++d) {
     const auto date =
         std::chrono::year_month_day{std::chrono::sys_days{first} + std::chrono::days{d}};
-    texts.push_back(DayTextsOf(in, core::DateText(date)));
+    texts.push_back(DayTextsOf(in, date));
     const int box = leading + d;
     const int c = box % 7;
     const bool sunday = c == 6;

@@ -19,5 +19,6 @@ inline constexpr Colour kBlack = Rgb(0, 0, 0);
 inline constexpr Colour kWhite = Rgb(255, 255, 255);
 inline constexpr Colour kRed = Rgb(255, 0, 0);
 inline constexpr Colour kBlue = Rgb(0, 0, 255);
+inline constexpr Colour kDarkBlue = Rgb(0, 0, 128);
 
 }  // namespace orsalimbra::render

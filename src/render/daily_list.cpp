@@ -10,6 +10,7 @@
 #include "render/day_texts.h"
 #include "render/month_page.h"
 #include "render/moon_mark.h"
+#include "render/personal_texts.h"
 #include "render/text_fit.h"
 
 namespace orsalimbra::render {
@@ -149,12 +150,13 @@ void DrawDailyList(Surface& s, const PageInputs& in, PageState& st) {
       }
       if (name.empty() || name.front() != '(') s.ForeColor = colours.HolidayColour;
     }
+    AppendPersonalTexts(texts, in, st.MonthStart, " ");
     s.Print(core::Padded(d, 2), true);
 
-    // The holiday texts, black whatever the day's colour, beside the lower
-    // part of the day number and up to the end of the rule: wrapped lines
-    // rise from the line's foot. A day without one still prints a blank so
-    // that every line has the same height.
+    // The holiday texts, black whatever the day's colour, and the personal
+    // dates in theirs, beside the lower part of the day number and up to the
+    // end of the rule: wrapped lines rise from the line's foot. A day without one still prints a
+    // blank so that every line has the same height.
     const double textTop = lineTop + IntPart(0.45 * digitHeight);
     s.CurrentY = textTop;
     s.FontSize = textSize;

@@ -1,8 +1,14 @@
 #include "render/day_texts.h"
 
+#include <string>
+
+#include "core/date_text.h"
+#include "render/personal_texts.h"
+
 namespace orsalimbra::render {
 
-DayTexts DayTextsOf(const PageInputs& in, const std::string& dateText) {
+DayTexts DayTextsOf(const PageInputs& in, std::chrono::year_month_day day) {
+  const std::string dateText = core::DateText(day);
   const core::YearModel& y = in.year;
   const Colour colour = in.choices.colours.DayColour;
   DayTexts texts;
@@ -23,9 +29,9 @@ DayTexts DayTextsOf(const PageInputs& in, const std::string& dateText) {
       break;
     }
   }
-  if (first.empty()) return texts;
-  texts.items.push_back({first, colour});
+  if (!first.empty()) texts.items.push_back({first, colour});
   if (!second.empty()) texts.items.push_back({second, colour, kSecondTextScale, true});
+  AppendPersonalTexts(texts.items, in, day);
   return texts;
 }
 

@@ -3,7 +3,7 @@
 // and whatever else a day carries, as text items in the order they print.
 #pragma once
 
-#include <string>
+#include <chrono>
 #include <vector>
 
 #include "render/page_inputs.h"
@@ -18,11 +18,11 @@ struct DayTexts {
   bool holiday = false;
 };
 
-// The texts of the day `dateText` ("dd/mm/yyyy"). Holidays are scanned in
-// index order: the last plain name wins the first line; a remark takes the
-// first line only when it is free, else the second line in the smaller size
-// (kSecondTextScale), which ends the scan.
-DayTexts DayTextsOf(const PageInputs& in, const std::string& dateText);
+// The texts of `day`. Holidays are scanned in index order: the last plain
+// name wins the first line; a remark takes the first line only when it is
+// free, else the second line in the smaller size (kSecondTextScale), which
+// ends the scan. The day's personal dates follow.
+DayTexts DayTextsOf(const PageInputs& in, std::chrono::year_month_day day);
 
 // A day's second holiday text against its first.
 inline constexpr double kSecondTextScale = 0.8;

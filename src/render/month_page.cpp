@@ -338,7 +338,7 @@ void DrawWeeklyGrid(Surface& s, const PageInputs& in, PageState& st) {
       }
       if (c == 7) s.ForeColor = colours.HolidayColour;
       const std::string dateText = core::DateText(st.MonthStart);
-      DayTexts texts = DayTextsOf(in, dateText);
+      DayTexts texts = DayTextsOf(in, st.MonthStart);
       if (texts.holiday) s.ForeColor = colours.HolidayColour;
       cellTexts[slot] = std::move(texts.items);
       s.Print(core::Padded(static_cast<unsigned>(st.MonthStart.day()), 2), true);

@@ -72,6 +72,8 @@ struct PageColours {
   Colour WeekdayColour = kBlue;
   Colour DayColour = kBlack;
   Colour HolidayColour = kRed;
+  // The texts of the user's own dates, after the holiday texts of a day.
+  Colour PersonalDateColour = kDarkBlue;
 };
 
 // Grey of the headings of the months outside a half-year.

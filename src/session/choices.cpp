@@ -48,6 +48,7 @@ render::PrintChoices PrintChoicesFor(const Choices& choices, const core::YearMod
   c.OrdInv = choices.OrdInv.value_or(false);
   c.titleLook = choices.titleLook;
   if (choices.MoonStyle) c.moonLook = render::MoonLookFor(*choices.MoonStyle);
+  c.colours.PersonalDateColour = choices.personalDateColour;
   c.timeBase.UseLocalTime = choices.UseLocalTime;
   c.timeBase.UtcOffsetHours = utcOffsetHours;
   c.metrics = metrics;

@@ -34,6 +34,8 @@ struct Choices {
   bool UseLocalTime = false;
   std::array<std::string, keys::kPageCount> PhotoPaths;
   std::array<std::string, keys::kPageCount> PhotoNotes;
+  // The colour of the user's own dates ("ColoreDatePersonali").
+  render::Colour personalDateColour = render::kDarkBlue;
 };
 
 // The stored texts converted: a cover style that is no number is style 0, a

@@ -29,6 +29,10 @@ inline constexpr char RegFoto[] = "RegFoto";      // the user's pictures win ove
 inline constexpr char LocalTime[] = "LocalTime";  // moon phase times in local time, else GMT
 inline constexpr char FontSize[] = "FontSize";    // font size of the data-file editor
 inline constexpr char CartellaPdf[] = "CartellaPdf";  // folder of the last PDF export
+// The user's calendar files: how many, then per file (from 1) its path and
+// whether it is used; and the colour their dates print in.
+inline constexpr char DatePersonali[] = "DatePersonali";
+inline constexpr char ColoreDatePersonali[] = "ColoreDatePersonali";
 
 // The current format version, stamped at every start.
 inline constexpr int kCurrentVersion = 3;
@@ -46,6 +50,15 @@ inline QString PhotoKey(int page) {
 }
 inline QString NoteKey(int page) {
   return QStringLiteral("Nota%1").arg(page, 2, 10, QLatin1Char('0'));
+}
+
+// "DatePersonali01" is the path of the first calendar file,
+// "DatePersonaliUsato01" whether it is used.
+inline QString PersonalDateFileKey(int n) {
+  return QStringLiteral("DatePersonali%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+inline QString PersonalDateUsedKey(int n) {
+  return QStringLiteral("DatePersonaliUsato%1").arg(n, 2, 10, QLatin1Char('0'));
 }
 
 }  // namespace orsalimbra::session::keys

@@ -294,6 +294,8 @@ void Form1::Start() {
 
   store_.applyVersion();
   choices_ = session::ChoicesFrom(session::ReadStoredChoices(store_));
+  personal_ = session::ReadPersonalDateSettings(store_);
+  choices_.personalDateColour = personal_.colour;
   // The list is still empty; the build below fills it and selects the entry.
   const core::YearModel start = session::StartingYearModel(choices_);
   year_.LanguageIndex = start.LanguageIndex;
@@ -333,9 +335,11 @@ void Form1::LoadYearData() {
 
   const session::DataFileInUse data = session::DataFileInForce(env_.files);
   session::DataFileStatus dataFile;
-  const core::YearInputs inputs = session::ReadYearInputs(
+  core::YearInputs inputs = session::ReadYearInputs(
       data.place.dataFile, env_.files.folder, env_.files.userFolder, QString::number(yearInForce_),
       choices_.LayoutType.value_or(core::LayoutCode::Invalid), choices_.UserPhotosSet, &dataFile);
+  session::PersonalDatesLoad personal = LoadPersonalDates(personal_.enabledPaths(), yearInForce_);
+  inputs.personalDates = std::move(personal.dates);
   core::YearLoad load = core::LoadYearData(year_, inputs);
   if (duringYearModelBuild) duringYearModelBuild();
 
@@ -357,7 +361,46 @@ void Form1::LoadYearData() {
   ShowLayout();
   QApplication::restoreOverrideCursor();
   ReportDataFile(data, dataFile);
+  ReportPersonalDates(personal.problems);
   Aiuto->setFocus();
+}
+
+session::PersonalDatesLoad Form1::LoadPersonalDates(const std::vector<std::string>& paths,
+                                                    int year) const {
+  return session::LoadPersonalDates(paths, year, env_.timeZoneName);
+}
+
+void Form1::ReportPersonalDates(const std::vector<events::ImportProblem>& problems) {
+  // Told once: a new year or language reads the same files again.
+  const QString text = session::ItalianProblemsText(problems);
+  const bool quiet = std::exchange(personalProblemsQuiet_, false);
+  if (text == personalProblemsTold_) return;
+  personalProblemsTold_ = text;
+  if (quiet) return;
+  if (text.isEmpty() || !services_.showPersonalDatesProblem) return;
+  services_.showPersonalDatesProblem(
+      this, QStringLiteral("Date personali"),
+      QStringLiteral("Alcune date personali non sono state lette; il calendario si stampa "
+                     "con le altre.\n\n") +
+          text);
+}
+
+void Form1::PersonalDatesCommand() {
+  if (!Ready || !services_.editPersonalDates) return;
+  session::PersonalDateSettings edited = personal_;
+  const int year = yearInForce_;
+  if (!services_.editPersonalDates(this, edited, year, [this, year](const auto& paths) {
+        return LoadPersonalDates(paths, year);
+      })) {
+    return;
+  }
+  personal_ = edited;
+  choices_.personalDateColour = personal_.colour;
+  session::WritePersonalDateSettings(store_, personal_);
+  // The window has just shown the problems of these files.
+  personalProblemsQuiet_ = true;
+  LetEventsRun();
+  LoadYearData();
 }
 
 void Form1::ReportDataFile(const session::DataFileInUse& data,

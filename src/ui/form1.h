@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/time_base.h"
 #include "core/year_model.h"
@@ -22,6 +23,7 @@
 #include "render/page_inputs.h"
 #include "render/print_jobs.h"
 #include "session/choices.h"
+#include "session/personal_dates.h"
 #include "session/settings_store.h"
 #include "session/year_inputs.h"
 #include "ui/picture_slot.h"
@@ -97,6 +99,11 @@ class Form1 : public QWidget {
   QPrinter& printer() { return *printer_; }
   const render::PrintJobs& printJobs() const { return *jobs_; }
   int yearModelBuilds() const { return builds_; }
+  const session::PersonalDateSettings& personalDateSettings() const { return personal_; }
+
+  // "Date personali...": the window of the user's calendar files; a
+  // confirmed change is stored and the year model rebuilt with it.
+  void PersonalDatesCommand();
 
  signals:
   // Where a finished document went: a file and its pages, or the printer.
@@ -164,6 +171,11 @@ class Form1 : public QWidget {
   void CancelPrint();
   // Tells the user of a data file that exists but could not be read.
   void ReportDataFile(const session::DataFileInUse& data, const session::DataFileStatus& status);
+  // The dates of the calendar files `paths` for `year`.
+  session::PersonalDatesLoad LoadPersonalDates(const std::vector<std::string>& paths,
+                                               int year) const;
+  // Tells the user of calendar files read in part or not at all.
+  void ReportPersonalDates(const std::vector<events::ImportProblem>& problems);
 
   // The pixel size of a picture drawn over `label`'s inside.
   QSize PixelsInside(const QLabel* label) const;
@@ -208,6 +220,11 @@ class Form1 : public QWidget {
   int builds_ = 0;
   // The data-file problem last told, so that each build does not tell it again.
   session::DataFileProblem dataFileProblemTold_ = session::DataFileProblem::None;
+  // The user's calendar files and the colour of their dates.
+  session::PersonalDateSettings personal_;
+  // The calendar-file problems last told, for the same reason.
+  QString personalProblemsTold_;
+  bool personalProblemsQuiet_ = false;  // the next build tells none
 
   // Controls, named as the user interface names them.
   QLabel* Label4 = nullptr;

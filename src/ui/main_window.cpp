@@ -60,6 +60,9 @@ void MainWindow::CreateMenus() {
   add(file, QStringLiteral("&Stampa tutto..."), QKeySequence(Qt::CTRL | Qt::Key_P),
       [this] { form_->PrintAllCommand(); });
   file->addSeparator();
+  add(file, QStringLiteral("&Date personali..."), QKeySequence(),
+      [this] { form_->PersonalDatesCommand(); });
+  file->addSeparator();
   add(file, QStringLiteral("E&sci"), QKeySequence(Qt::CTRL | Qt::Key_Q),
       [this] { form_->ExitCommand(); });
 

@@ -1,5 +1,6 @@
 #include "ui/window_environment.h"
 
+#include "session/personal_dates.h"
 #include "session/settings_store.h"
 #include "session/system_time_zone.h"
 
@@ -11,6 +12,7 @@ WindowEnvironment WindowEnvironment::ForRunningProgram() {
   env.settingsSection = session::SettingsStore::ForRunningProgram().section();
   env.today = QDate::currentDate();
   env.timeZoneBias = session::TimeZoneBias();
+  env.timeZoneName = session::LocalTimeZoneName();
   return env;
 }
 

@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QString>
 
+#include <string>
+
 #include "session/program_folder.h"
 
 namespace orsalimbra::ui {
@@ -14,6 +16,8 @@ struct WindowEnvironment {
   QString settingsSection;      // the section of the settings store
   QDate today;                  // the date of the start
   int timeZoneBias = 0;         // minutes, GMT = local standard time + bias
+  // The zone the times of calendar files are shown in (an IANA name).
+  std::string timeZoneName = "UTC";
 
   // The running program: the folder of its executable, the section named
   // after it, today's date and the computer's standard time-zone bias.

@@ -4,7 +4,10 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include <utility>
+
 #include "ui/help_opener.h"
+#include "ui/personal_dates_window.h"
 #include "ui/print_preview.h"
 #include "ui/printer_metrics.h"
 #include "ui/sel_foto_window.h"
@@ -32,6 +35,17 @@ void ShowImageWindow(QWidget* owner, core::YearModel& year, session::SettingsSto
 
 void ShowWarning(QWidget* parent, const QString& title, const QString& text) {
   QMessageBox::warning(parent, title, text);
+}
+
+bool EditPersonalDates(
+    QWidget* owner, session::PersonalDateSettings& settings, int year,
+    const std::function<session::PersonalDatesLoad(const std::vector<std::string>&)>& load) {
+  PersonalDatesHooks hooks;
+  hooks.load = load;
+  PersonalDatesWindow window(settings, year, std::move(hooks), owner);
+  if (window.exec() != QDialog::Accepted) return false;
+  settings = window.settings();
+  return true;
 }
 
 void OpenHelpPage(QWidget* parent, const QString& path) { OpenHelp(parent, path); }
@@ -68,6 +82,8 @@ WindowServices WindowServices::Standard() {
   services.showPreview = &ShowPreview;
   services.showPrintFailure = &ShowWarning;
   services.showDataFileProblem = &ShowWarning;
+  services.editPersonalDates = &EditPersonalDates;
+  services.showPersonalDatesProblem = &ShowWarning;
   return services;
 }
 

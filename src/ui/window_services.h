@@ -9,9 +9,12 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "core/year_model.h"
 #include "render/page_inputs.h"
+#include "session/personal_dates.h"
 #include "session/program_folder.h"
 #include "session/settings_store.h"
 #include "ui/print_dialog.h"
@@ -52,6 +55,16 @@ struct WindowServices {
   // Tells the user that the data file exists but cannot be read.
   std::function<void(QWidget* parent, const QString& title, const QString& text)>
       showDataFileProblem;
+  // The "Date personali" window, shown modally on a copy of `settings`;
+  // true when the user confirmed, with `settings` as they left it. `load`
+  // gives the dates of the files for the year shown.
+  std::function<bool(
+      QWidget* owner, session::PersonalDateSettings& settings, int year,
+      const std::function<session::PersonalDatesLoad(const std::vector<std::string>&)>& load)>
+      editPersonalDates;
+  // Tells the user of calendar files that could not be read, or only in part.
+  std::function<void(QWidget* parent, const QString& title, const QString& text)>
+      showPersonalDatesProblem;
 
   static WindowServices Standard();
 };

@@ -1,6 +1,7 @@
 // On every paper the pages fit, every text stays on the printable area and
-// every holiday text inside its day's cell (weekly grid, half-year blocks)
-// or before the end of its line's rule (daily list), with nothing dropped;
+// every holiday text and personal date inside its day's cell (weekly grid,
+// half-year blocks) or before the end of its line's rule (daily list), with
+// nothing dropped;
 // on a paper too small the job knows before drawing.
 #include <gtest/gtest.h>
 
@@ -59,6 +60,14 @@ const std::vector<std::pair<std::string, std::string>> kHolidays{
     {"31/05/2026", "(Festa della mamma)"},
     {"02/06/2026", "Festa della Repubblica Italiana"},
 };
+// The user's own dates, after the holiday texts of their days.
+const std::vector<std::pair<std::chrono::year_month_day, std::string>> kPersonal{
+    {Date(2026, 5, 1), "Compleanno di Maria Antonietta"},
+    {Date(2026, 5, 10), "Anniversario di matrimonio dei nonni"},
+    {Date(2026, 5, 25), "Vacanze"},
+    {Date(2026, 5, 25), "Gita scolastica a Firenze"},
+    {Date(2026, 6, 2), "Partenza"},
+};
 const std::string kNote =
     "A very long note under the picture that certainly does not fit on one line of the "
     "page at twelve points and keeps going on and on until a second line is needed";
@@ -72,6 +81,7 @@ double Width(const Op& op) {
 struct BoundsFixture : PageFixture {
   BoundsFixture(const Paper& paper, Form form) : PageFixture(paper.width, paper.height) {
     for (const auto& [date, name] : kHolidays) AddHoliday(date, name);
+    for (const auto& [date, text] : kPersonal) year.PersonalDates.push_back({date, text, "f.ics"});
     choices.moonLook = MoonLookFor(MoonCode::OchreYellowQuarters);
     phases.FullMoons[0] = "01/05/2026 17:23";
     phases.LastQuarters[1] = "31/05/2026 08:45";
@@ -167,6 +177,9 @@ TEST(PageBounds, TextsStayInTheirCellsAndOnThePageOfEveryPaper) {
   for (const auto& holiday : kHolidays) {
     for (const std::string& word : Words(holiday.second)) holidayWords.insert(word);
   }
+  for (const auto& personal : kPersonal) {
+    for (const std::string& word : Words(personal.second)) holidayWords.insert(word);
+  }
   for (const Row& row : rows) {
     SCOPED_TRACE(::testing::Message() << row.paper.name << ", " << FormName(row.form));
     BoundsFixture f(row.paper, row.form);
@@ -210,6 +223,10 @@ TEST(PageBounds, TextsStayInTheirCellsAndOnThePageOfEveryPaper) {
       for (const std::string& word : Words(name)) {
         EXPECT_GT(drawnWords.count(word), 0u) << word;
       }
+    }
+    for (const auto& [date, text] : kPersonal) {
+      if (mayOnly && date.month() != std::chrono::May) continue;
+      for (const std::string& word : Words(text)) EXPECT_GT(drawnWords.count(word), 0u) << word;
     }
     if (mayOnly) {
       for (const std::string& word : Words(kNote)) EXPECT_GT(drawnWords.count(word), 0u) << word;

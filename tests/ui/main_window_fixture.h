@@ -166,6 +166,16 @@ class MainWindowTest : public ::testing::Test {
     services.showDataFileProblem = [this](QWidget*, const QString&, const QString& text) {
       dataFileProblems.push_back(text);
     };
+    services.editPersonalDates = [this](QWidget*, session::PersonalDateSettings& settings, int,
+                                        const auto&) {
+      ++personalDatesShown;
+      if (!personalDatesEdit) return false;
+      personalDatesEdit(settings);
+      return true;
+    };
+    services.showPersonalDatesProblem = [this](QWidget*, const QString&, const QString& text) {
+      personalDatesProblems.push_back(text);
+    };
     return services;
   }
 
@@ -241,6 +251,10 @@ class MainWindowTest : public ::testing::Test {
   int previewsShown = 0;
   std::function<void(PrintPreview&)> duringPreview;
   std::vector<QString> dataFileProblems;
+  // The "Date personali" window: confirmed with these changes when set.
+  std::function<void(session::PersonalDateSettings&)> personalDatesEdit;
+  int personalDatesShown = 0;
+  std::vector<QString> personalDatesProblems;
 
   QTemporaryDir root_;
   QString program_;

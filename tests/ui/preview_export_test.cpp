@@ -266,6 +266,7 @@ TEST_F(PreviewExportTest, MenuBarAboveTheFormWithItsShortcuts) {
       {QStringLiteral("&Anteprima di stampa..."), QStringLiteral("Ctrl+Shift+P")},
       {QStringLiteral("&Esporta PDF..."), QStringLiteral("Ctrl+E")},
       {QStringLiteral("&Stampa tutto..."), QStringLiteral("Ctrl+P")},
+      {QStringLiteral("&Date personali..."), QString()},
       {QStringLiteral("E&sci"), QStringLiteral("Ctrl+Q")},
       {QStringLiteral("&Guida"), QStringLiteral("F1")},
       {QStringLiteral("&Informazioni su Orsalimbra"), QString()},
