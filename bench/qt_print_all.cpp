@@ -148,10 +148,6 @@ std::vector<PictureRect> PictureRects(const QString& folder, const QString& pdf)
       rects = surface->rects;
       surface.reset();
     }
-    void SetProgressMaximum(int) override {}
-    void SetProgressValue(int) override {}
-    void SetProgressVisible(bool) override {}
-    void LetEventsRun() override {}
   } host;
   SetUpPdf(host.printer, pdf);
   host.inputs = Inputs(folder);

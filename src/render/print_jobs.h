@@ -76,12 +76,13 @@ class PrintHost {
   virtual void CloseDocument() = 0;
 
   // The progress of the job: the number of steps it expects, the steps
-  // done, and whether progress is shown at all.
-  virtual void SetProgressMaximum(int maximum) = 0;
-  virtual void SetProgressValue(int value) = 0;
-  virtual void SetProgressVisible(bool visible) = 0;
+  // done, and whether progress is shown at all. A host without a window
+  // shows none.
+  virtual void SetProgressMaximum(int /*maximum*/) {}
+  virtual void SetProgressValue(int /*value*/) {}
+  virtual void SetProgressVisible(bool /*visible*/) {}
   // Lets pending window events run.
-  virtual void LetEventsRun() = 0;
+  virtual void LetEventsRun() {}
   // A half-year part starts drawing, and has been drawn; the half-year jobs
   // of print-all too.
   virtual void PartStarted(HalfYear) {}

@@ -34,10 +34,6 @@ class PdfHost : public PrintHost {
     return surface_.get();
   }
   void CloseDocument() override { surface_.reset(); }
-  void SetProgressMaximum(int) override {}
-  void SetProgressValue(int) override {}
-  void SetProgressVisible(bool) override {}
-  void LetEventsRun() override {}
 
  private:
   QString file_;

@@ -27,10 +27,6 @@ class PlanHost : public PrintHost {
   Surface& PageMeasure() override { return surface_; }
   Surface* OpenDocument() override { return &surface_; }
   void CloseDocument() override {}
-  void SetProgressMaximum(int) override {}
-  void SetProgressValue(int) override {}
-  void SetProgressVisible(bool) override {}
-  void LetEventsRun() override {}
   std::vector<PlannedPicture>& pictures() { return surface_.pictures; }
 
  private:

@@ -47,10 +47,6 @@ class PreviewHost : public render::PrintHost {
     return surface_.get();
   }
   void CloseDocument() override { surface_.reset(); }
-  void SetProgressMaximum(int) override {}
-  void SetProgressValue(int) override {}
-  void SetProgressVisible(bool) override {}
-  void LetEventsRun() override {}
 
  private:
   QPrinter& printer_;
