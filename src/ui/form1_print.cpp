@@ -94,10 +94,10 @@ render::PrintInputs Form1::PrintInputs() const {
 }
 
 void Form1::RunPrint(const render::PrintRequest& request, const QString& pdfFile) {
-  // The document's title: the calendar title with its year, as on the cover.
-  const int year = core::YearOfText(Text1->text().toStdString()).value_or(year_.CalendarYear);
+  // The document's title: the calendar title with the year it prints, as on
+  // the cover.
   printer_->setDocName(QString::fromStdString(
-      render::ComposeCalendarTitle(year_.CurrentTitle, std::to_string(year))));
+      render::ComposeCalendarTitle(year_.CurrentTitle, std::to_string(yearInForce_))));
   printHost_->SetPdfFile(pdfFile);
   // The year box and the language list show what the job prints.
   Text1->setReadOnly(true);
@@ -130,10 +130,13 @@ void Form1::RunPrint(const render::PrintRequest& request, const QString& pdfFile
 
 void Form1::ExportPdf(const render::PrintRequest& request) {
   if (!Idle() || !services_.chooseExportFile) return;
+  // Reached by its key while a year is being typed: as the prints do, the
+  // year is applied (or refused) first, so that the name and the pages agree.
+  ApplyYearBox();
   QString folder = store_.read(QString::fromLatin1(session::keys::CartellaPdf), QString());
   if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
   const QString proposed =
-      QDir(folder).filePath(ProposedPdfName(year_, Text1->text().toStdString(), request));
+      QDir(folder).filePath(ProposedPdfName(year_, std::to_string(yearInForce_), request));
   const std::optional<QString> file = services_.chooseExportFile(this, proposed);
   if (!file || file->isEmpty()) return;
   store_.write(QString::fromLatin1(session::keys::CartellaPdf), QFileInfo(*file).absolutePath());
@@ -142,6 +145,7 @@ void Form1::ExportPdf(const render::PrintRequest& request) {
 
 void Form1::OpenPreview(const render::PrintRequest& request) {
   if (!Idle()) return;
+  ApplyYearBox();
   PrintPreview::Hooks hooks;
   hooks.inputs = [this] { return PrintInputs(); };
   hooks.print = [this](const render::PrintRequest& r) {

@@ -126,6 +126,12 @@ TEST_F(PreviewExportTest, ExportAsksEveryTimeInTheLastFolderAndWritesTitleAndCre
   // Cancelled: nothing printed, the file stays.
   w.ExportPdf(PrintRequest::All());
   EXPECT_EQ(exportProposals.size(), 3u);
+  // A year typed but not yet applied is applied before the name is proposed.
+  YearBox()->setText(QStringLiteral("2031"));
+  w.ExportPdf(PrintRequest::All());
+  ASSERT_EQ(exportProposals.size(), 4u);
+  EXPECT_TRUE(exportProposals[3].endsWith(QStringLiteral("/Calendario 2031.pdf")));
+  EXPECT_EQ(w.yearModel().CalendarYear, 2031);
   EXPECT_EQ(PdfField(file, "Pages"), "1");
   EXPECT_EQ(printDialogs, 0);  // an export never asks for the printer
 }
