@@ -1,5 +1,7 @@
 #include "render_qt/qt_picture.h"
 
+#include <sys/mman.h>
+
 #include <QBuffer>
 #include <QFile>
 #include <QImageIOHandler>
@@ -8,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <condition_variable>
+#include <cstdlib>
 #include <mutex>
 #include <utility>
 
@@ -61,6 +64,36 @@ QSize JpegReduction(QSize stored, QSize wanted) {
   return stored;
 }
 
+constexpr std::size_t kHugePage = std::size_t{2} << 20;
+
+// An image for a decode's large steps. A photo decoded for a page takes tens
+// of megabytes, which the system hands over in pages of 4 KB, each on first
+// touch: thousands of faults per picture, costing as much as the
+// resampling. Where the system offers huge pages, memory aligned to them
+// and marked for them comes in 2 MB pieces instead. Smaller images, where
+// the rounding would outweigh the gain, are Qt's own.
+QImage LargeImage(QSize size, QImage::Format format) {
+  const int bits = QImage::toPixelFormat(format).bitsPerPixel();
+  if (size.isEmpty() || bits == 0) return {};
+  // Rows padded to 32 bits, as Qt lays out the images it allocates.
+  const qsizetype bytesPerLine = (static_cast<qsizetype>(size.width()) * bits + 31) / 32 * 4;
+  const auto bytes =
+      static_cast<std::size_t>(bytesPerLine) * static_cast<std::size_t>(size.height());
+  if (bytes < kHugePage) return QImage(size, format);
+  const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+  void* data = std::aligned_alloc(kHugePage, rounded);
+  if (data == nullptr) return {};
+#ifdef MADV_HUGEPAGE
+  madvise(data, rounded, MADV_HUGEPAGE);  // only advice: without it, small pages
+#endif
+  QImage image(
+      static_cast<uchar*>(data), size.width(), size.height(), bytesPerLine, format,
+      [](void* memory) { std::free(memory); }, data);
+  // An image that could not be made does not own the memory.
+  if (image.isNull()) std::free(data);
+  return image;
+}
+
 // Scales down to `size`. While the reduction is less than two each way,
 // bilinear sampling loses nothing visible and costs half of Qt's area
 // averaging, which is kept for larger reductions, where sampling would alias.
@@ -69,8 +102,8 @@ QImage Resample(const QImage& image, QSize size) {
   if (size.width() * 2 < image.width() || size.height() * 2 < image.height()) {
     return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   }
-  QImage out(size,
-             image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+  QImage out = LargeImage(
+      size, image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
   if (out.isNull()) return {};
   QPainter painter(&out);
   painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -130,8 +163,9 @@ QSize QtJpegOutput(QSize stored, QSize asked) {
   return QSize((stored.width() + divisor - 1) / divisor, (stored.height() + divisor - 1) / divisor);
 }
 
-// The row buffers, tables and stream state of a decoder.
-constexpr long long kDecoderOverhead = 4LL * 1024 * 1024;
+// The row buffers, tables and stream state of a decoder, and the rounding of
+// its two large images to whole huge pages.
+constexpr long long kDecoderOverhead = 4LL * 1024 * 1024 + 2 * static_cast<long long>(kHugePage);
 
 // The decodes running at one time take at most kDecodeBudgetBytes together,
 // whatever thread they run on: the reservation waits until its bytes fit.
@@ -204,8 +238,8 @@ class Decode {
     // size is that of the clipped part.
     clip_ = part.Whole() ? QRect(QPoint(0, 0), header_.stored) : StoredRect(part, header_);
     const QSize wanted = header_.transposed ? size.transposed() : size;
-    scaled_ = QSize(std::min(wanted.width(), clip_.width()),
-                    std::min(wanted.height(), clip_.height()));
+    scaled_ =
+        QSize(std::min(wanted.width(), clip_.width()), std::min(wanted.height(), clip_.height()));
     // A JPEG is decoded at its nearest reduction and resampled here for the
     // rest; other formats are decoded in full and scaled by Qt.
     decoded_ = header_.format == "jpeg" ? JpegReduction(clip_.size(), scaled_) : scaled_;
@@ -218,7 +252,12 @@ class Decode {
   QImage Run() {
     if (clip_.size() != header_.stored) reader_.setClipRect(clip_);
     if (decoded_ != clip_.size()) reader_.setScaledSize(decoded_);
+    // Qt's reader fills the image it is handed when that has the size and
+    // format it decodes to; otherwise it makes its own.
     QImage image;
+    if (header_.format == "jpeg") {
+      image = LargeImage(QtJpegOutput(clip_.size(), decoded_), reader_.imageFormat());
+    }
     if (!reader_.read(&image) || image.isNull()) return {};
     return Resample(image, header_.transposed ? scaled_.transposed() : scaled_);
   }

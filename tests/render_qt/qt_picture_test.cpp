@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QImageWriter>
 #include <QTemporaryDir>
+#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
@@ -90,6 +91,53 @@ TEST_F(QtPictureTest, DecodesAtTheSizeAskedButNeverBeyondTheFile) {
     EXPECT_EQ(DecodePicture(path, QSize(3000, 2000)).size(), QSize(300, 200));
     EXPECT_EQ(DecodePicture(path, QSize(3000, 100)).size(), QSize(300, 100));
     EXPECT_TRUE(DecodePicture(path, QSize(0, 100)).isNull());
+  }
+}
+
+// Pictures of page size are decoded into memory of the decoder's own: each
+// quadrant must still land where it belongs, whatever the rows' padding
+// (odd widths, one byte a pixel) and whichever step fills the memory (the
+// JPEG reader, the resampling).
+TEST_F(QtPictureTest, LargeDecodesKeepEveryPixelInPlace) {
+  const QImage even = Quadrants(2000, 1600);
+  const QImage odd = Quadrants(2001, 1601);
+  const QImage grey = odd.convertToFormat(QImage::Format_Grayscale8);
+  const struct {
+    const char* name;
+    QString path;
+    QImage expected;
+  } files[] = {
+      {"JPEG", Write("e.jpg", Encode(even, "JPG")), even},
+      {"JPEG, odd size", Write("o.jpg", Encode(odd, "JPG")), odd},
+      {"grey JPEG, odd size", Write("g.jpg", Encode(grey, "JPG")), grey},
+      {"PNG, odd size", Write("o.png", Encode(odd, "PNG")), odd},
+  };
+  const struct {
+    QSize size;
+    PicturePart part;
+  } requests[] = {
+      {{2001, 1601}, {}},                      // as stored
+      {{1700, 1300}, {}},                      // resampled
+      {{1001, 801}, {}},                       // the JPEG reader's own reduction
+      {{1400, 1100}, {0.05, 0.05, 0.9, 0.9}},  // a part, resampled
+      {{2001, 1601}, {0.25, 0.25, 0.5, 0.5}},  // a part as stored
+  };
+  for (const auto& file : files) {
+    for (const auto& request : requests) {
+      SCOPED_TRACE(std::string(file.name) + " at " + std::to_string(request.size.width()));
+      const QImage image = DecodePicture(file.path, request.size, request.part);
+      const QSize stored = file.expected.size();
+      const QSize part(static_cast<int>(std::lround(stored.width() * request.part.width)),
+                       static_cast<int>(std::lround(stored.height() * request.part.height)));
+      ASSERT_EQ(image.size(), request.size.boundedTo(part));
+      for (const double fx : {0.1, 0.9}) {
+        for (const double fy : {0.1, 0.9}) {
+          const double x = request.part.left + fx * request.part.width;
+          const double y = request.part.top + fy * request.part.height;
+          EXPECT_TRUE(Near(At(image, fx, fy), At(file.expected, x, y))) << fx << ", " << fy;
+        }
+      }
+    }
   }
 }
 
