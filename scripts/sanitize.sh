@@ -19,6 +19,10 @@ cmake --build "$build" -j"$jobs"
 
 # Every finding ends its test with a failure; child processes of the tests
 # (the command line, forked writers) report theirs the same way.
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1"
+# The leak checker's own reading of dynamic TLS crashes on this glibc once a
+# plugin's thread-local storage has come and gone (the image window's tests
+# show it). Without the interception, memory kept only in such storage could
+# be reported as leaked, never missed; stacks and static TLS are still read.
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1:intercept_tls_get_addr=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 ctest --test-dir "$build" --output-on-failure -j"$jobs"
