@@ -41,8 +41,6 @@ class SerialPdfHost : public PrintHost {
         inputs_(std::move(inputs)),
         measure_(QtMeasureSurface::PrintableTwips(page_.layout)) {}
   bool ChoosePrinter() override { return true; }
-  PdfPage A4() { return PdfPage::Sized(QPageSize(QPageSize::A4), QPageLayout::Portrait); }
-
   PrintInputs Inputs() override { return inputs_; }
   Surface& PageMeasure() override { return measure_; }
   Surface* OpenDocument() override {
